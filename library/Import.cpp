@@ -1,0 +1,174 @@
+#include "Import.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <strings.h>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string Upper(std::string text)
+{
+    for (char& c : text)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return text;
+}
+
+struct FolderFile {
+    fs::path path;
+    std::string base;
+    std::string extension;  // upper-cased
+};
+
+// The regular files of a folder (no sub-folders), unordered.
+std::vector<FolderFile> ListFiles(const fs::path& folder)
+{
+    std::vector<FolderFile> files;
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        std::error_code typeError;
+        if (it->is_directory(typeError))
+            continue;
+        const fs::path& p = it->path();
+        files.push_back({p, p.stem().string(), Upper(p.extension().string())});
+    }
+    return files;
+}
+
+}  // namespace
+
+bool IsCardFrontFile(const std::string& baseName, const std::string& extension)
+{
+    return extension == ".MOV" && !baseName.empty() && baseName[0] == 'A';
+}
+
+bool IsImportFrontFile(const std::string& baseName, const std::string& extension)
+{
+    if (extension != ".MOV" && extension != ".AVI")
+        return false;
+    const std::size_t n = baseName.size();
+    // The front letter is last, or 16 places before the last (naming by time).
+    return n > 0 && (baseName[n - 1] == 'A' || (n >= 17 && baseName[n - 17] == 'A'));
+}
+
+void ScanCardFolder(const std::string& folder, CRecordingList& recordings)
+{
+    std::vector<FolderFile> files = ListFiles(folder);
+    std::sort(files.begin(), files.end(),
+              [](const FolderFile& a, const FolderFile& b) { return a.path.string() < b.path.string(); });
+    for (const FolderFile& f : files) {
+        if (IsCardFrontFile(f.base, f.extension))
+            recordings.AddFile(f.path.string(), f.base + f.extension, f.extension);
+    }
+}
+
+std::vector<std::string> CardFolders(const std::string& root)
+{
+    const fs::path r(root);
+    std::vector<std::string> folders;
+    for (int i = 0; i <= 4; ++i)
+        folders.push_back((r / "DCIM" / ("10" + std::to_string(i) + "MEDIA")).string());
+    folders.push_back((r / "NORMAL").string());
+    folders.push_back((r / "EVENT").string());
+    return folders;
+}
+
+void ScanCard(const std::string& root, CRecordingList& recordings)
+{
+    for (const std::string& folder : CardFolders(root))
+        ScanCardFolder(folder, recordings);
+}
+
+std::vector<ImportCandidate> ListImportFiles(const std::string& folder)
+{
+    std::vector<FolderFile> files = ListFiles(folder);
+    // Name order, ignoring case, as the recorders' own file systems list them.
+    std::sort(files.begin(), files.end(), [](const FolderFile& a, const FolderFile& b) {
+        int c = strcasecmp(a.path.filename().c_str(), b.path.filename().c_str());
+        return c != 0 ? c < 0 : a.path.filename() < b.path.filename();
+    });
+    std::vector<ImportCandidate> candidates;
+    for (const FolderFile& f : files) {
+        if (IsImportFrontFile(f.base, f.extension))
+            candidates.push_back({f.path.string(), f.path.filename().string(), f.extension});
+    }
+    return candidates;
+}
+
+int ImportFolder(const std::string& folder, CRecordingList& recordings)
+{
+    const auto candidates = ListImportFiles(folder);
+    for (const ImportCandidate& c : candidates)
+        recordings.AddFile(c.path, c.name, c.extension);
+    return static_cast<int>(candidates.size());
+}
+
+namespace {
+
+// /proc/self/mounts escapes blanks and backslashes as octal.
+std::string UnescapeMountField(const std::string& field)
+{
+    auto octal = [&](std::size_t i) { return i < field.size() && field[i] >= '0' && field[i] <= '7'; };
+    std::string out;
+    for (std::size_t i = 0; i < field.size(); ++i) {
+        if (field[i] == '\\' && octal(i + 1) && octal(i + 2) && octal(i + 3)) {
+            out += static_cast<char>((field[i + 1] - '0') * 64 + (field[i + 2] - '0') * 8 + (field[i + 3] - '0'));
+            i += 3;
+        } else {
+            out += field[i];
+        }
+    }
+    return out;
+}
+
+// The removable flag of a block device, or of the disk a partition lies on.
+bool IsRemovableDevice(const std::string& device)
+{
+    if (device.rfind("/dev/", 0) != 0)
+        return false;
+    std::error_code ec;
+    fs::path dev = fs::canonical(device, ec);
+    if (ec)
+        return false;
+    fs::path sys = fs::canonical(fs::path("/sys/class/block") / dev.filename(), ec);
+    if (ec)
+        return false;
+    if (fs::exists(sys / "partition", ec))
+        sys = sys.parent_path();
+    std::ifstream flag(sys / "removable");
+    int removable = 0;
+    return (flag >> removable) && removable == 1;
+}
+
+}  // namespace
+
+std::vector<MountedVolume> ListMountedVolumes()
+{
+    std::vector<MountedVolume> volumes;
+    std::ifstream mounts("/proc/self/mounts");
+    std::string line;
+    while (std::getline(mounts, line)) {
+        std::istringstream fields(line);
+        std::string device, mountPoint;
+        if (fields >> device >> mountPoint)
+            volumes.push_back({UnescapeMountField(mountPoint), IsRemovableDevice(UnescapeMountField(device))});
+    }
+    return volumes;
+}
+
+int FindCardRoot(const std::vector<MountedVolume>& volumes, std::string& root)
+{
+    for (const MountedVolume& v : volumes) {
+        std::error_code ec;
+        if (v.removable && fs::is_directory(fs::path(v.root) / "DCIM", ec)) {
+            root = v.root;
+            return 1;
+        }
+    }
+    return 0;
+}

@@ -1,0 +1,44 @@
+#pragma once
+// Which files of a folder or a memory card are front-camera recordings, and
+// how they reach the recording list.
+
+#include "RecordingList.h"
+
+#include <string>
+#include <vector>
+
+// `extension` upper-cased, with its point.
+bool IsCardFrontFile(const std::string& baseName, const std::string& extension);
+bool IsImportFrontFile(const std::string& baseName, const std::string& extension);
+
+// Adds the front recordings (.MOV, name beginning with A) of one card folder,
+// sorted by path. A missing folder adds nothing.
+void ScanCardFolder(const std::string& folder, CRecordingList& recordings);
+
+// The card's folders in order: DCIM/100MEDIA..104MEDIA, NORMAL, EVENT.
+std::vector<std::string> CardFolders(const std::string& root);
+void ScanCard(const std::string& root, CRecordingList& recordings);
+
+// Adds every front recording (.MOV or .AVI) of `folder`, in name order; names
+// keep their case. Returns how many were added.
+int ImportFolder(const std::string& folder, CRecordingList& recordings);
+
+// The files an import of `folder` would add, in order, with the extension
+// upper-cased; lets a caller add them one at a time and stay responsive.
+struct ImportCandidate {
+    std::string path;
+    std::string name;
+    std::string extension;
+};
+std::vector<ImportCandidate> ListImportFiles(const std::string& folder);
+
+struct MountedVolume {
+    std::string root;  // mount point
+    bool removable = false;
+};
+
+// The mounted volumes, with the kernel's removable flag of their device.
+std::vector<MountedVolume> ListMountedVolumes();
+
+// 1 and `root` set for the first removable volume holding a DCIM folder; else 0.
+int FindCardRoot(const std::vector<MountedVolume>& volumes, std::string& root);

@@ -1,0 +1,134 @@
+#include "RecordingList.h"
+
+#include "track/BinaryFile.h"
+#include "track/DatFile.h"
+#include "track/MovTrack.h"
+
+#include <cstdio>
+#include <ctime>
+#include <sys/stat.h>
+
+namespace {
+
+constexpr std::uint32_t kSeconds1904To1970 = 2082844800u;
+
+int ProtectionOf(const struct stat& info)
+{
+    return (info.st_mode & 0222) == 0 ? 1 : 0;
+}
+
+std::string FormatTm(const std::tm& t)
+{
+    return FormatTimeText(t.tm_hour, t.tm_min, t.tm_sec, t.tm_mon + 1, t.tm_mday, t.tm_year + 1900);
+}
+
+// Other kinds: the last-write time in local time (TZ), and the protection.
+void StampFromFileSystem(tagFileNode& node)
+{
+    struct stat info {};
+    if (stat(node.path.c_str(), &info) != 0)
+        return;
+    std::tm local {};
+    const std::time_t written = info.st_mtime;
+    if (localtime_r(&written, &local))
+        node.timeText = FormatTm(local);
+    node.isProtected = ProtectionOf(info);
+}
+
+}  // namespace
+
+std::string FormatTimeText(int hour, int minute, int second, int month, int day, int year)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "%02d:%02d:%02d %02d-%02d-%04d", hour, minute, second, month, day, year);
+    return text;
+}
+
+std::string GetFileName(const std::string& path)
+{
+    std::size_t end = path.find_last_not_of('/');
+    if (end == std::string::npos)
+        return {};
+    std::size_t start = path.find_last_of('/', end);
+    start = start == std::string::npos ? 0 : start + 1;
+    return path.substr(start, end + 1 - start);
+}
+
+MovHeaderTime ReadMovHeader(const std::string& path)
+{
+    MovHeaderTime result;
+    BinaryFile file(path);
+    std::uint32_t creation = 0;
+    if (!file.IsOpen() || !file.Seek(44) || !file.ReadBE32(creation))
+        return result;
+    // Computed in 32 bits and taken as an unsigned count, as the recorders do.
+    const std::time_t seconds = static_cast<std::uint32_t>(creation - kSeconds1904To1970);
+    std::tm utc {};
+    if (gmtime_r(&seconds, &utc)) {
+        result.hour = utc.tm_hour;
+        result.minute = utc.tm_min;
+        result.second = utc.tm_sec;
+        result.month = utc.tm_mon + 1;
+        result.day = utc.tm_mday;
+        result.year = utc.tm_year + 1900;
+    }
+    struct stat info {};
+    if (stat(path.c_str(), &info) == 0)
+        result.isProtected = ProtectionOf(info);
+    return result;
+}
+
+tagFileNode MakeFileNode(const std::string& path, const std::string& name, const std::string& extension)
+{
+    tagFileNode node;
+    node.path = path;
+    node.name = name.empty() ? GetFileName(path) : name;
+    // A side file wins; so does a path too short to have one (no chip either).
+    if (FindDatFile(path, node.datPath) != 0) {
+        const ChipFlags chip = DetectChipset(path);
+        node.isA7L = chip.isA7L;
+        node.isNT96650A = chip.isNT96650A;
+    }
+    if (extension == ".MOV") {
+        const MovHeaderTime t = ReadMovHeader(path);
+        node.timeText = FormatTimeText(t.hour, t.minute, t.second, t.month, t.day, t.year);
+        node.isProtected = t.isProtected;
+    } else {
+        StampFromFileSystem(node);
+    }
+    return node;
+}
+
+int CRecordingList::AddFile(const std::string& path, const std::string& name, const std::string& extension)
+{
+    Append(MakeFileNode(path, name, extension));
+    return 0;
+}
+
+void CRecordingList::Append(const tagFileNode& node)
+{
+    nodes_.push_back(node);
+    if (!view_)
+        return;
+    const int row = view_->RowCount();
+    char number[32];
+    std::snprintf(number, sizeof number, node.isProtected ? "*%d" : " %d", row + 1);
+    view_->InsertRow(row, number);
+    view_->SetRowText(row, 1, node.name);
+    view_->SetRowText(row, 2, node.timeText);
+}
+
+int CRecordingList::GetNode(int index, tagFileNode& out) const
+{
+    if (index < 0 || index >= GetCount())
+        return -1;
+    out = nodes_[static_cast<std::size_t>(index)];
+    return 0;
+}
+
+void CRecordingList::RemoveAll()
+{
+    nodes_.clear();
+    if (view_)
+        view_->DeleteAllRows();
+}

@@ -1,0 +1,45 @@
+#pragma once
+// The imported recordings in the order they were added, mirrored row by row
+// in a list view when one is attached.
+
+#include "FileNode.h"
+#include "RecordingListView.h"
+
+#include <string>
+#include <vector>
+
+struct MovHeaderTime {
+    int hour = 0, minute = 0, second = 0;
+    int month = 1, day = 0, year = 1900;  // what an unreadable file shows
+    int isProtected = 0;
+};
+
+// The movie header's creation time (big-endian at offset 44, seconds since
+// 1904) broken down in UTC, and the file's protection.
+MovHeaderTime ReadMovHeader(const std::string& path);
+
+// "%02d:%02d:%02d %02d-%02d-%04d"
+std::string FormatTimeText(int hour, int minute, int second, int month, int day, int year);
+
+// The last non-empty piece of `path` after a separator.
+std::string GetFileName(const std::string& path);
+
+class CRecordingList {
+public:
+    void SetView(IRecordingListView* view) { view_ = view; }
+
+    // Builds the node (side file or chip, time stamp, protection) and appends
+    // it. `extension` has its point, as the import found it (".MOV", ".AVI").
+    int AddFile(const std::string& path, const std::string& name, const std::string& extension);
+    void Append(const tagFileNode& node);
+    int GetCount() const { return static_cast<int>(nodes_.size()); }
+    int GetNode(int index, tagFileNode& out) const;
+    void RemoveAll();
+
+private:
+    IRecordingListView* view_ = nullptr;
+    std::vector<tagFileNode> nodes_;
+};
+
+// Builds the node exactly as AddFile does, without appending it.
+tagFileNode MakeFileNode(const std::string& path, const std::string& name, const std::string& extension);

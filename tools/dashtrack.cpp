@@ -1,0 +1,131 @@
+// dashtrack: prints the track of a recording, what the player knows of it, and
+// the rows an import would list.
+
+#include "library/Import.h"
+#include "library/MemoryListView.h"
+#include "library/RecordingList.h"
+#include "track/TrackLoader.h"
+
+#include <cctype>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <sys/stat.h>
+
+namespace {
+
+constexpr int kExitUnreadable = 1;
+constexpr int kExitUnsupported = 2;
+constexpr int kExitUsage = 64;
+
+int Usage()
+{
+    std::fputs("usage: dashtrack slots PATH    the track as CSV, one line per 100 ms slot\n"
+               "       dashtrack info PATH     what the player works out for a recording\n"
+               "       dashtrack import FOLDER the list rows (No., Files, Time) after importing FOLDER\n"
+               "       dashtrack card ROOT     the list rows after scanning a memory card at ROOT\n",
+               stderr);
+    return kExitUsage;
+}
+
+// A one-line reason when `path` cannot be read as a file (or folder), else empty.
+std::string Unreadable(const std::string& path, bool wantFolder)
+{
+    struct stat info {};
+    if (stat(path.c_str(), &info) != 0)
+        return std::strerror(errno);
+    if (wantFolder != S_ISDIR(info.st_mode))
+        return wantFolder ? "Not a directory" : "Is a directory";
+    if (!wantFolder) {
+        std::FILE* f = std::fopen(path.c_str(), "rb");
+        if (!f)
+            return std::strerror(errno);
+        std::fclose(f);
+    }
+    return {};
+}
+
+// The node the recording list would build for `path` on import.
+tagFileNode NodeFor(const std::string& path)
+{
+    std::string extension = std::filesystem::path(path).extension().string();
+    for (char& c : extension)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return MakeFileNode(path, "", extension);
+}
+
+int LoadAsPlayerDoes(CTrackLoader& loader, const tagFileNode& node)
+{
+    return node.isNT96650A ? loader.LoadNT96650ATrack(node.path) : loader.LoadTrack(node.datPath, node.path);
+}
+
+int PrintSlots(const std::string& path)
+{
+    const tagFileNode node = NodeFor(path);
+    CTrackLoader loader;
+    if (!loader.IsSupported(node.datPath, node.path)) {
+        std::fputs("UnSupported file!\n", stderr);
+        return kExitUnsupported;
+    }
+    LoadAsPlayerDoes(loader, node);
+    std::puts("slot,x,y,z,aux,status,latitude,longitude,speed,course");
+    int index = 0;
+    for (const tagAssistInfo& s : loader.Slots()) {
+        std::printf("%d,%.9g,%.9g,%.9g,%.9g,%u,%s,%s,%d,%.17g\n", index++, s.x, s.y, s.z, s.aux, s.status,
+                    s.latitude.c_str(), s.longitude.c_str(), s.speed, s.course);
+    }
+    return 0;
+}
+
+int PrintInfo(const std::string& path)
+{
+    const tagFileNode node = NodeFor(path);
+    CTrackLoader loader;
+    const int supported = loader.IsSupported(node.datPath, node.path);
+    std::string loadResult = "-";
+    if (supported)
+        loadResult = std::to_string(LoadAsPlayerDoes(loader, node));
+    std::printf("path: %s\nname: %s\ndatPath: %s\ntimeText: %s\nisProtected: %d\nisA7L: %d\n"
+                "isNT96650A: %d\nsupported: %d\nloadResult: %s\nslots: %d\n",
+                node.path.c_str(), node.name.c_str(), node.datPath.c_str(), node.timeText.c_str(),
+                node.isProtected, node.isA7L, node.isNT96650A, supported, loadResult.c_str(), loader.GetCount());
+    return 0;
+}
+
+int PrintRows(const CMemoryListView& view)
+{
+    for (const auto& row : view.Rows())
+        std::printf("%s\t%s\t%s\n", row[0].c_str(), row[1].c_str(), row[2].c_str());
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 3)
+        return Usage();
+    const std::string command = argv[1];
+    const std::string path = argv[2];
+    const bool wantFolder = command == "import" || command == "card";
+    if (!wantFolder && command != "slots" && command != "info")
+        return Usage();
+    if (std::string reason = Unreadable(path, wantFolder); !reason.empty()) {
+        std::fprintf(stderr, "dashtrack: %s: %s\n", path.c_str(), reason.c_str());
+        return kExitUnreadable;
+    }
+    if (command == "slots")
+        return PrintSlots(path);
+    if (command == "info")
+        return PrintInfo(path);
+    CMemoryListView view;
+    CRecordingList recordings;
+    recordings.SetView(&view);
+    if (command == "import")
+        ImportFolder(path, recordings);
+    else
+        ScanCard(path, recordings);
+    return PrintRows(view);
+}

@@ -1,0 +1,276 @@
+// mkrec: writes recorder files (QuickTime and AVI recordings with their track
+// inside, side files) from synthetic video and a route, for tests, benchmarks
+// and the demo.
+
+#include "mkrec_writers.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <string>
+#include <utime.h>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+int Usage()
+{
+    std::fputs(
+        "usage: mkrec route OUT.csv --seconds N\n"
+        "       mkrec video OUT.mov|OUT.avi --seconds N [--size WxH] [--rear]\n"
+        "       mkrec mov OUT --layout plain|generic|a7l|nt96650a --video V --route R [common]\n"
+        "       mkrec avi OUT --video V --route R [--marker TEXT] [common]\n"
+        "       mkrec dat OUT --route R [common]\n"
+        "       mkrec demo FOLDER [--seconds N]   card and import folders of consecutive recordings\n"
+        "common: --from SECOND --seconds N (stretch of the route), --start UNIXTIME (UTC of the first second),\n"
+        "        --key DIGITS (eight digits 1-9), --key-at J (generic layout), --gga\n",
+        stderr);
+    return 64;
+}
+
+struct Options {
+    std::vector<std::string> positional;
+    std::map<std::string, std::string> named;
+    bool Has(const std::string& k) const { return named.count(k) != 0; }
+    std::string Get(const std::string& k, const std::string& fallback = "") const
+    {
+        auto it = named.find(k);
+        return it == named.end() ? fallback : it->second;
+    }
+    long Number(const std::string& k, long fallback) const { return Has(k) ? std::stol(Get(k)) : fallback; }
+};
+
+Options Parse(int argc, char** argv)
+{
+    Options o;
+    for (int i = 2; i < argc; ++i) {
+        std::string a = argv[i];
+        if (a == "--rear" || a == "--gga")
+            o.named[a] = "1";
+        else if (a.rfind("--", 0) == 0 && i + 1 < argc)
+            o.named[a] = argv[++i];
+        else
+            o.positional.push_back(a);
+    }
+    return o;
+}
+
+bool ParseLayout(const std::string& name, MovLayout& layout)
+{
+    static const std::map<std::string, MovLayout> names = {
+        {"plain", MovLayout::Plain}, {"generic", MovLayout::Generic}, {"a7l", MovLayout::A7L}, {"nt96650a", MovLayout::NT96650A}};
+    auto it = names.find(name);
+    if (it == names.end())
+        return false;
+    layout = it->second;
+    return true;
+}
+
+std::string SpecFromOptions(const Options& o, RecordingSpec& spec)
+{
+    Route route;
+    if (!LoadRoute(o.Get("--route"), route))
+        return "cannot read route " + o.Get("--route");
+    const long from = o.Number("--from", 0);
+    const long seconds = o.Number("--seconds", static_cast<long>(route.size()) - from);
+    if (from < 0 || seconds < 0 || from + seconds > static_cast<long>(route.size()))
+        return "the route is shorter than --from + --seconds";
+    spec.route.assign(route.begin() + from, route.begin() + from + seconds);
+    spec.videoPath = o.Get("--video");
+    spec.start = static_cast<std::time_t>(o.Number("--start", 1778746500));  // 2026-05-14 08:15:00 UTC
+    spec.keyDigits = o.Get("--key", KeyDigitsFor(static_cast<std::uint32_t>(spec.start)));
+    spec.keyAt = static_cast<int>(o.Number("--key-at", 0));
+    spec.gga = o.Has("--gga");
+    if (spec.keyDigits.size() != 8 || spec.keyDigits.find_first_not_of("123456789") != std::string::npos)
+        return "--key takes eight digits 1-9";
+    return {};
+}
+
+void SetModifiedTime(const std::string& path, std::time_t when)
+{
+    struct utimbuf times {when, when};
+    utime(path.c_str(), &times);
+}
+
+std::string TwoDigits(int v)
+{
+    char t[16];
+    std::snprintf(t, sizeof t, "%02d", v);
+    return t;
+}
+
+// "A6MMDDhhmmss_NNNN": the camera letter, the year's last digit, date and
+// time, and a four-digit counter.
+std::string TimeName(char camera, std::time_t when, int counter)
+{
+    std::tm t {};
+    gmtime_r(&when, &t);
+    char name[64];
+    std::snprintf(name, sizeof name, "%c%d%s%s%s%s%s_%04d", camera, (t.tm_year + 1900) % 10, TwoDigits(t.tm_mon + 1).c_str(),
+                  TwoDigits(t.tm_mday).c_str(), TwoDigits(t.tm_hour).c_str(), TwoDigits(t.tm_min).c_str(),
+                  TwoDigits(t.tm_sec).c_str(), counter % 10000);
+    return name;
+}
+
+// "YYYYMMDD_hhmmss_NNNA": date, time, a three-digit counter and the camera letter last.
+std::string CounterName(char camera, std::time_t when, int counter)
+{
+    std::tm t {};
+    gmtime_r(&when, &t);
+    char name[64];
+    std::snprintf(name, sizeof name, "%04d%02d%02d_%02d%02d%02d_%03d%c", t.tm_year + 1900, t.tm_mon + 1, t.tm_mday,
+                  t.tm_hour, t.tm_min, t.tm_sec, counter % 1000, camera);
+    return name;
+}
+
+struct DemoWriter {
+    fs::path folder;
+    Route route;
+    int seconds = 30;
+    std::time_t start = 1778746500;
+    int segment = 0;
+    std::map<std::string, std::string> videos;  // "front.mov" → path
+
+    std::string Video(const std::string& kind)
+    {
+        const fs::path path = folder / ".video" / kind;
+        if (!fs::exists(path)) {
+            fs::create_directories(path.parent_path());
+            const bool rear = kind.rfind("rear", 0) == 0;
+            if (auto e = MakeSyntheticVideo(path.string(), seconds, rear ? "320x240" : "640x360", rear); !e.empty())
+                return {};
+        }
+        return path.string();
+    }
+
+    RecordingSpec Next()
+    {
+        RecordingSpec spec;
+        spec.start = start + static_cast<std::time_t>(segment) * seconds;
+        spec.route.assign(route.begin() + segment * seconds, route.begin() + (segment + 1) * seconds);
+        spec.keyDigits = KeyDigitsFor(static_cast<std::uint32_t>(spec.start));
+        ++segment;
+        return spec;
+    }
+
+    // A front and rear pair; the rear's name is derived as the player derives it.
+    std::string Pair(const fs::path& dir, const std::string& front, const std::string& rear, const std::string& ext,
+                     MovLayout layout, RecordingSpec spec)
+    {
+        fs::create_directories(dir);
+        for (const auto& [name, camera] : {std::pair{front, "front"}, std::pair{rear, "rear"}}) {
+            const std::string out = (dir / (name + ext)).string();
+            spec.videoPath = Video(std::string(camera) + (ext == ".AVI" ? ".avi" : ".mov"));
+            if (spec.videoPath.empty())
+                return "ffmpeg failed";
+            std::string e = ext == ".AVI" ? WriteRecorderAvi(out, "BRXNTG-DVR 1.0", spec) : WriteRecorderMov(out, layout, spec);
+            if (!e.empty())
+                return e;
+            SetModifiedTime(out, spec.start + seconds);
+        }
+        return {};
+    }
+};
+
+int Demo(const Options& o)
+{
+    DemoWriter w;
+    w.folder = o.positional.at(0);
+    w.seconds = static_cast<int>(o.Number("--seconds", 30));
+    w.route = MakeDemoRoute(w.seconds * 11);
+    const fs::path card = w.folder / "card" / "DCIM" / "100MEDIA";
+    const fs::path import = w.folder / "import";
+    std::string e;
+    auto time = [&] { return w.start + static_cast<std::time_t>(w.segment) * w.seconds; };
+    for (int i = 0; i < 3 && e.empty(); ++i) {
+        const std::time_t t = time();
+        const int n = 2 * w.segment + 1;
+        // The rear camera sometimes starts a second late.
+        e = w.Pair(card, TimeName('A', t, n), TimeName('B', t + (i == 1), n + 1), ".MOV", MovLayout::A7L, w.Next());
+    }
+    for (int i = 0; i < 2 && e.empty(); ++i) {
+        const std::time_t t = time();
+        const int n = 2 * w.segment + 1;
+        e = w.Pair(import, CounterName('A', t, n), CounterName('B', t, n + 1), ".MOV", MovLayout::NT96650A, w.Next());
+    }
+    for (int i = 0; i < 2 && e.empty(); ++i) {
+        const std::time_t t = time();
+        const int n = 2 * w.segment + 1;
+        e = w.Pair(import, TimeName('A', t, n), TimeName('B', t + i, n + 1), ".MOV", MovLayout::Generic, w.Next());
+    }
+    for (int i = 0; i < 2 && e.empty(); ++i) {
+        const std::time_t t = time();
+        const int n = 2 * w.segment + 1;
+        e = w.Pair(import, TimeName('A', t, n), TimeName('B', t, n + 1), ".AVI", MovLayout::Plain, w.Next());
+    }
+    for (const char* sideFolder : {"", "gps"}) {
+        if (!e.empty())
+            break;
+        const std::time_t t = time();
+        const int n = 2 * w.segment + 1;
+        const std::string front = TimeName('A', t, n);
+        RecordingSpec spec = w.Next();
+        e = w.Pair(import, front, TimeName('B', t, n + 1), ".MOV", MovLayout::Plain, spec);
+        fs::create_directories(import / sideFolder);
+        if (e.empty())
+            e = WriteSideFile((import / sideFolder / (front + ".DAT")).string(), spec);
+    }
+    fs::remove_all(w.folder / ".video");
+    if (!e.empty()) {
+        std::fprintf(stderr, "mkrec: %s\n", e.c_str());
+        return 1;
+    }
+    std::printf("%s\n%s\n", (w.folder / "card").c_str(), import.c_str());
+    return 0;
+}
+
+int Run(const std::string& command, const Options& o)
+{
+    if (o.positional.size() != 1)
+        return Usage();
+    const std::string out = o.positional[0];
+    if (command == "demo")
+        return Demo(o);
+    if (command == "route")
+        return SaveRoute(out, MakeDemoRoute(static_cast<int>(o.Number("--seconds", 60)))) ? 0 : 1;
+    std::string error;
+    if (command == "video") {
+        error = MakeSyntheticVideo(out, static_cast<int>(o.Number("--seconds", 3)), o.Get("--size", "320x240"), o.Has("--rear"));
+    } else {
+        RecordingSpec spec;
+        MovLayout layout = MovLayout::Generic;
+        if (command == "mov" && !ParseLayout(o.Get("--layout", "generic"), layout))
+            return Usage();
+        error = SpecFromOptions(o, spec);
+        if (error.empty() && command == "mov")
+            error = WriteRecorderMov(out, layout, spec);
+        else if (error.empty() && command == "avi")
+            error = WriteRecorderAvi(out, o.Get("--marker", "BRXNTG-DVR 1.0"), spec);
+        else if (error.empty() && command == "dat")
+            error = WriteSideFile(out, spec);
+        else if (error.empty())
+            return Usage();
+    }
+    if (!error.empty()) {
+        std::fprintf(stderr, "mkrec: %s\n", error.c_str());
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 3)
+        return Usage();
+    try {
+        return Run(argv[1], Parse(argc, argv));
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "mkrec: %s\n", e.what());
+        return 64;
+    }
+}

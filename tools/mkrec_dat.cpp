@@ -1,0 +1,66 @@
+// Side files, synthetic video, and the small file helpers.
+
+#include "mkrec_bytes.h"
+#include "mkrec_writers.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <sys/wait.h>
+#include <unistd.h>
+
+bool ReadWholeFile(const std::string& path, Bytes& out)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return false;
+    out.assign(std::istreambuf_iterator<char>(in), {});
+    return true;
+}
+
+bool WriteWholeFile(const std::string& path, const Bytes& bytes)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    return static_cast<bool>(out);
+}
+
+std::string WriteSideFile(const std::string& outPath, const RecordingSpec& spec)
+{
+    const int key = KeyOf(spec.keyDigits);
+    std::string text = spec.keyDigits + " GPS DATA\r\n";
+    for (std::size_t s = 0; s < spec.route.size(); ++s) {
+        const std::time_t when = spec.start + static_cast<std::time_t>(s);
+        const RoutePoint& p = spec.route[s];
+        text += Scramble(TrackLine(p, spec.gga ? GgaSentence(p, when) : RmcSentence(p, when)), key) + "\r\n";
+    }
+    return WriteWholeFile(outPath, Bytes(text.begin(), text.end())) ? "" : "cannot write " + outPath;
+}
+
+std::string MakeSyntheticVideo(const std::string& outPath, int seconds, const std::string& size, bool rear)
+{
+    const bool avi = outPath.size() > 4 && (outPath.substr(outPath.size() - 4) == ".avi" || outPath.substr(outPath.size() - 4) == ".AVI");
+    const std::string duration = std::to_string(seconds);
+    const std::string picture = std::string(rear ? "testsrc" : "testsrc2") + "=size=" + size + ":rate=30:duration=" + duration;
+    const std::string tone = std::string("sine=frequency=") + (rear ? "660" : "440") + ":sample_rate=48000:duration=" + duration;
+    std::vector<std::string> args = {"ffmpeg", "-nostdin", "-loglevel", "error", "-y", "-f", "lavfi", "-i", picture,
+                                     "-f", "lavfi", "-i", tone};
+    const std::vector<std::string> codecs = avi
+        ? std::vector<std::string>{"-c:v", "mjpeg", "-q:v", "5", "-pix_fmt", "yuvj420p", "-c:a", "pcm_s16le"}
+        : std::vector<std::string>{"-c:v", "libx264", "-preset", "ultrafast", "-g", "30", "-pix_fmt", "yuv420p",
+                                   "-c:a", "aac", "-b:a", "64k"};
+    args.insert(args.end(), codecs.begin(), codecs.end());
+    args.insert(args.end(), {"-shortest", outPath});
+    std::vector<char*> argv;
+    for (std::string& a : args)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
+    const pid_t child = fork();
+    if (child == 0) {
+        execvp("ffmpeg", argv.data());
+        _exit(127);
+    }
+    int status = 0;
+    if (child < 0 || waitpid(child, &status, 0) < 0 || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return "ffmpeg failed to make " + outPath;
+    return {};
+}

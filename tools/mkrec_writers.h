@@ -1,0 +1,33 @@
+#pragma once
+// The recorder-file writers: each turns a synthetic video and a stretch of a
+// route into a file laid out as a recorder lays it out.
+
+#include "mkrec_route.h"
+
+#include <ctime>
+#include <string>
+
+enum class MovLayout {
+    Plain,     // no track inside (a side file carries it)
+    Generic,   // text samples in the third track, no chip named
+    A7L,       // generic layout, udta names the Ambarella A7L
+    NT96650A,  // 204-byte blocks in the second track, udta names the NT96650A
+};
+
+struct RecordingSpec {
+    std::string videoPath;   // made by `mkrec video`
+    Route route;             // one point per second of the recording
+    std::time_t start = 0;   // UTC time of the first second
+    std::string keyDigits;   // eight digits 1..9
+    bool gga = false;        // $GPGGA instead of $GPRMC
+    int keyAt = 0;           // generic layout: index of the key sample
+};
+
+// Each returns an empty text on success, else what went wrong.
+std::string WriteRecorderMov(const std::string& outPath, MovLayout layout, const RecordingSpec& spec);
+std::string WriteRecorderAvi(const std::string& outPath, const std::string& marker, const RecordingSpec& spec);
+std::string WriteSideFile(const std::string& outPath, const RecordingSpec& spec);
+
+// Runs ffmpeg: testsrc2 (or testsrc for a rear camera) with a tone, H.264 and
+// AAC for .mov, MJPEG and PCM for .avi.
+std::string MakeSyntheticVideo(const std::string& outPath, int seconds, const std::string& size, bool rear);
