@@ -56,8 +56,13 @@ std::string GetFileName(const std::string& path)
 
 MovHeaderTime ReadMovHeader(const std::string& path)
 {
-    MovHeaderTime result;
     BinaryFile file(path);
+    return ReadMovHeader(file);
+}
+
+MovHeaderTime ReadMovHeader(BinaryFile& file)
+{
+    MovHeaderTime result;
     std::uint32_t creation = 0;
     if (!file.IsOpen() || !file.Seek(44) || !file.ReadBE32(creation))
         return result;
@@ -72,9 +77,7 @@ MovHeaderTime ReadMovHeader(const std::string& path)
         result.day = utc.tm_mday;
         result.year = utc.tm_year + 1900;
     }
-    struct stat info {};
-    if (stat(path.c_str(), &info) == 0)
-        result.isProtected = ProtectionOf(info);
+    result.isProtected = (file.Mode() & 0222) == 0 ? 1 : 0;
     return result;
 }
 
@@ -83,14 +86,16 @@ tagFileNode MakeFileNode(const std::string& path, const std::string& name, const
     tagFileNode node;
     node.path = path;
     node.name = name.empty() ? GetFileName(path) : name;
+    // One open serves the chip and the movie header.
+    BinaryFile file(path);
     // A side file wins; so does a path too short to have one (no chip either).
     if (FindDatFile(path, node.datPath) != 0) {
-        const ChipFlags chip = DetectChipset(path);
+        const ChipFlags chip = DetectChipset(file);
         node.isA7L = chip.isA7L;
         node.isNT96650A = chip.isNT96650A;
     }
     if (extension == ".MOV") {
-        const MovHeaderTime t = ReadMovHeader(path);
+        const MovHeaderTime t = ReadMovHeader(file);
         node.timeText = FormatTimeText(t.hour, t.minute, t.second, t.month, t.day, t.year);
         node.isProtected = t.isProtected;
     } else {

@@ -17,6 +17,7 @@ struct MovHeaderTime {
 // The movie header's creation time (big-endian at offset 44, seconds since
 // 1904) broken down in UTC, and the file's protection.
 MovHeaderTime ReadMovHeader(const std::string& path);
+MovHeaderTime ReadMovHeader(class BinaryFile& file);
 
 // "%02d:%02d:%02d %02d-%02d-%04d"
 std::string FormatTimeText(int hour, int minute, int second, int month, int day, int year);

@@ -1,7 +1,9 @@
 #include "track/Nmea.h"
 #include "track/ScrambleKey.h"
 
+#include <cstdio>
 #include <gtest/gtest.h>
+#include <random>
 
 namespace {
 
@@ -192,6 +194,34 @@ TEST(ParseTrackLine, OverlongSentenceIsCutNotOverrun)
     const std::string line = Scramble(plain, 11);
     EXPECT_EQ(ParseTrackLine(line.c_str(), 11, track), 0);
     EXPECT_EQ(track.size(), 10u);
+}
+
+}  // namespace
+
+namespace {
+
+// The line scanner must read exactly what sscanf reads.
+TEST(ScanTrackLine, AgreesWithSscanf)
+{
+    const char* pieces[] = {"12", "-7", "+3", "\t", " ", "\r\n", "x", "-", "$GPRMC,1,A", "99999999999999999999",
+                            "2147483648", "0", "\v", "", "-00", "$GP\tRMC"};
+    std::mt19937 random(42);
+    for (int round = 0; round < 20000; ++round) {
+        std::string line;
+        const int count = static_cast<int>(random() % 9);
+        for (int i = 0; i < count; ++i)
+            line += pieces[random() % (sizeof pieces / sizeof pieces[0])];
+        if (random() % 50 == 0)
+            line += std::string(1500, 'k');
+        int x = 0, y = 0, z = 0;
+        char sentence[1024] = {};
+        std::sscanf(line.c_str(), "%d\t%d\t%d\t%1023s", &x, &y, &z, sentence);
+        const ScannedLine scanned = ScanTrackLine(line.c_str());
+        ASSERT_EQ(scanned.x, x) << line;
+        ASSERT_EQ(scanned.y, y) << line;
+        ASSERT_EQ(scanned.z, z) << line;
+        ASSERT_EQ(std::string(scanned.sentence), std::string(sentence)) << line;
+    }
 }
 
 }  // namespace

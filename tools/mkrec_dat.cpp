@@ -4,6 +4,7 @@
 #include "mkrec_writers.h"
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -19,6 +20,9 @@ bool ReadWholeFile(const std::string& path, Bytes& out)
 
 bool WriteWholeFile(const std::string& path, const Bytes& bytes)
 {
+    std::error_code ec;
+    if (auto folder = std::filesystem::path(path).parent_path(); !folder.empty())
+        std::filesystem::create_directories(folder, ec);
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     return static_cast<bool>(out);

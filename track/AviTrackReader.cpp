@@ -1,10 +1,10 @@
 #include "AviTrackReader.h"
 
 #include "BinaryFile.h"
+#include "CoordText.h"
 #include "Nmea.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -96,9 +96,7 @@ std::string CAviTrackReader::PackedCoordToText(std::int32_t value)
     const int dm = value / 10000, frac = value % 10000;
     const int degrees = dm / 100, minutes = dm % 100;
     const int w = static_cast<int>(static_cast<float>(frac + minutes * 10000));
-    char out[32];
-    std::snprintf(out, sizeof out, "%d.%06d", degrees, w * 100 / 60);
-    return out;
+    return DegreesText(false, degrees, w * 100 / 60, 6);
 }
 
 void CAviTrackReader::Reset()

@@ -1,10 +1,12 @@
 #pragma once
 // A read-only file for the container readers. Every read is checked and
 // bounded by the file's size; a failed read leaves the caller's bytes alone.
+// Reads go through a small window so that walking headers costs few calls,
+// while a jump elsewhere costs one positioned read, not a seek and a read.
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <string>
 
 class BinaryFile {
@@ -14,8 +16,9 @@ public:
     BinaryFile(const BinaryFile&) = delete;
     BinaryFile& operator=(const BinaryFile&) = delete;
 
-    bool IsOpen() const { return file_ != nullptr; }
+    bool IsOpen() const { return fd_ >= 0; }
     std::uint64_t Size() const { return size_; }
+    unsigned Mode() const { return mode_; }  // st_mode of the open file
     std::uint64_t Tell() const { return pos_; }
     std::uint64_t Remaining() const { return pos_ < size_ ? size_ - pos_ : 0; }
 
@@ -29,9 +32,16 @@ public:
     bool ReadLE32(std::uint32_t& value);
 
 private:
-    std::FILE* file_ = nullptr;
+    std::size_t ReadDirect(void* buffer, std::size_t count, std::uint64_t at);
+    bool Fill(std::uint64_t at);
+
+    int fd_ = -1;
     std::uint64_t size_ = 0;
+    unsigned mode_ = 0;
     std::uint64_t pos_ = 0;
+    std::array<unsigned char, 2048> window_{};
+    std::uint64_t windowStart_ = 0;
+    std::size_t windowSize_ = 0;
 };
 
 inline std::uint32_t LoadBE32(const unsigned char* p)

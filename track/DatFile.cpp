@@ -7,19 +7,31 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
-#include <strings.h>
+#include <algorithm>
+#include <cctype>
 #include <sys/stat.h>
 #include <system_error>
+#include <unordered_map>
 #include <vector>
 
 namespace fs = std::filesystem;
 
 namespace {
 
+std::string Lower(std::string text)
+{
+    for (char& c : text)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+// The names of a folder by their lower-case form.
+using NameIndex = std::unordered_multimap<std::string, std::string>;
+
 struct FolderListing {
     std::string folder;
     timespec modified {};
-    std::vector<std::string> names;
+    NameIndex names;
 };
 
 bool SameTime(const timespec& a, const timespec& b)
@@ -29,9 +41,9 @@ bool SameTime(const timespec& a, const timespec& b)
 
 // The names in `folder`. An import asks once per recording, so the last few
 // listings are kept while the folder's modification time says they still hold.
-const std::vector<std::string>& NamesIn(const fs::path& folder)
+const NameIndex& NamesIn(const fs::path& folder)
 {
-    static const std::vector<std::string> none;
+    static const NameIndex none;
     thread_local std::vector<FolderListing> cache;
     struct stat info {};
     if (stat(folder.c_str(), &info) != 0)
@@ -45,24 +57,29 @@ const std::vector<std::string>& NamesIn(const fs::path& folder)
     FolderListing listing{folder.native(), info.st_mtim, {}};
     std::error_code ec;
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
-        listing.names.push_back(it->path().filename().string());
+        listing.names.emplace(Lower(it->path().filename().string()), it->path().filename().string());
     cache.push_back(std::move(listing));
     return cache.back().names;
 }
 
 // The entry of `folder` called `name`: the exact name first, else one that
 // differs only in case (folders copied from a card may have been renamed by hand).
+// Names come from the folder's cached listing, so a miss costs no look-up.
 std::optional<fs::path> FindEntry(const fs::path& folder, const std::string& name, bool wantFolder)
 {
     std::error_code ec;
     auto fits = [&](const fs::path& p) {
         return wantFolder ? fs::is_directory(p, ec) : fs::is_regular_file(p, ec);
     };
-    if (fs::path exact = folder / name; fits(exact))
-        return exact;
-    for (const std::string& entry : NamesIn(folder)) {
-        if (strcasecmp(entry.c_str(), name.c_str()) == 0 && fits(folder / entry))
-            return folder / entry;
+    auto [first, last] = NamesIn(folder).equal_range(Lower(name));
+    std::vector<std::string> candidates;
+    for (auto it = first; it != last; ++it)
+        candidates.push_back(it->second);
+    // The exact spelling wins over other cases.
+    std::stable_partition(candidates.begin(), candidates.end(), [&](const std::string& c) { return c == name; });
+    for (const std::string& candidate : candidates) {
+        if (fits(folder / candidate))
+            return folder / candidate;
     }
     return std::nullopt;
 }

@@ -137,9 +137,14 @@ tagAssistInfo ReadNT96650ABlock(BinaryFile& file, std::uint32_t chunkOffset)
 
 ChipFlags DetectChipset(const std::string& path)
 {
-    ChipFlags flags;
     BinaryFile file(path);
-    if (!file.IsOpen() || !FindAtom(file, "moov") || !FindAtom(file, "udta"))
+    return DetectChipset(file);
+}
+
+ChipFlags DetectChipset(BinaryFile& file)
+{
+    ChipFlags flags;
+    if (!file.IsOpen() || !file.Seek(0) || !FindAtom(file, "moov") || !FindAtom(file, "udta"))
         return flags;
     std::uint32_t size = 0;
     if (!file.ReadBE32(size))

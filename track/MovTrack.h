@@ -11,8 +11,11 @@ struct ChipFlags {
     int isNT96650A = 0;
 };
 
+class BinaryFile;
+
 // Reads the first atom of moov/udta; at most one flag is set.
 ChipFlags DetectChipset(const std::string& path);
+ChipFlags DetectChipset(BinaryFile& file);
 
 // Both append to `track` and return the slot count, or -1 when the path has
 // fewer than 4 characters or the file cannot be opened.

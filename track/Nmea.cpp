@@ -1,44 +1,73 @@
 #include "Nmea.h"
 
+#include "CoordText.h"
+
+#include <algorithm>
+#include <array>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <limits>
 #include <string_view>
-#include <vector>
 
 namespace {
 
 // Splits at commas, skipping empty fields: a run of commas is one separator and
 // later fields move forward. Recorders rely on this reading of their sentences.
-std::vector<std::string_view> SplitSkippingEmpty(std::string_view text)
+// Only the first ten fields are ever used.
+struct Tokens {
+    std::array<std::string_view, 10> items;
+    std::size_t count = 0;
+    std::size_t size() const { return count; }
+    bool empty() const { return count == 0; }
+    std::string_view operator[](std::size_t i) const { return items[i]; }
+};
+
+Tokens SplitSkippingEmpty(std::string_view text)
 {
-    std::vector<std::string_view> tokens;
+    Tokens tokens;
     std::size_t pos = 0;
-    while (pos < text.size()) {
+    while (pos < text.size() && tokens.count < tokens.items.size()) {
         std::size_t end = text.find(',', pos);
         if (end == std::string_view::npos)
             end = text.size();
         if (end > pos)
-            tokens.push_back(text.substr(pos, end - pos));
+            tokens.items[tokens.count++] = text.substr(pos, end - pos);
         pos = end + 1;
     }
     return tokens;
 }
 
-bool Shorter33(const std::vector<std::string_view>& t, std::size_t i)
+bool Shorter33(const Tokens& t, std::size_t i)
 {
     return i < t.size() && t[i].size() < 33;
 }
 
+// A NUL-terminated copy for the C number readers; longer tokens are cut
+// (only tokens checked to be shorter than 33 characters are read as numbers).
+struct TokenText {
+    explicit TokenText(std::string_view token)
+    {
+        const std::size_t n = std::min(token.size(), sizeof text - 1);
+        token.copy(text, n);
+        text[n] = '\0';
+    }
+    char text[64];
+};
+
 double ToDouble(std::string_view token)
 {
-    return std::atof(std::string(token).c_str());
+    return std::atof(TokenText(token).text);
 }
 
 int ToInt(std::string_view token)
 {
-    long value = std::strtol(std::string(token).c_str(), nullptr, 10);
+    long value = 0;
+    if (token.size() < 60) {
+        value = std::strtol(TokenText(token).text, nullptr, 10);
+    } else {
+        // A run of digits this long only overflows; keep the sign.
+        value = std::strtol(TokenText(token.substr(0, 30)).text, nullptr, 10);
+    }
     if (value > std::numeric_limits<int>::max())
         return std::numeric_limits<int>::max();
     if (value < std::numeric_limits<int>::min())
@@ -83,20 +112,18 @@ std::string NmeaCoordToText(const std::string& text, char hemisphere)
     const int whole = ToInt(std::string_view(text).substr(0, point));
     const int degrees = whole / 100;
     const int minutes = whole % 100;
-    char out[48];
     if (decimals.size() == 4) {
         int v = static_cast<int>(static_cast<float>(ToInt(decimals) + minutes * 10000));
-        std::snprintf(out, sizeof out, "%s%d.%06d", negative ? "-" : "", degrees, v * 100 / 60);
-    } else if (decimals.size() == 5) {
-        int v = static_cast<int>(static_cast<float>(ToInt(decimals) + minutes * 100000));
-        std::snprintf(out, sizeof out, "%s%d.%07d", negative ? "-" : "", degrees, v * 100 / 60);
-    } else {
-        return {};
+        return DegreesText(negative, degrees, v * 100 / 60, 6);
     }
-    return out;
+    if (decimals.size() == 5) {
+        int v = static_cast<int>(static_cast<float>(ToInt(decimals) + minutes * 100000));
+        return DegreesText(negative, degrees, v * 100 / 60, 7);
+    }
+    return {};
 }
 
-void ParseGPRMC(const std::string& sentence, std::string& latitude, std::string& longitude,
+void ParseGPRMC(std::string_view sentence, std::string& latitude, std::string& longitude,
                 int& speed, double& course)
 {
     const auto t = SplitSkippingEmpty(sentence);
@@ -115,7 +142,7 @@ void ParseGPRMC(const std::string& sentence, std::string& latitude, std::string&
         course = 0.0;
 }
 
-void ParseGPGGA(const std::string& sentence, std::string& latitude, std::string& longitude)
+void ParseGPGGA(std::string_view sentence, std::string& latitude, std::string& longitude)
 {
     const auto t = SplitSkippingEmpty(sentence);
     // Tokens: id, time, lat, N/S, lon, E/W.
@@ -127,12 +154,63 @@ void ParseGPGGA(const std::string& sentence, std::string& latitude, std::string&
     longitude = NmeaCoordToText(std::string(t[4]), t[5][0]);
 }
 
-void ParseSentence(const std::string& sentence, tagAssistInfo& slot)
+void ParseSentence(std::string_view sentence, tagAssistInfo& slot)
 {
-    if (sentence.compare(0, 6, "$GPGGA") == 0)
+    if (sentence.substr(0, 6) == "$GPGGA")
         ParseGPGGA(sentence, slot.latitude, slot.longitude);
     else
         ParseGPRMC(sentence, slot.latitude, slot.longitude, slot.speed, slot.course);
+}
+
+namespace {
+
+bool IsSpace(char c)
+{
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
+const char* SkipSpace(const char* p)
+{
+    while (IsSpace(*p))
+        ++p;
+    return p;
+}
+
+// scanf's %d: white space, a sign, at least one digit; the value saturates as
+// strtol's does and is then narrowed to int, as scanf stores it.
+bool ScanInt(const char*& p, int& out)
+{
+    p = SkipSpace(p);
+    const bool negative = *p == '-';
+    if (*p == '-' || *p == '+')
+        ++p;
+    if (*p < '0' || *p > '9')
+        return false;
+    unsigned long magnitude = 0;
+    const unsigned long limit = negative ? 0ul - static_cast<unsigned long>(std::numeric_limits<long>::min())
+                                         : static_cast<unsigned long>(std::numeric_limits<long>::max());
+    for (; *p >= '0' && *p <= '9'; ++p) {
+        const unsigned digit = static_cast<unsigned>(*p - '0');
+        magnitude = magnitude > (limit - digit) / 10 ? limit : magnitude * 10 + digit;
+    }
+    const long value = negative ? static_cast<long>(0ul - magnitude) : static_cast<long>(magnitude);
+    out = static_cast<int>(value);
+    return true;
+}
+
+}  // namespace
+
+ScannedLine ScanTrackLine(const char* p)
+{
+    ScannedLine line;
+    if (!ScanInt(p, line.x) || !ScanInt(p, line.y) || !ScanInt(p, line.z))
+        return line;
+    p = SkipSpace(p);
+    const char* end = p;
+    while (*end && !IsSpace(*end) && end - p < 1023)
+        ++end;
+    line.sentence = std::string_view(p, static_cast<std::size_t>(end - p));
+    return line;
 }
 
 int ParseTrackLine(const char* line, int key, TrackSlots& track)
@@ -141,14 +219,12 @@ int ParseTrackLine(const char* line, int key, TrackSlots& track)
         return -1;
     std::string text(line);
     Descramble(text, key);
-    int gx = 0, gy = 0, gz = 0;
-    char sentence[1024] = {};
-    std::sscanf(text.c_str(), "%d\t%d\t%d\t%1023s", &gx, &gy, &gz, sentence);
+    const ScannedLine scanned = ScanTrackLine(text.c_str());
     tagAssistInfo slot;
-    slot.x = static_cast<float>(gx) / 1000.0f;
-    slot.y = static_cast<float>(gy) / 1000.0f;
-    slot.z = static_cast<float>(gz) / 1000.0f;
-    ParseSentence(sentence, slot);
+    slot.x = static_cast<float>(scanned.x) / 1000.0f;
+    slot.y = static_cast<float>(scanned.y) / 1000.0f;
+    slot.z = static_cast<float>(scanned.z) / 1000.0f;
+    ParseSentence(scanned.sentence, slot);
     AppendSlots(track, slot, 10);
     return 0;
 }

@@ -1,0 +1,50 @@
+# DualDash: `make run` starts the program on generated demo recordings,
+# `make test` installs what is missing, builds and runs every test.
+
+BUILD ?= build
+SAN_BUILD ?= build-san
+FUZZ_SECONDS ?= 20
+CMAKE_FLAGS ?=
+
+.PHONY: all deps configure build test test-main test-san fuzz demo run bench clean
+
+all: build
+
+deps:
+	scripts/install-deps
+
+configure: deps
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDUALDASH_WERROR=ON $(CMAKE_FLAGS)
+
+build: configure
+	cmake --build $(BUILD)
+
+test: test-main test-san
+
+test-main: build
+	cd $(BUILD) && ctest --output-on-failure
+
+# The core again under AddressSanitizer and UndefinedBehaviorSanitizer (clang),
+# with each fuzz target run briefly from its seeds.
+test-san: deps
+	CC=clang CXX=clang++ cmake -S . -B $(SAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+	  -DDUALDASH_WERROR=ON -DDUALDASH_SANITIZE=ON -DDUALDASH_CORE_ONLY=ON -DDUALDASH_FUZZ=ON \
+	  -DDUALDASH_FUZZ_SECONDS=$(FUZZ_SECONDS)
+	cmake --build $(SAN_BUILD)
+	cd $(SAN_BUILD) && ctest --output-on-failure
+
+fuzz: deps
+	$(MAKE) test-san FUZZ_SECONDS=300
+
+demo: build
+	$(BUILD)/tools/mkrec demo $(BUILD)/demo > /dev/null
+
+run: demo
+	$(BUILD)/tools/dashtrack import $(BUILD)/demo/import
+	$(BUILD)/tools/dashtrack slots $(BUILD)/demo/import/$$(cd $(BUILD)/demo/import && ls *.DAT | head -n 1 | sed 's/DAT$$/MOV/') | head -n 40
+
+bench: build
+	$(BUILD)/bench/track_bench
+
+clean:
+	rm -rf $(BUILD) $(SAN_BUILD)

@@ -1,0 +1,243 @@
+// Loading one-hour tracks of every kind, and importing a folder of 2,000
+// recordings, each next to a plain read of the bytes it needs. The figure to
+// quote is the ratio of each pair, measured in the same run.
+
+#include "library/Import.h"
+#include "library/RecordingList.h"
+#include "mkrec_bytes.h"
+#include "mkrec_writers.h"
+#include "track/AviTrackReader.h"
+#include "track/BinaryFile.h"
+#include "track/DatFile.h"
+#include "track/MovTrack.h"
+#include "track/TrackLoader.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kHour = 3600;
+constexpr int kImportCount = 2000;
+
+struct Fixtures {
+    fs::path dir;
+    std::string dat, generic, nt, avi, importFolder;
+    std::vector<std::uint32_t> genericOffsets, ntOffsets;
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> aviChunks;  // offset, length
+};
+
+// The stco of the data track, found the quick way: the writer puts the movie first.
+std::vector<std::uint32_t> ChunkOffsets(const std::string& path, int track)
+{
+    std::vector<std::uint8_t> head(1 << 20);
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    head.resize(std::fread(head.data(), 1, head.size(), f));
+    std::fclose(f);
+    std::vector<std::uint32_t> offsets;
+    std::size_t at = 0;
+    for (int seen = 0; seen <= track; ++seen)
+        at = std::string(head.begin(), head.end()).find("stco", at + 1);
+    const std::uint32_t count = LoadBE32(&head[at + 8]);
+    for (std::uint32_t i = 0; i < count; ++i)
+        offsets.push_back(LoadBE32(&head[at + 12 + 4 * i]));
+    return offsets;
+}
+
+std::vector<std::pair<std::uint32_t, std::uint32_t>> AviChunks(const std::string& path)
+{
+    Bytes file;
+    ReadWholeFile(path, file);
+    const std::size_t idx = std::string(file.begin(), file.end()).rfind("idx1");
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> chunks;
+    for (std::size_t at = idx + 8; at + 16 <= file.size(); at += 16)
+        if (std::memcmp(&file[at], "03gs", 4) == 0 || std::memcmp(&file[at], "04gp", 4) == 0)
+            chunks.emplace_back(LoadLE32(&file[at + 8]), LoadLE32(&file[at + 12]));
+    return chunks;
+}
+
+const Fixtures& Files()
+{
+    static Fixtures f = [] {
+        Fixtures x;
+        x.dir = fs::temp_directory_path() / "dualdash-bench";
+        fs::create_directories(x.dir);
+        RecordingSpec spec;
+        spec.route = MakeDemoRoute(kHour);
+        spec.keyDigits = "35761249";
+        spec.start = 1778746500;
+        const std::string mov = (x.dir / "v.mov").string(), avi = (x.dir / "v.avi").string();
+        if (!fs::exists(mov))
+            MakeSyntheticVideo(mov, 1, "64x48", false);
+        if (!fs::exists(avi))
+            MakeSyntheticVideo(avi, 1, "64x48", false);
+        x.dat = (x.dir / "hour.DAT").string();
+        WriteSideFile(x.dat, spec);
+        spec.videoPath = mov;
+        x.generic = (x.dir / "hour_generic.MOV").string();
+        WriteRecorderMov(x.generic, MovLayout::Generic, spec);
+        x.nt = (x.dir / "hour_nt.MOV").string();
+        WriteRecorderMov(x.nt, MovLayout::NT96650A, spec);
+        spec.videoPath = avi;
+        x.avi = (x.dir / "hour.AVI").string();
+        WriteRecorderAvi(x.avi, "BRXNTG-1", spec);
+        x.genericOffsets = ChunkOffsets(x.generic, 2);
+        x.ntOffsets = ChunkOffsets(x.nt, 1);
+        x.aviChunks = AviChunks(x.avi);
+
+        x.importFolder = (x.dir / "import").string();
+        fs::remove_all(x.importFolder);
+        fs::create_directories(x.importFolder);
+        RecordingSpec small = spec;
+        small.route.resize(60);
+        small.videoPath = mov;
+        const std::string one = (x.dir / "one.MOV").string();
+        WriteRecorderMov(one, MovLayout::Generic, small);
+        for (int i = 0; i < kImportCount; ++i) {
+            char name[64];
+            std::snprintf(name, sizeof name, "A6%04d%06d_%04dA.MOV", 514, 81500 + i, i);
+            fs::copy_file(one, fs::path(x.importFolder) / name);
+        }
+        return x;
+    }();
+    return f;
+}
+
+void PreadAll(benchmark::State& state, const std::string& path, const std::vector<std::pair<std::uint64_t, std::size_t>>& reads)
+{
+    std::vector<char> buffer(1 << 16);
+    for (auto _ : state) {
+        const int fd = open(path.c_str(), O_RDONLY);
+        std::size_t total = 0;
+        for (const auto& [offset, size] : reads)
+            total += static_cast<std::size_t>(pread(fd, buffer.data(), std::min(size, buffer.size()), static_cast<off_t>(offset)));
+        close(fd);
+        benchmark::DoNotOptimize(total);
+    }
+}
+
+void BM_DatPlainReadLines(benchmark::State& state)
+{
+    char line[1024];
+    for (auto _ : state) {
+        std::FILE* f = std::fopen(Files().dat.c_str(), "rb");
+        int lines = 0;
+        while (std::fgets(line, sizeof line, f))
+            ++lines;
+        std::fclose(f);
+        benchmark::DoNotOptimize(lines);
+    }
+}
+
+// Loads go through one loader, as in the player, which keeps it for its whole
+// life: the track's storage is reused from one recording to the next.
+void BM_DatLoadTrack(benchmark::State& state)
+{
+    CTrackLoader loader;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(loader.LoadTrack(Files().dat, "/bench/hour.MOV"));
+}
+
+void BM_NT96650APlainRead(benchmark::State& state)
+{
+    std::vector<std::pair<std::uint64_t, std::size_t>> reads;
+    for (std::uint32_t o : Files().ntOffsets)
+        reads.emplace_back(std::uint64_t(o) + 65536 + 72, 204);
+    PreadAll(state, Files().nt, reads);
+}
+
+void BM_NT96650ALoadTrack(benchmark::State& state)
+{
+    CTrackLoader loader;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(loader.LoadNT96650ATrack(Files().nt));
+}
+
+void BM_GenericMovPlainRead(benchmark::State& state)
+{
+    std::vector<std::pair<std::uint64_t, std::size_t>> reads;
+    for (std::uint32_t o : Files().genericOffsets)
+        reads.emplace_back(o, 2 + 127);
+    PreadAll(state, Files().generic, reads);
+}
+
+void BM_GenericMovLoadTrack(benchmark::State& state)
+{
+    CTrackLoader loader;
+    for (auto _ : state) {
+        loader.LoadTrack("", Files().generic);
+        benchmark::DoNotOptimize(loader.GetCount());
+    }
+}
+
+void BM_AviPlainRead(benchmark::State& state)
+{
+    std::vector<std::pair<std::uint64_t, std::size_t>> reads;
+    for (const auto& [offset, length] : Files().aviChunks)
+        reads.emplace_back(std::uint64_t(offset) + 8, length);
+    reads.emplace_back(0, 512);
+    PreadAll(state, Files().avi, reads);
+}
+
+void BM_AviLoadTrack(benchmark::State& state)
+{
+    CTrackLoader loader;
+    for (auto _ : state) {
+        loader.LoadTrack("", Files().avi);
+        benchmark::DoNotOptimize(loader.GetCount());
+    }
+}
+
+void BM_ImportPlainStatAndRead4K(benchmark::State& state)
+{
+    std::vector<char> buffer(4096);
+    for (auto _ : state) {
+        int files = 0;
+        for (const auto& entry : fs::directory_iterator(Files().importFolder)) {
+            struct stat info {};
+            stat(entry.path().c_str(), &info);
+            const int fd = open(entry.path().c_str(), O_RDONLY);
+            files += read(fd, buffer.data(), buffer.size()) > 0;
+            close(fd);
+        }
+        benchmark::DoNotOptimize(files);
+    }
+}
+
+void BM_ImportFolder(benchmark::State& state)
+{
+    for (auto _ : state) {
+        CRecordingList list;
+        benchmark::DoNotOptimize(ImportFolder(Files().importFolder, list));
+    }
+}
+
+}  // namespace
+
+BENCHMARK(BM_DatPlainReadLines)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DatLoadTrack)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_NT96650APlainRead)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_NT96650ALoadTrack)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GenericMovPlainRead)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GenericMovLoadTrack)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AviPlainRead)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AviLoadTrack)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ImportPlainStatAndRead4K)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ImportFolder)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv)
+{
+    Files();  // the fixtures are written before anything is timed
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,228 @@
+// Recorder files written by mkrec, read back through dashtrack: the track
+// must equal the route that was written, for every kind of recording.
+
+#include "TestFiles.h"
+#include "tools/mkrec_route.h"
+
+#include <cmath>
+#include <cstdio>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <sys/wait.h>
+
+namespace {
+
+struct CommandResult {
+    int status = -1;
+    std::string out;
+};
+
+CommandResult Execute(const std::string& command)
+{
+    CommandResult run;
+    if (std::FILE* pipe = popen((command + " 2>/dev/null").c_str(), "r")) {
+        char buffer[4096];
+        std::size_t n;
+        while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
+            run.out.append(buffer, n);
+        const int status = pclose(pipe);
+        run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    return run;
+}
+
+std::string Quote(const std::string& s)
+{
+    return "'" + s + "'";
+}
+
+struct Slot {
+    float x, y, z, aux;
+    unsigned status;
+    std::string latitude, longitude;
+    int speed;
+    double course;
+};
+
+std::vector<Slot> ParseSlots(const std::string& csv)
+{
+    std::vector<Slot> slots;
+    std::istringstream in(csv);
+    std::string line;
+    std::getline(in, line);
+    while (std::getline(in, line)) {
+        std::vector<std::string> f;
+        std::istringstream fields(line);
+        for (std::string v; std::getline(fields, v, ',');)
+            f.push_back(v);
+        f.resize(10);
+        slots.push_back({std::stof(f[1]), std::stof(f[2]), std::stof(f[3]), std::stof(f[4]),
+                         static_cast<unsigned>(std::stoul(f[5])), f[6], f[7], std::stoi(f[8]), std::stod(f[9])});
+    }
+    return slots;
+}
+
+class RecorderFiles : public testing::Test {
+protected:
+    static constexpr int kSeconds = 4;
+
+    static void SetUpTestSuite()
+    {
+        dir_ = new TempDir;
+        ASSERT_EQ(Mkrec("route " + Quote(*dir_ / "route.csv") + " --seconds 12"), 0);
+        ASSERT_EQ(Mkrec("video " + Quote(*dir_ / "v.mov") + " --seconds 4 --size 160x120"), 0);
+        ASSERT_EQ(Mkrec("video " + Quote(*dir_ / "v.avi") + " --seconds 4 --size 160x120"), 0);
+        ASSERT_TRUE(LoadRoute(*dir_ / "route.csv", route_));
+    }
+    static void TearDownTestSuite() { delete dir_; }
+
+    static int Mkrec(const std::string& args) { return Execute(std::string(MKREC_PATH) + " " + args).status; }
+
+    // Writes one recording of the route's seconds 2..5 (the fix begins at 3).
+    static std::string Write(const std::string& name, const std::string& args)
+    {
+        const std::string path = *dir_ / name;
+        const std::string common = " --route " + Quote(*dir_ / "route.csv") + " --from 2 --seconds " + std::to_string(kSeconds);
+        EXPECT_EQ(Mkrec(args + " " + Quote(path) + common), 0) << args;
+        return path;
+    }
+
+    static CommandResult Dashtrack(const std::string& args) { return Execute(std::string(DASHTRACK_PATH) + " " + args); }
+
+    static bool Playable(const std::string& path)
+    {
+        CommandResult streams = Execute("ffprobe -v error -show_entries stream=codec_type -of csv=p=0 " + Quote(path));
+        CommandResult decode = Execute("ffmpeg -nostdin -v error -i " + Quote(path) + " -f null -");
+        return streams.out.find("video") != std::string::npos && streams.out.find("audio") != std::string::npos &&
+               decode.status == 0;
+    }
+
+    enum class Source { Nmea, Avi };
+
+    static void ExpectRoute(const std::vector<Slot>& slots, Source source)
+    {
+        ASSERT_EQ(slots.size(), std::size_t(kSeconds * 10));
+        for (int s = 0; s < kSeconds; ++s) {
+            const RoutePoint& p = route_[std::size_t(s + 2)];
+            for (int k = 10 * s; k < 10 * s + 10; ++k) {
+                const Slot& slot = slots[std::size_t(k)];
+                const double gTolerance = source == Source::Avi ? 0.004 : 1e-6;
+                EXPECT_NEAR(slot.y, std::round(p.gy * 1000) / 1000, gTolerance) << k;
+                EXPECT_NEAR(slot.z, std::round(p.gz * 1000) / 1000, gTolerance) << k;
+                if (!p.fix) {
+                    EXPECT_LE(std::min(slot.latitude.size(), slot.longitude.size()), 6u) << k;
+                    continue;
+                }
+                EXPECT_NEAR(std::stod(slot.latitude), p.latitude, 3e-6) << k;
+                EXPECT_NEAR(std::stod(slot.longitude), p.longitude, 3e-6) << k;
+                if (source == Source::Avi) {
+                    EXPECT_EQ(slot.speed, int(std::lround(p.knots * 100) / 100 * 1.85)) << k;
+                    EXPECT_FLOAT_EQ(slot.aux, 30.0f);
+                } else {
+                    EXPECT_EQ(slot.speed, int(std::round(p.knots * 10) / 10 * 1.85)) << k;
+                    EXPECT_NEAR(slot.course, p.course, 0.005) << k;
+                }
+            }
+        }
+    }
+
+    static TempDir* dir_;
+    static Route route_;
+};
+
+TempDir* RecorderFiles::dir_ = nullptr;
+Route RecorderFiles::route_;
+
+TEST_F(RecorderFiles, GenericMovReadsBackTheRoute)
+{
+    const std::string path = Write("A60514081500_0001.MOV", "mov --layout generic --video " + Quote(*dir_ / "v.mov"));
+    EXPECT_TRUE(Playable(path));
+    CommandResult run = Dashtrack("slots " + Quote(path));
+    ASSERT_EQ(run.status, 0);
+    ExpectRoute(ParseSlots(run.out), Source::Nmea);
+}
+
+TEST_F(RecorderFiles, GenericMovWithKeySampleLate)
+{
+    const std::string path = Write("A60514081500_0003.MOV", "mov --layout a7l --key-at 2 --video " + Quote(*dir_ / "v.mov"));
+    CommandResult info = Dashtrack("info " + Quote(path));
+    EXPECT_NE(info.out.find("isA7L: 1\n"), std::string::npos) << info.out;
+    ExpectRoute(ParseSlots(Dashtrack("slots " + Quote(path)).out), Source::Nmea);
+}
+
+TEST_F(RecorderFiles, NT96650AMovReadsBackTheRoute)
+{
+    const std::string path = Write("20260514_081500_001A.MOV", "mov --layout nt96650a --video " + Quote(*dir_ / "v.mov"));
+    EXPECT_TRUE(Playable(path));
+    CommandResult info = Dashtrack("info " + Quote(path));
+    EXPECT_NE(info.out.find("isNT96650A: 1\n"), std::string::npos) << info.out;
+    EXPECT_NE(info.out.find("timeText: 08:15:00 05-14-2026\n"), std::string::npos) << info.out;
+    EXPECT_NE(info.out.find("loadResult: 40\nslots: 40\n"), std::string::npos) << info.out;
+    ExpectRoute(ParseSlots(Dashtrack("slots " + Quote(path)).out), Source::Nmea);
+}
+
+TEST_F(RecorderFiles, AviReadsBackTheRoute)
+{
+    const std::string path = Write("A60514081500_0005.AVI", "avi --video " + Quote(*dir_ / "v.avi"));
+    EXPECT_TRUE(Playable(path));
+    CommandResult run = Dashtrack("slots " + Quote(path));
+    ASSERT_EQ(run.status, 0);
+    ExpectRoute(ParseSlots(run.out), Source::Avi);
+}
+
+TEST_F(RecorderFiles, SideFilesBesideAndInGpsFolder)
+{
+    const std::string plain = Write("A60514081500_0007.MOV", "mov --layout plain --video " + Quote(*dir_ / "v.mov"));
+    Write("gps/A60514081500_0007.DAT", "dat");
+    CommandResult info = Dashtrack("info " + Quote(plain));
+    EXPECT_NE(info.out.find("datPath: " + *dir_ / "gps/A60514081500_0007.DAT\n"), std::string::npos) << info.out;
+    ExpectRoute(ParseSlots(Dashtrack("slots " + Quote(plain)).out), Source::Nmea);
+    Write("A60514081500_0007.DAT", "dat --gga");  // beside the recording wins
+    const auto slots = ParseSlots(Dashtrack("slots " + Quote(plain)).out);
+    ASSERT_EQ(slots.size(), std::size_t(kSeconds * 10));
+    EXPECT_EQ(slots[39].speed, 0);  // GGA carries no speed
+    EXPECT_NEAR(std::stod(slots[39].latitude), route_[5].latitude, 3e-6);
+}
+
+TEST_F(RecorderFiles, AviWithoutMarkerIsUnsupported)
+{
+    const std::string path = Write("A60514081500_0009.AVI", "avi --marker Lavf59 --video " + Quote(*dir_ / "v.avi"));
+    CommandResult slots = Dashtrack("slots " + Quote(path));
+    EXPECT_EQ(slots.status, 2);
+    EXPECT_TRUE(slots.out.empty());
+    CommandResult info = Dashtrack("info " + Quote(path));
+    EXPECT_NE(info.out.find("supported: 0\nloadResult: -\nslots: 0\n"), std::string::npos) << info.out;
+}
+
+TEST_F(RecorderFiles, DashtrackErrors)
+{
+    EXPECT_EQ(Dashtrack("slots " + Quote(*dir_ / "missing.MOV")).status, 1);
+    EXPECT_EQ(Dashtrack("slots " + Quote(dir_->Path().string())).status, 1);
+    EXPECT_EQ(Dashtrack("frobnicate x").status, 64);
+    EXPECT_EQ(Dashtrack("").status, 64);
+}
+
+TEST_F(RecorderFiles, DashtrackInfoFieldOrder)
+{
+    const std::string path = *dir_ / "route.csv";
+    CommandResult info = Dashtrack("info " + Quote(path));
+    std::istringstream lines(info.out);
+    std::vector<std::string> keys;
+    for (std::string line; std::getline(lines, line);)
+        keys.push_back(line.substr(0, line.find(':')));
+    EXPECT_EQ(keys, (std::vector<std::string>{"path", "name", "datPath", "timeText", "isProtected", "isA7L",
+                                              "isNT96650A", "supported", "loadResult", "slots"}));
+}
+
+TEST(Demo, CardAndImportFoldersAreListed)
+{
+    TempDir dir;
+    ASSERT_EQ(Execute(std::string(MKREC_PATH) + " demo " + Quote(dir.Path().string()) + " --seconds 2").status, 0);
+    CommandResult card = Execute(std::string(DASHTRACK_PATH) + " card " + Quote(dir / "card"));
+    CommandResult import = Execute(std::string(DASHTRACK_PATH) + " import " + Quote(dir / "import"));
+    EXPECT_EQ(std::count(card.out.begin(), card.out.end(), '\n'), 3) << card.out;
+    EXPECT_EQ(std::count(import.out.begin(), import.out.end(), '\n'), 8) << import.out;
+    EXPECT_NE(card.out.find(" 1\tA60514081500_0001.MOV\t08:15:00 05-14-2026\n"), std::string::npos) << card.out;
+}
+
+}  // namespace
