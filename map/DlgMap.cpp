@@ -1,0 +1,113 @@
+#include "DlgMap.h"
+
+#include <QEvent>
+#include <QKeyEvent>
+#include <QTimer>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <QWebEngineView>
+#include <unistd.h>
+
+CDlgMap::CDlgMap(QWidget* placeholder) : QWidget(placeholder)
+{
+    hide();
+    view_ = new QWebEngineView(this);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(view_);
+    connect(view_, &QWebEngineView::loadFinished, this, &CDlgMap::OnLoadFinished);
+    if (placeholder)
+        placeholder->installEventFilter(this);
+    view_->setUrl(QUrl(QStringLiteral("qrc:/map/map.html")));
+}
+
+void CDlgMap::OnLoadFinished(bool ok)
+{
+    if (!ok || loaded_)
+        return;
+    loaded_ = true;
+    FitToParent();
+    show();
+    emit pageReady();
+}
+
+void CDlgMap::FitToParent()
+{
+    if (QWidget* parent = parentWidget())
+        setGeometry(parent->rect());
+    if (loaded_) {
+        Flush();  // calls keep their order
+        // fix takes a number: the one page call whose argument is not a text.
+        view_->page()->runJavaScript(QStringLiteral("try{fix(%1);}catch(e){}").arg(height()));
+    }
+}
+
+bool CDlgMap::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == parentWidget() && event->type() == QEvent::Resize)
+        FitToParent();
+    return QWidget::eventFilter(watched, event);
+}
+
+void CDlgMap::keyPressEvent(QKeyEvent* event)
+{
+    // Enter and Escape belong to the map: they never reach the window to close it.
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+        event->accept();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void CDlgMap::Call(const QString& function, const QStringList& arguments)
+{
+    if (!loaded_)
+        return;
+    pending_.push_back({function, arguments});
+    if (!flushScheduled_) {
+        flushScheduled_ = true;
+        QTimer::singleShot(0, this, &CDlgMap::Flush);
+    }
+}
+
+void CDlgMap::Flush()
+{
+    flushScheduled_ = false;
+    if (pending_.empty())
+        return;
+    view_->page()->runJavaScript(ScriptForCalls(pending_));
+    pending_.clear();
+}
+
+void CDlgMap::SetLgtLat(const QString& latitude, const QString& longitude, const QString& speed)
+{
+    Call(QStringLiteral("SetLgtLat"), {latitude, longitude, speed});
+}
+
+void CDlgMap::newPolyLine()
+{
+    Call(QStringLiteral("newPolyLine"), {});
+}
+
+void CDlgMap::putMarkerToLine(const QString& latitude, const QString& longitude)
+{
+    Call(QStringLiteral("putMarkerToLine"), {latitude, longitude});
+}
+
+void CDlgMap::renderPolyLine()
+{
+    Call(QStringLiteral("renderPolyLine"), {});
+    Flush();
+}
+
+void PrepareWebEngineEnvironment()
+{
+    if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    if (qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND"))
+        qputenv("QT_QUICK_BACKEND", "software");
+}
