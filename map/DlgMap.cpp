@@ -67,7 +67,12 @@ void CDlgMap::Call(const QString& function, const QStringList& arguments)
 {
     if (!loaded_)
         return;
-    pending_.push_back({function, arguments});
+    pending_.Add(function, arguments);
+    ScheduleFlush();
+}
+
+void CDlgMap::ScheduleFlush()
+{
     if (!flushScheduled_) {
         flushScheduled_ = true;
         QTimer::singleShot(0, this, &CDlgMap::Flush);
@@ -77,10 +82,8 @@ void CDlgMap::Call(const QString& function, const QStringList& arguments)
 void CDlgMap::Flush()
 {
     flushScheduled_ = false;
-    if (pending_.empty())
-        return;
-    view_->page()->runJavaScript(ScriptForCalls(pending_));
-    pending_.clear();
+    if (!pending_.IsEmpty())
+        view_->page()->runJavaScript(pending_.Take());
 }
 
 void CDlgMap::SetLgtLat(const QString& latitude, const QString& longitude, const QString& speed)
@@ -95,7 +98,10 @@ void CDlgMap::newPolyLine()
 
 void CDlgMap::putMarkerToLine(const QString& latitude, const QString& longitude)
 {
-    Call(QStringLiteral("putMarkerToLine"), {latitude, longitude});
+    if (!loaded_)
+        return;
+    pending_.AddPair(QStringLiteral("putMarkerToLine"), latitude, longitude);
+    ScheduleFlush();
 }
 
 void CDlgMap::renderPolyLine()

@@ -5,7 +5,6 @@
 #include "MapScript.h"
 
 #include <QWidget>
-#include <vector>
 
 class QWebEngineView;
 
@@ -36,11 +35,12 @@ private:
     void OnLoadFinished(bool ok);
     void FitToParent();
     void Call(const QString& function, const QStringList& arguments);
+    void ScheduleFlush();
 
     QWebEngineView* view_ = nullptr;
     bool loaded_ = false;
     bool flushScheduled_ = false;
-    std::vector<MapCall> pending_;
+    MapCallQueue pending_;
 };
 
 // QtWebEngine refuses to run as root with its sandbox; a window with a web

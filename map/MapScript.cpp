@@ -1,18 +1,31 @@
 #include "MapScript.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
+void AppendJsonString(QString& out, const QString& text)
+{
+    out += QLatin1Char('"');
+    for (QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u == '"' || u == '\\') {
+            out += QLatin1Char('\\');
+            out += c;
+        } else if (u < 0x20 || u == 0x2028 || u == 0x2029 || u == '<' || u == '>') {
+            // Controls, line separators and angle brackets as escapes: the text
+            // stays data whatever surrounds the script.
+            out += QStringLiteral("\\u%1").arg(static_cast<unsigned>(u), 4, 16, QLatin1Char('0'));
+        } else {
+            out += c;
+        }
+    }
+    out += QLatin1Char('"');
+}
 
 namespace {
 
-QString JsonArray(const QStringList& texts)
-{
-    return QString::fromUtf8(QJsonDocument(QJsonArray::fromStringList(texts)).toJson(QJsonDocument::Compact));
-}
-
 QString FunctionRef(const QString& function)
 {
-    return QStringLiteral("window[%1]").arg(JsonArray({function}).mid(1).chopped(1));
+    QString ref = QStringLiteral("window[");
+    AppendJsonString(ref, function);
+    return ref + QLatin1Char(']');
 }
 
 }  // namespace
@@ -20,28 +33,49 @@ QString FunctionRef(const QString& function)
 QString ScriptCall(const QString& function, const QStringList& arguments)
 {
     // Each call is guarded so that one failing page function cannot stop the rest.
-    return QStringLiteral("try{%1.apply(null,%2);}catch(e){}\n").arg(FunctionRef(function), JsonArray(arguments));
+    QString script = QStringLiteral("try{") + FunctionRef(function) + QStringLiteral(".apply(null,[");
+    for (int i = 0; i < arguments.size(); ++i) {
+        if (i)
+            script += QLatin1Char(',');
+        AppendJsonString(script, arguments[i]);
+    }
+    return script + QStringLiteral("]);}catch(e){}\n");
 }
 
-QString ScriptForCalls(const std::vector<MapCall>& calls)
+void MapCallQueue::Add(const QString& function, const QStringList& arguments)
 {
-    QString script;
-    for (std::size_t i = 0; i < calls.size();) {
-        std::size_t end = i + 1;
-        while (end < calls.size() && calls[end].function == calls[i].function && calls[end].arguments.size() == 2 &&
-               calls[i].arguments.size() == 2)
-            ++end;
-        if (end - i == 1) {
-            script += ScriptCall(calls[i].function, calls[i].arguments);
-        } else {
-            QStringList flat;
-            flat.reserve(static_cast<int>(2 * (end - i)));
-            for (std::size_t k = i; k < end; ++k)
-                flat << calls[k].arguments;
-            script += QStringLiteral("try{(function(f,a){for(var i=0;i<a.length;i+=2)f(a[i],a[i+1]);})(%1,%2);}catch(e){}\n")
-                          .arg(FunctionRef(calls[i].function), JsonArray(flat));
-        }
-        i = end;
+    EndRun();
+    script_ += ScriptCall(function, arguments);
+}
+
+void MapCallQueue::AddPair(const QString& function, const QString& first, const QString& second)
+{
+    if (function != runFunction_) {
+        EndRun();
+        runFunction_ = function;
+        runArray_ = QStringLiteral("[");
+    } else {
+        runArray_ += QLatin1Char(',');
     }
+    AppendJsonString(runArray_, first);
+    runArray_ += QLatin1Char(',');
+    AppendJsonString(runArray_, second);
+}
+
+void MapCallQueue::EndRun()
+{
+    if (runFunction_.isEmpty())
+        return;
+    script_ += QStringLiteral("try{(function(f,a){for(var i=0;i<a.length;i+=2)f(a[i],a[i+1]);})(") +
+               FunctionRef(runFunction_) + QLatin1Char(',') + runArray_ + QStringLiteral("]);}catch(e){}\n");
+    runFunction_.clear();
+    runArray_.clear();
+}
+
+QString MapCallQueue::Take()
+{
+    EndRun();
+    QString script;
+    script.swap(script_);
     return script;
 }

@@ -4,16 +4,28 @@
 
 #include <QString>
 #include <QStringList>
-#include <vector>
 
-struct MapCall {
-    QString function;
-    QStringList arguments;
-};
+// `text` as a JSON string literal.
+void AppendJsonString(QString& out, const QString& text);
 
 // One statement calling `function` with the texts as string arguments.
 QString ScriptCall(const QString& function, const QStringList& arguments);
 
-// Calls in order, with runs of two-argument calls to the same function sent as
-// one array walked by a loop (a route of thousands of points is one script).
-QString ScriptForCalls(const std::vector<MapCall>& calls);
+// Calls queued for the page, in order. Runs of two-argument calls to one
+// function (a route's points) are kept as one flat array and sent as one
+// loop, so a route of thousands of points costs one script run.
+class MapCallQueue {
+public:
+    void Add(const QString& function, const QStringList& arguments);
+    void AddPair(const QString& function, const QString& first, const QString& second);
+    bool IsEmpty() const { return script_.isEmpty() && runFunction_.isEmpty(); }
+    // The script for everything queued; the queue is empty afterwards.
+    QString Take();
+
+private:
+    void EndRun();
+
+    QString script_;
+    QString runFunction_;  // the function of the open run of pairs
+    QString runArray_;     // its flat array, without the closing bracket
+};
