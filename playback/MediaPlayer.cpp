@@ -1,0 +1,570 @@
+#include "MediaPlayer.h"
+
+#include "JpegWriter.h"
+#include "VideoPlacement.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QKeyEvent>
+#include <QLoggingCategory>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWidget>
+#include <clocale>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+#include <mpv/client.h>
+#include <mpv/render.h>
+
+// The player's diagnostics: silent unless enabled (QT_LOGGING_RULES="dualdash.player.debug=true").
+Q_LOGGING_CATEGORY(lcPlayer, "dualdash.player", QtInfoMsg)
+
+namespace {
+
+constexpr int EC_COMPLETE = 1;
+constexpr double kRates[] = {1.0, 2.0, 3.0, 8.0, -1.0, -2.0, -3.0, -8.0};
+constexpr int kOpenTimeoutMs = 15000;
+
+}  // namespace
+
+// The player's full-screen picture: a black top-level window whose input goes
+// to the video window, as the view's own input does.
+class CFullScreenWindow : public QWidget {
+public:
+    explicit CFullScreenWindow(CMediaPlayer* player) : player_(player)
+    {
+        setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        setCursor(Qt::BlankCursor);
+    }
+    QRect VideoRect() const { return LetterboxRect(player_->videoSize_, size()); }
+
+protected:
+    void paintEvent(QPaintEvent*) override { player_->PaintVideo(this, VideoRect()); }
+    void resizeEvent(QResizeEvent*) override { player_->RenderFrame(true); }
+    void mouseDoubleClickEvent(QMouseEvent* event) override { Forward(event); }
+    void keyPressEvent(QKeyEvent* event) override { Forward(event); }
+
+private:
+    void Forward(QEvent* event)
+    {
+        if (QWidget* drain = player_->videoWindow_)
+            QCoreApplication::sendEvent(drain, event);
+    }
+    CMediaPlayer* player_;
+};
+
+CMediaPlayer::CMediaPlayer() = default;
+
+CMediaPlayer::~CMediaPlayer()
+{
+    CloseClip();
+    if (render_) {
+        mpv_render_context_set_update_callback(render_, nullptr, nullptr);
+        mpv_render_context_free(render_);
+    }
+    if (mpv_) {
+        mpv_set_wakeup_callback(mpv_, nullptr, nullptr);
+        mpv_terminate_destroy(mpv_);
+    }
+}
+
+void CMediaPlayer::Diagnose(const char* text, HRESULT hr) const
+{
+    qCDebug(lcPlayer, text, static_cast<unsigned>(hr));
+}
+
+void CMediaPlayer::EnsureHandle()
+{
+    if (mpv_)
+        return;
+    std::setlocale(LC_NUMERIC, "C");  // libmpv refuses other numeric locales
+    mpv_ = mpv_create();
+    if (!mpv_)
+        return;
+    const char* options[][2] = {
+        {"vo", "libmpv"},
+        {"hwdec", "auto-safe"},
+        {"keep-open", "yes"},           // the last frame stays; the end is eof-reached
+        {"video-timing-offset", "0"},   // frames are handed over at their time, not early
+        {"audio-fallback-to-null", "yes"},
+        {"idle", "yes"},
+        {"pause", "yes"},
+        {"hr-seek", "yes"},
+        {"input-default-bindings", "no"},
+        {"terminal", "no"},
+    };
+    for (const auto& [name, value] : options)
+        mpv_set_option_string(mpv_, name, value);
+    if (const char* audio = std::getenv("DUALDASH_AUDIO_OUTPUT"))
+        mpv_set_option_string(mpv_, "ao", audio);
+    if (mpv_initialize(mpv_) < 0) {
+        mpv_terminate_destroy(mpv_);
+        mpv_ = nullptr;
+        return;
+    }
+    mpv_request_log_messages(mpv_, lcPlayer().isDebugEnabled() ? "v" : "no");
+    mpv_observe_property(mpv_, 0, "eof-reached", MPV_FORMAT_FLAG);
+    mpv_set_wakeup_callback(
+        mpv_,
+        [](void* context) {
+            auto* self = static_cast<CMediaPlayer*>(context);
+            if (!self->drainQueued_.exchange(true))
+                QMetaObject::invokeMethod(self, [self] { self->DrainEvents(); }, Qt::QueuedConnection);
+        },
+        this);
+    int advanced = 0;
+    mpv_render_param params[] = {{MPV_RENDER_PARAM_API_TYPE, const_cast<char*>(MPV_RENDER_API_TYPE_SW)},
+                                 {MPV_RENDER_PARAM_ADVANCED_CONTROL, &advanced},
+                                 {MPV_RENDER_PARAM_INVALID, nullptr}};
+    if (mpv_render_context_create(&render_, mpv_, params) < 0) {
+        render_ = nullptr;
+        return;
+    }
+    mpv_render_context_set_update_callback(
+        render_,
+        [](void* context) {
+            auto* self = static_cast<CMediaPlayer*>(context);
+            if (!self->renderQueued_.exchange(true))
+                QMetaObject::invokeMethod(self, [self] { self->RenderFrame(false); }, Qt::QueuedConnection);
+        },
+        this);
+}
+
+void CMediaPlayer::Command(std::initializer_list<const char*> args) const
+{
+    if (!mpv_)
+        return;
+    std::vector<const char*> argv(args);
+    argv.push_back(nullptr);
+    mpv_command(mpv_, argv.data());
+}
+
+void CMediaPlayer::SetFlag(const char* name, bool value) const
+{
+    if (!mpv_)
+        return;
+    int flag = value ? 1 : 0;
+    mpv_set_property(mpv_, name, MPV_FORMAT_FLAG, &flag);
+}
+
+bool CMediaPlayer::HasTrack(const char* type) const
+{
+    if (!mpv_ || !opened_)
+        return false;
+    const QByteArray name = QByteArray("current-tracks/") + type + "/id";
+    char* id = mpv_get_property_string(mpv_, name.constData());
+    mpv_free(id);
+    return id != nullptr;
+}
+
+HRESULT CMediaPlayer::OpenFile(const QString& path, QWidget* videoWindow, QWidget* notifyWindow)
+{
+    if (path.isEmpty())
+        return E_POINTER;
+    if (opened_)
+        Command({"stop"});
+    opened_ = false;
+    events_.clear();
+    frame_ = QImage();
+    videoSize_ = QSize();
+    if (videoWindow_)
+        videoWindow_->removeEventFilter(this);
+    videoWindow_ = videoWindow;
+    if (videoWindow_) {
+        videoWindow_->installEventFilter(this);
+        videoWindow_->show();
+        videoWindow_->update();
+    }
+    fileName_ = path;
+    state_ = Stopped;
+    EnsureHandle();
+    if (!mpv_ || !render_) {
+        Diagnose("FAILED(hr=0x%x) in CoCreateInstance(CLSID_FilterGraph, NULL, CLSCTX_INPROC_SERVER, IID_IGraphBuilder, (void **)&pGB)\n", E_FAIL);
+        return E_FAIL;
+    }
+    rate_ = 1.0;
+    mpv_set_property_string(mpv_, "speed", "1");
+    mpv_set_property_string(mpv_, "play-direction", "forward");
+    SetFlag("pause", true);
+    eofReached_ = false;
+    pendingSeek_ = -1;
+    const QByteArray file = path.toUtf8();
+    Command({"loadfile", file.constData(), "replace"});
+    if (!WaitForOpen()) {
+        Diagnose("FAILED(hr=0x%x) in pGB->RenderFile(wFile, NULL)\n", E_FAIL);
+        return E_FAIL;
+    }
+    events_.clear();
+    opened_ = true;
+    notifyWindow_ = notifyWindow;
+    std::int64_t width = 0, height = 0;
+    mpv_get_property(mpv_, "dwidth", MPV_FORMAT_INT64, &width);
+    mpv_get_property(mpv_, "dheight", MPV_FORMAT_INT64, &height);
+    videoSize_ = QSize(static_cast<int>(width), static_cast<int>(height));
+    InitVideoWindow(1, 1);
+    state_ = Paused;
+    if (videoWindow_)
+        videoWindow_->setFocus();
+    return S_OK;
+}
+
+// Waits for the file to load and to stand ready on its first frame (its
+// picture decoded, when it has one); false when it is not media or time runs out.
+bool CMediaPlayer::WaitForOpen()
+{
+    QDeadlineTimer deadline(kOpenTimeoutMs);
+    bool loaded = false, pictureKnown = false, ready = false;
+    while (!deadline.hasExpired()) {
+        mpv_event* event = mpv_wait_event(mpv_, deadline.remainingTime() / 1000.0);
+        switch (event->event_id) {
+        case MPV_EVENT_FILE_LOADED:
+            loaded = true;
+            pictureKnown = !HasTrack("video");
+            break;
+        case MPV_EVENT_VIDEO_RECONFIG:
+            pictureKnown = pictureKnown || loaded;
+            break;
+        case MPV_EVENT_PLAYBACK_RESTART:
+            ready = loaded;
+            break;
+        case MPV_EVENT_END_FILE:
+            if (static_cast<mpv_event_end_file*>(event->data)->reason == MPV_END_FILE_REASON_ERROR)
+                return false;
+            break;
+        default:
+            break;
+        }
+        if (loaded && pictureKnown && ready)
+            return true;
+    }
+    return false;
+}
+
+HRESULT CMediaPlayer::AttachVideoWindow(QWidget* videoWindow)
+{
+    if (videoWindow_)
+        videoWindow_->removeEventFilter(this);
+    videoWindow_ = videoWindow;
+    if (!videoWindow_)
+        return S_OK;
+    videoWindow_->installEventFilter(this);
+    videoWindow_->show();
+    return InitVideoWindow(1, 1);
+}
+
+HRESULT CMediaPlayer::InitVideoWindow(int, int)
+{
+    if (!videoWindow_ || !opened_)
+        return S_OK;
+    // Placed once per open or attach: a later resize of the window does not move it.
+    videoRect_ = LetterboxRect(videoSize_, videoWindow_->size());
+    RenderFrame(true);
+    videoWindow_->update();
+    return S_OK;
+}
+
+void CMediaPlayer::SetFullScreen(bool on)
+{
+    if (!opened_)
+        return;
+    if (on) {
+        if (!fullScreen_)
+            fullScreen_ = std::make_unique<CFullScreenWindow>(this);
+        fullScreen_->showFullScreen();
+        fullScreen_->activateWindow();
+    } else if (fullScreen_) {
+        fullScreen_->hide();
+    }
+    RenderFrame(true);
+}
+
+QWidget* CMediaPlayer::RenderTarget() const
+{
+    if (fullScreen_ && fullScreen_->isVisible())
+        return fullScreen_.get();
+    return videoWindow_;
+}
+
+void CMediaPlayer::RenderFrame(bool force)
+{
+    renderQueued_ = false;
+    if (!render_)
+        return;
+    const std::uint64_t flags = mpv_render_context_update(render_);
+    if (!force && !(flags & MPV_RENDER_UPDATE_FRAME))
+        return;
+    if (!opened_)
+        return;
+    QWidget* target = RenderTarget();
+    const bool full = target && target == fullScreen_.get();
+    const QSize size = full ? fullScreen_->VideoRect().size() : videoRect_.size();
+    if (size.isEmpty())
+        return;
+    if (frame_.size() != size) {
+        // Rows on 64-byte boundaries let the scaler take its fast paths.
+        const std::size_t stride = (static_cast<std::size_t>(size.width()) * 4 + 63) & ~std::size_t(63);
+        frameMemory_.reset(static_cast<unsigned char*>(std::aligned_alloc(64, stride * size.height())), std::free);
+        frame_ = QImage(frameMemory_.get(), size.width(), size.height(), static_cast<qsizetype>(stride), QImage::Format_RGB32);
+    }
+    int sizeParam[2] = {size.width(), size.height()};
+    std::size_t stride = static_cast<std::size_t>(frame_.bytesPerLine());
+    int block = 0;  // never sleep until the frame's display time on the window thread
+    mpv_render_param params[] = {{MPV_RENDER_PARAM_SW_SIZE, sizeParam},
+                                 {MPV_RENDER_PARAM_SW_FORMAT, const_cast<char*>("bgr0")},
+                                 {MPV_RENDER_PARAM_SW_STRIDE, &stride},
+                                 {MPV_RENDER_PARAM_SW_POINTER, frameMemory_.get()},
+                                 {MPV_RENDER_PARAM_BLOCK_FOR_TARGET_TIME, &block},
+                                 {MPV_RENDER_PARAM_INVALID, nullptr}};
+    if (mpv_render_context_render(render_, params) < 0)
+        return;
+    ++framesShown_;
+    if (target)
+        target->update(full ? fullScreen_->VideoRect() : videoRect_);
+}
+
+void CMediaPlayer::PaintVideo(QWidget* window, const QRect& target)
+{
+    QPainter painter(window);
+    painter.fillRect(window->rect(), Qt::black);
+    if (!frame_.isNull() && opened_)
+        painter.drawImage(target, frame_);
+}
+
+bool CMediaPlayer::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == videoWindow_ && event->type() == QEvent::Paint) {
+        PaintVideo(videoWindow_, videoRect_);
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void CMediaPlayer::DrainEvents()
+{
+    drainQueued_ = false;
+    if (!mpv_)
+        return;
+    for (;;) {
+        mpv_event* event = mpv_wait_event(mpv_, 0);
+        if (event->event_id == MPV_EVENT_NONE)
+            return;
+        if (event->event_id == MPV_EVENT_PLAYBACK_RESTART) {
+            pendingSeek_ = -1;
+        } else if (event->event_id == MPV_EVENT_LOG_MESSAGE) {
+            auto* message = static_cast<mpv_event_log_message*>(event->data);
+            qCDebug(lcPlayer, "%s: %s", message->prefix, message->text);
+        } else if (event->event_id == MPV_EVENT_PROPERTY_CHANGE) {
+            auto* property = static_cast<mpv_event_property*>(event->data);
+            if (std::strcmp(property->name, "eof-reached") == 0 && property->format == MPV_FORMAT_FLAG) {
+                const bool eof = *static_cast<int*>(property->data) != 0;
+                if (eof && !eofReached_ && opened_)
+                    NotifyEnd();
+                eofReached_ = eof;
+            }
+        }
+    }
+}
+
+void CMediaPlayer::NotifyEnd()
+{
+    events_.push_back(EC_COMPLETE);
+    if (notifyWindow_)
+        QCoreApplication::postEvent(notifyWindow_, new QEvent(WM_GRAPHNOTIFY));
+}
+
+HRESULT CMediaPlayer::HandleGraphEvent()
+{
+    if (!mpv_)
+        return S_OK;
+    while (!events_.empty()) {
+        const int code = events_.front();
+        events_.pop_front();
+        if (code == EC_COMPLETE && opened_) {
+            // Back to the first frame, paused.
+            SeekExact(0);
+            SetFlag("pause", true);
+            state_ = Stopped;
+        }
+    }
+    return S_OK;
+}
+
+void CMediaPlayer::TogglePlayPause()
+{
+    if (!opened_)
+        return;
+    if (state_ == Paused || state_ == Stopped) {
+        SetFlag("pause", false);
+        state_ = Running;
+    } else {
+        SetFlag("pause", true);
+        state_ = Paused;
+    }
+}
+
+void CMediaPlayer::Pause()
+{
+    if (!opened_)
+        return;
+    SetFlag("pause", true);
+    state_ = Paused;
+}
+
+void CMediaPlayer::StopClip()
+{
+    if (!opened_ || (state_ != Paused && state_ != Running))
+        return;
+    SetFlag("pause", true);
+    state_ = Stopped;
+    SeekExact(0);
+}
+
+void CMediaPlayer::CloseClip()
+{
+    if (opened_)
+        Command({"stop"});
+    opened_ = false;
+    if (fullScreen_)
+        fullScreen_->hide();
+    fileName_.clear();
+    state_ = Closed;
+    events_.clear();
+    frame_ = QImage();
+    videoSize_ = QSize();
+    if (videoWindow_)
+        videoWindow_->update();
+}
+
+double CMediaPlayer::GetPosition() const
+{
+    if (!opened_)
+        return 0.0;
+    if (pendingSeek_ >= 0)
+        return pendingSeek_;
+    double seconds = 0.0;
+    if (mpv_get_property(mpv_, "time-pos", MPV_FORMAT_DOUBLE, &seconds) < 0)
+        return 0.0;
+    return seconds;
+}
+
+void CMediaPlayer::SeekExact(double seconds)
+{
+    pendingSeek_ = seconds < 0 ? 0 : seconds;
+    const QByteArray target = QByteArray::number(pendingSeek_, 'f', 6);
+    Command({"seek", target.constData(), "absolute+exact"});
+}
+
+HRESULT CMediaPlayer::SetPosition(double seconds)
+{
+    if (!opened_)
+        return S_OK;
+    SeekExact(seconds);
+    return S_OK;
+}
+
+double CMediaPlayer::GetDuration() const
+{
+    double seconds = 0.0;
+    if (!opened_ || mpv_get_property(mpv_, "duration", MPV_FORMAT_DOUBLE, &seconds) < 0)
+        return 0.0;
+    return seconds;
+}
+
+HRESULT CMediaPlayer::SetRate(int index)
+{
+    const double rate = index >= 0 && index < 8 ? kRates[index] : 1.0;
+    if (!opened_)
+        return S_OK;
+    mpv_set_property_string(mpv_, "play-direction", rate < 0 ? "backward" : "forward");
+    double speed = std::fabs(rate);
+    mpv_set_property(mpv_, "speed", MPV_FORMAT_DOUBLE, &speed);
+    rate_ = rate;
+    return S_OK;
+}
+
+int CMediaPlayer::GetVolumeLevel() const
+{
+    if (!HasTrack("audio"))
+        return 0;
+    return VolumeLevelFromHundredths(volumeHundredths_);
+}
+
+void CMediaPlayer::SetVolumeLevel(int level)
+{
+    if (!opened_)
+        return;
+    volumeHundredths_ = level * 300 - 3000;
+    // libmpv's volume is a cubic gain: decibels = 60 log10(volume / 100).
+    double volume = std::min(100.0, 100.0 * std::pow(10.0, volumeHundredths_ / 100.0 / 60.0));
+    mpv_set_property(mpv_, "volume", MPV_FORMAT_DOUBLE, &volume);
+}
+
+QImage CMediaPlayer::GetCurrentImage() const
+{
+    if (!opened_)
+        return {};
+    const char* args[] = {"screenshot-raw", "video", nullptr};
+    mpv_node result {};
+    if (mpv_command_ret(mpv_, args, &result) < 0)
+        return {};
+    QImage picture;
+    if (result.format == MPV_FORMAT_NODE_MAP) {
+        std::int64_t w = 0, h = 0, stride = 0;
+        const char* format = "";
+        mpv_byte_array* data = nullptr;
+        for (int i = 0; i < result.u.list->num; ++i) {
+            const char* key = result.u.list->keys[i];
+            const mpv_node& v = result.u.list->values[i];
+            if (!std::strcmp(key, "w")) w = v.u.int64;
+            else if (!std::strcmp(key, "h")) h = v.u.int64;
+            else if (!std::strcmp(key, "stride")) stride = v.u.int64;
+            else if (!std::strcmp(key, "format")) format = v.u.string;
+            else if (!std::strcmp(key, "data")) data = v.u.ba;
+        }
+        if (data && !std::strcmp(format, "bgr0") && w > 0 && h > 0 && stride >= w * 4 &&
+            static_cast<std::int64_t>(data->size) >= stride * h) {
+            picture = QImage(static_cast<const uchar*>(data->data), static_cast<int>(w), static_cast<int>(h),
+                             static_cast<qsizetype>(stride), QImage::Format_RGB32)
+                          .copy();
+        }
+    }
+    mpv_free_node_contents(&result);
+    return picture;
+}
+
+int CMediaPlayer::CaptureImage(const QString& path)
+{
+    const QImage picture = GetCurrentImage();
+    if (picture.isNull())
+        return 0;
+    return WriteJpeg(path.toStdString(), picture);
+}
+
+int CMediaPlayer::GetImageSize() const
+{
+    const QImage picture = GetCurrentImage();
+    return picture.isNull() ? 0 : 40 + picture.width() * picture.height() * 4;
+}
+
+bool CMediaPlayer::GetCurrentImage(unsigned char* buffer, int size) const
+{
+    const QImage picture = GetCurrentImage();
+    if (!buffer || picture.isNull() || size < 40 + picture.width() * picture.height() * 4)
+        return false;
+    auto put32 = [&](int at, std::uint32_t v) { std::memcpy(buffer + at, &v, 4); };
+    std::memset(buffer, 0, 40);
+    put32(0, 40);
+    put32(4, static_cast<std::uint32_t>(picture.width()));
+    put32(8, static_cast<std::uint32_t>(picture.height()));
+    buffer[12] = 1;   // planes
+    buffer[14] = 32;  // bits per pixel
+    put32(20, static_cast<std::uint32_t>(picture.width() * picture.height() * 4));
+    const int row = picture.width() * 4;
+    for (int y = 0; y < picture.height(); ++y)
+        std::memcpy(buffer + 40 + static_cast<std::size_t>(picture.height() - 1 - y) * row, picture.constScanLine(y), row);
+    return true;
+}

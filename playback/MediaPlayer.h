@@ -1,0 +1,119 @@
+#pragma once
+// One recording played into one window through libmpv: open, play, pause,
+// stop, seek, rate, volume, full screen, the end of the stream posted to a
+// window, and the current frame as a picture or a JPEG file.
+
+#include <QEvent>
+#include <QImage>
+#include <QObject>
+#include <QPointer>
+#include <QRect>
+#include <QString>
+#include <QWidget>
+#include <atomic>
+#include <deque>
+#include <memory>
+
+struct mpv_handle;
+struct mpv_render_context;
+
+
+enum PlayState { Stopped = 0, Paused = 1, Running = 2, Closed = 3 };
+
+// Posted to the notification window whenever player events are queued; the
+// event does not say which player posted it.
+inline constexpr QEvent::Type WM_GRAPHNOTIFY = static_cast<QEvent::Type>(QEvent::User + 13);
+
+// Results, as the rest of the program reads them: 0 is success.
+using HRESULT = long;
+inline constexpr HRESULT S_OK = 0;
+inline constexpr HRESULT E_POINTER = static_cast<HRESULT>(0x80004003L);
+inline constexpr HRESULT E_FAIL = static_cast<HRESULT>(0x80004005L);
+
+class CFullScreenWindow;
+
+// Level 0..10 from an attenuation in hundredths of a decibel (0 is full volume).
+inline int VolumeLevelFromHundredths(int hundredths)
+{
+    return 10 - (hundredths / 300 < 0 ? -(hundredths / 300) : hundredths / 300);
+}
+
+class CMediaPlayer : public QObject {
+    Q_OBJECT
+public:
+    CMediaPlayer();
+    ~CMediaPlayer() override;
+
+    HRESULT OpenFile(const QString& path, QWidget* videoWindow, QWidget* notifyWindow);
+    HRESULT AttachVideoWindow(QWidget* videoWindow);
+    HRESULT InitVideoWindow(int, int);
+    void SetFullScreen(bool on);
+    HRESULT HandleGraphEvent();
+    void TogglePlayPause();
+    void Pause();
+    void StopClip();
+    void CloseClip();
+    PlayState GetState() const { return state_; }
+    double GetPosition() const;
+    HRESULT SetPosition(double seconds);
+    double GetDuration() const;
+    HRESULT SetRate(int index);
+    double GetRate() const { return rate_; }
+    int GetVolumeLevel() const;
+    void SetVolumeLevel(int level);
+
+    // The current frame at the video's own size, as a JPEG file: 1 written, 0 not.
+    int CaptureImage(const QString& path);
+    // The current frame as a picture at the video's own size (null when none).
+    QImage GetCurrentImage() const;
+    // The current frame as a packed bitmap: a 40-byte BITMAPINFOHEADER, then
+    // bottom-up rows of 32-bit pixels (blue, green, red, unused).
+    int GetImageSize() const;
+    bool GetCurrentImage(unsigned char* buffer, int size) const;
+
+    QWidget* VideoWindow() const { return videoWindow_; }
+    QRect VideoRect() const { return videoRect_; }
+    QString FileName() const { return fileName_; }
+    // Frames painted since the file was opened.
+    long FramesShown() const { return framesShown_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void EnsureHandle();
+    void DrainEvents();
+    void RenderFrame(bool force);
+    void PaintVideo(QWidget* window, const QRect& target);
+    void Diagnose(const char* text, HRESULT hr) const;
+    bool WaitForOpen();
+    void Command(std::initializer_list<const char*> args) const;
+    void SetFlag(const char* name, bool value) const;
+    bool HasTrack(const char* type) const;
+    void SeekExact(double seconds);
+    void NotifyEnd();
+    QWidget* RenderTarget() const;
+
+    mpv_handle* mpv_ = nullptr;
+    mpv_render_context* render_ = nullptr;
+    QPointer<QWidget> videoWindow_;   // the view that shows the video (ghApp)
+    QPointer<QWidget> notifyWindow_;
+    std::unique_ptr<CFullScreenWindow> fullScreen_;
+    QString fileName_;
+    PlayState state_ = Closed;
+    double rate_ = 1.0;
+    int volumeHundredths_ = 0;        // attenuation, hundredths of a decibel
+    QSize videoSize_;
+    QRect videoRect_;                 // in the video window
+    QImage frame_;                    // the latest frame, at the target size
+    std::shared_ptr<unsigned char> frameMemory_;
+    bool opened_ = false;             // a file is open: the controls act
+    bool eofReached_ = false;
+    double pendingSeek_ = -1;         // the position of a seek not yet done
+    std::deque<int> events_;          // queued player events
+    long framesShown_ = 0;
+    std::atomic<bool> drainQueued_{false};   // set from libmpv's threads
+    std::atomic<bool> renderQueued_{false};
+
+    friend class CFullScreenWindow;
+};

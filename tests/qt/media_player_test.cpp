@@ -1,0 +1,312 @@
+#include "MediaFiles.h"
+#include "playback/MediaPlayer.h"
+#include "playback/VideoPlacement.h"
+#include "widgets/DlgVideoView.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTest>
+
+#include <mpv/client.h>
+
+namespace {
+
+// Counts the end-of-stream notifications it receives.
+class NotifyWindow : public QWidget {
+public:
+    int notifications = 0;
+
+protected:
+    bool event(QEvent* e) override
+    {
+        if (e->type() == WM_GRAPHNOTIFY) {
+            ++notifications;
+            return true;
+        }
+        return QWidget::event(e);
+    }
+};
+
+bool WaitFor(const std::function<bool()>& condition, int ms = 8000)
+{
+    QDeadlineTimer deadline(ms);
+    while (!condition() && !deadline.hasExpired())
+        QTest::qWait(10);
+    return condition();
+}
+
+}  // namespace
+
+class MediaPlayerTest : public QObject {
+    Q_OBJECT
+private:
+    QTemporaryDir dir_;
+    QString mov_, avi_, text_;
+    std::unique_ptr<QWidget> view_;
+    NotifyWindow notify_;
+
+    QString Path(const QString& name) const { return dir_.filePath(name); }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(dir_.isValid());
+        mov_ = Path("front.mov");
+        avi_ = Path("front.avi");
+        QVERIFY(MakeVideo(mov_, 4, "320x240"));
+        QVERIFY(MakeVideo(avi_, 3, "320x180", true));
+        text_ = Path("notes.MOV");
+        QFile f(text_);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("this is not a video\n");
+        view_ = std::make_unique<QWidget>();
+        view_->resize(640, 360);
+        view_->show();
+    }
+
+    void opensPausedOnTheFirstFrame()
+    {
+        CMediaPlayer player;
+        QCOMPARE(player.GetState(), Closed);
+        QCOMPARE(player.OpenFile(mov_, view_.get(), &notify_), S_OK);
+        QCOMPARE(player.GetState(), Paused);
+        QCOMPARE(player.GetRate(), 1.0);
+        QVERIFY(std::abs(player.GetDuration() - 4.0) < 0.1);
+        QCOMPARE(player.GetPosition(), 0.0);
+        QVERIFY(WaitFor([&] { return player.FramesShown() > 0; }));
+        QCOMPARE(player.GetCurrentImage().size(), QSize(320, 240));
+        // 4:3 in a 16:9 window: bars left and right.
+        QCOMPARE(player.VideoRect(), QRect(80, 0, 480, 360));
+        const QImage shown = view_->grab().toImage();
+        QCOMPARE(shown.pixelColor(10, 180), QColor(Qt::black));
+        QVERIFY(shown.pixelColor(320, 180) != QColor(Qt::black));
+    }
+
+    void playsPausesSeeksAndStops()
+    {
+        CMediaPlayer player;
+        QCOMPARE(player.OpenFile(mov_, view_.get(), &notify_), S_OK);
+        player.TogglePlayPause();
+        QCOMPARE(player.GetState(), Running);
+        QVERIFY(WaitFor([&] { return player.GetPosition() > 0.3; }));
+        player.Pause();
+        QCOMPARE(player.GetState(), Paused);
+        QTest::qWait(100);
+        const double paused = player.GetPosition();
+        QTest::qWait(300);
+        QVERIFY(std::abs(player.GetPosition() - paused) < 0.05);
+        QCOMPARE(player.SetPosition(2.0), S_OK);
+        QCOMPARE(player.GetPosition(), 2.0);
+        QVERIFY(WaitFor([&] { return std::abs(player.GetPosition() - 2.0) < 0.001; }));
+        QTest::qWait(200);
+        QVERIFY(std::abs(player.GetPosition() - 2.0) < 0.001);
+        player.TogglePlayPause();
+        QTest::qWait(200);
+        player.StopClip();
+        QCOMPARE(player.GetState(), Stopped);
+        QVERIFY(WaitFor([&] { return player.GetPosition() < 0.001; }));
+        player.StopClip();  // nothing more in Stopped
+        QCOMPARE(player.GetState(), Stopped);
+        player.TogglePlayPause();
+        QCOMPARE(player.GetState(), Running);
+    }
+
+    void endOfStreamIsPostedAndRewinds()
+    {
+        CMediaPlayer player;
+        notify_.notifications = 0;
+        QCOMPARE(player.OpenFile(avi_, view_.get(), &notify_), S_OK);
+        player.SetPosition(2.5);
+        player.TogglePlayPause();
+        QVERIFY(WaitFor([&] { return notify_.notifications == 1; }));
+        player.HandleGraphEvent();
+        QCOMPARE(player.GetState(), Stopped);
+        QVERIFY(WaitFor([&] { return player.GetPosition() < 0.001; }));
+        player.TogglePlayPause();
+        QVERIFY(WaitFor([&] { return player.GetPosition() > 0.2; }));
+        QCOMPARE(notify_.notifications, 1);
+    }
+
+    void failedOpensLeaveEveryCallHarmless()
+    {
+        for (const QString& path : {text_, Path("missing.MOV"), QString()}) {
+            CMediaPlayer player;
+            QVERIFY(player.OpenFile(path, view_.get(), &notify_) != S_OK);
+            player.TogglePlayPause();
+            player.Pause();
+            player.StopClip();
+            player.SetPosition(1.0);
+            player.SetVolumeLevel(5);
+            player.SetFullScreen(true);
+            player.HandleGraphEvent();
+            QCOMPARE(player.GetPosition(), 0.0);
+            QCOMPARE(player.GetDuration(), 0.0);
+            QCOMPARE(player.GetVolumeLevel(), 0);
+            QCOMPARE(player.CaptureImage(Path("none.jpg")), 0);
+            QVERIFY(!QFile::exists(Path("none.jpg")));
+            QVERIFY(player.GetState() == Stopped || player.GetState() == Closed);
+        }
+        // A good file opens after a bad one in the same player.
+        CMediaPlayer player;
+        QVERIFY(player.OpenFile(text_, view_.get(), &notify_) != S_OK);
+        QCOMPARE(player.OpenFile(mov_, view_.get(), &notify_), S_OK);
+        QCOMPARE(player.GetState(), Paused);
+    }
+
+    void volumeLevels()
+    {
+        QCOMPARE(VolumeLevelFromHundredths(-3000), 0);
+        QCOMPARE(VolumeLevelFromHundredths(-2999), 1);
+        QCOMPARE(VolumeLevelFromHundredths(0), 10);
+        CMediaPlayer player;
+        QCOMPARE(player.OpenFile(mov_, view_.get(), &notify_), S_OK);
+        for (int level = 0; level <= 10; ++level) {
+            player.SetVolumeLevel(level);
+            QCOMPARE(player.GetVolumeLevel(), level);
+        }
+    }
+
+    void rateTable()
+    {
+        CMediaPlayer player;
+        QCOMPARE(player.OpenFile(mov_, view_.get(), &notify_), S_OK);
+        const std::pair<int, double> cases[] = {{0, 1.0}, {3, 8.0}, {4, -1.0}, {8, 1.0}, {-1, 1.0}, {2, 3.0}};
+        for (auto [index, rate] : cases) {
+            player.SetRate(index);
+            QCOMPARE(player.GetRate(), rate);
+        }
+        QCOMPARE(player.OpenFile(avi_, view_.get(), &notify_), S_OK);
+        QCOMPARE(player.GetRate(), 1.0);
+    }
+
+    void twoPlayersAtOnce()
+    {
+        QWidget small;
+        small.resize(320, 240);
+        small.show();
+        CMediaPlayer front, rear;
+        QCOMPARE(front.OpenFile(mov_, view_.get(), &notify_), S_OK);
+        QCOMPARE(rear.OpenFile(avi_, &small, &small), S_OK);
+        front.TogglePlayPause();
+        rear.TogglePlayPause();
+        QVERIFY(WaitFor([&] { return front.GetPosition() > 0.5 && rear.GetPosition() > 0.5; }));
+        QVERIFY(front.FramesShown() > 5);
+        QVERIFY(rear.FramesShown() > 5);
+        // 16:9 in 4:3: bars above and below, the odd pixel at the bottom.
+        QCOMPARE(rear.VideoRect(), QRect(0, 30, 320, 180));
+    }
+
+    void letterboxRule_data()
+    {
+        QTest::addColumn<QSize>("video");
+        QTest::addColumn<QSize>("window");
+        QTest::addColumn<QRect>("expected");
+        QTest::newRow("4:3 in 16:9") << QSize(640, 480) << QSize(640, 360) << QRect(80, 0, 480, 360);
+        QTest::newRow("16:9 in 4:3, odd bar") << QSize(1280, 720) << QSize(400, 300) << QRect(0, 37, 400, 225);
+        QTest::newRow("4:3 in wide, odd bar") << QSize(400, 300) << QSize(401, 240) << QRect(40, 0, 320, 240);
+        QTest::newRow("unknown size") << QSize(0, 0) << QSize(300, 200) << QRect(0, 0, 300, 200);
+    }
+
+    void letterboxRule()
+    {
+        QFETCH(QSize, video);
+        QFETCH(QSize, window);
+        QFETCH(QRect, expected);
+        QCOMPARE(LetterboxRect(video, window), expected);
+    }
+
+    void capturesTheCurrentFrameAsJpeg()
+    {
+        CMediaPlayer player;
+        QCOMPARE(player.OpenFile(mov_, view_.get(), &notify_), S_OK);
+        player.SetPosition(1.0);
+        QVERIFY(WaitFor([&] { return std::abs(player.GetPosition() - 1.0) < 0.001; }));
+        QTest::qWait(100);
+        const QString jpeg = Path("frame.jpg");
+        QCOMPARE(player.CaptureImage(jpeg), 1);
+        const QImage written(jpeg);
+        QCOMPARE(written.size(), QSize(320, 240));
+        const QImage reference = ReferenceFrame(mov_, 1.0, Path("reference.png"));
+        QVERIFY2(PixelDifference(written, reference) < 12, qPrintable(QString::number(PixelDifference(written, reference))));
+        // The packed bitmap: header, then the rows bottom-up.
+        const int size = player.GetImageSize();
+        QCOMPARE(size, 40 + 320 * 240 * 4);
+        std::vector<unsigned char> bitmap(static_cast<std::size_t>(size));
+        QVERIFY(player.GetCurrentImage(bitmap.data(), size));
+        const QImage frame = player.GetCurrentImage();
+        const unsigned char* bottomLeft = bitmap.data() + 40;
+        QCOMPARE(qBlue(frame.pixel(0, 239)), int(bottomLeft[0]));
+        QCOMPARE(qRed(frame.pixel(0, 239)), int(bottomLeft[2]));
+        QVERIFY(!player.GetCurrentImage(bitmap.data(), size - 1));
+    }
+
+    void failedCaptureLeavesNoFile()
+    {
+        CMediaPlayer player;
+        QCOMPARE(player.OpenFile(mov_, view_.get(), &notify_), S_OK);
+        QCOMPARE(player.CaptureImage(Path("no/such/folder/frame.jpg")), 0);
+        QVERIFY(!QFile::exists(Path("no/such/folder/frame.jpg.part")));
+        QCOMPARE(player.CaptureImage(""), 0);
+    }
+
+    void longAndNonAsciiPaths()
+    {
+        QString folder = dir_.path();
+        for (int i = 0; i < 6; ++i)
+            folder += "/" + QString(60, QChar(u'é')) + QString::number(i);
+        QVERIFY(QDir().mkpath(folder));
+        const QString copy = folder + "/Fahrt über Brücke 行车.mov";
+        QVERIFY(copy.toUtf8().size() > 600);
+        QVERIFY(QFile::copy(mov_, copy));
+        CMediaPlayer player;
+        QCOMPARE(player.OpenFile(copy, view_.get(), &notify_), S_OK);
+        QCOMPARE(player.FileName(), copy);
+        QCOMPARE(player.CaptureImage(folder + "/Bild ä.jpg"), 1);
+        QCOMPARE(QImage(folder + "/Bild ä.jpg").size(), QSize(320, 240));
+    }
+
+    void viewTogglesFullScreen()
+    {
+        CMediaPlayer first, second;
+        CDlgVideoView view;
+        view.resize(320, 240);
+        view.show();
+        QTest::mouseDClick(&view, Qt::LeftButton);  // no player: nothing
+        QVERIFY(!view.IsFullScreen());
+        QCOMPARE(first.OpenFile(mov_, &view, &notify_), S_OK);
+        view.SetPlayer(&first);
+        QTest::keyClick(&view, Qt::Key_Escape);  // not in full screen: nothing
+        QVERIFY(!view.IsFullScreen());
+        QTest::mouseDClick(&view, Qt::LeftButton);
+        QVERIFY(view.IsFullScreen());
+        QWidget* full = QApplication::topLevelWidgets().last();
+        QVERIFY(WaitFor([&] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w->isFullScreen() && w->isVisible())
+                    return true;
+            return false;
+        }));
+        Q_UNUSED(full);
+        QTest::keyClick(&view, Qt::Key_Escape);
+        QVERIFY(!view.IsFullScreen());
+        // The flag belongs to the view: it stays when the view gets another player.
+        QTest::mouseDClick(&view, Qt::LeftButton);
+        view.SetPlayer(&second);
+        QVERIFY(view.IsFullScreen());
+        QTest::mouseDClick(&view, Qt::LeftButton);
+        QVERIFY(!view.IsFullScreen());
+        first.SetFullScreen(false);
+    }
+
+    void cleanupTestCase() { view_.reset(); }
+};
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");
+    MediaPlayerTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "media_player_test.moc"
