@@ -1,0 +1,355 @@
+#include "SkinListCtrl.h"
+
+#include "ResourceImage.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+
+namespace {
+
+const QColor kListBack(224, 234, 244);
+const QColor kSelectedText(229, 229, 229);
+const QColor kSelectedBack(115, 123, 165);
+const QColor kGrid(196, 206, 220);
+
+QImage Piece(int id)
+{
+    QImage piece;
+    LoadResourceImage(id, "BMP", piece);
+    return piece;
+}
+
+}  // namespace
+
+// ---- header --------------------------------------------------------------
+
+CSkinHeaderCtrl::CSkinHeaderCtrl(QWidget* parent) : QHeaderView(Qt::Horizontal, parent)
+{
+    setSectionsClickable(false);
+    setHighlightSections(false);
+}
+
+QSize CSkinHeaderCtrl::sizeHint() const
+{
+    return QSize(QHeaderView::sizeHint().width(), 24);
+}
+
+void CSkinHeaderCtrl::paintEvent(QPaintEvent*)
+{
+    QPainter p(viewport());
+    const QImage strip = Piece(136), left = Piece(137), right = Piece(135);
+    p.fillRect(viewport()->rect(), QColor(76, 85, 118));
+    if (!strip.isNull())
+        p.drawImage(QRect(2, 0, viewport()->width(), 24), strip, QRect(0, 0, 1, 24));
+    QFont font("Arial");
+    font.setPixelSize(16);
+    p.setFont(font);
+    for (int i = 0; i < count(); ++i) {
+        const int x = sectionViewportPosition(i), w = sectionSize(i);
+        if (isSectionHidden(i) || w <= 0)
+            continue;
+        if (visualIndex(i) == 0) {
+            p.drawImage(QPoint(x, 0), left, QRect(0, 0, 2, 24));
+        } else {
+            p.fillRect(QRect(x - 1, 0, 2, 24), QColor(90, 90, 90));
+            p.drawImage(QRect(x + 1, 0, 1, 24), strip, QRect(0, 0, 1, 24));
+        }
+        p.drawImage(QPoint(x + w - 2, 0), right, QRect(0, 0, 2, 24));
+        p.setPen(Qt::white);
+        const QString text = model() ? model()->headerData(i, Qt::Horizontal).toString().left(255) : QString();
+        const QRect box = QRect(x, 0, w, 24).adjusted(2, 2, -2, -2);
+        p.drawText(box, Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine,
+                   p.fontMetrics().elidedText(text, Qt::ElideRight, box.width()));
+    }
+}
+
+// ---- scroll bars ---------------------------------------------------------
+
+CSkinScrollbar::CSkinScrollbar(QWidget* parent, Geometry geometry)
+    : QWidget(parent), thumb_(geometry.start), geometry_(geometry)
+{
+    delay_.setSingleShot(true);
+    delay_.setInterval(250);
+    repeat_.setInterval(50);
+    connect(&delay_, &QTimer::timeout, this, [this] {
+        if (lessDown_ || moreDown_)
+            repeat_.start();
+    });
+    connect(&repeat_, &QTimer::timeout, this, &CSkinScrollbar::Repeat);
+}
+
+bool CSkinScrollbar::HasThumb() const
+{
+    return list_ && Bar() && Bar()->maximum() != 0;
+}
+
+double CSkinScrollbar::Ratio() const
+{
+    const int limit = HasThumb() ? Bar()->maximum() : 0;
+    return limit ? static_cast<double>(Length() - geometry_.spare) / limit : 0.0;
+}
+
+void CSkinScrollbar::LimitThumb()
+{
+    const int end = Length() - geometry_.farArrow;
+    if (thumb_ + 26 > end)
+        thumb_ = end - 25;
+    if (thumb_ < geometry_.start)
+        thumb_ = geometry_.start;
+    update();
+}
+
+void CSkinScrollbar::UpdateThumb()
+{
+    if (HasThumb())
+        thumb_ = static_cast<int>(Ratio() * Bar()->value()) + geometry_.start;
+    LimitThumb();
+}
+
+void CSkinScrollbar::Step(QAbstractSlider::SliderAction action)
+{
+    if (list_ && Bar())
+        Bar()->triggerAction(action);
+    UpdateThumb();
+}
+
+void CSkinScrollbar::Repeat()
+{
+    if (moreDown_)
+        Step(QAbstractSlider::SliderSingleStepAdd);
+    if (lessDown_)
+        Step(QAbstractSlider::SliderSingleStepSub);
+}
+
+void CSkinScrollbar::mousePressEvent(QMouseEvent* event)
+{
+    const QPoint p = event->position().toPoint();
+    if (ThumbRect().contains(p)) {
+        thumbGrabbed_ = true;
+    } else if (MoreArrow().contains(p)) {
+        moreDown_ = true;
+        delay_.start();
+    } else if (LessArrow().contains(p)) {
+        lessDown_ = true;
+        delay_.start();
+    }
+}
+
+void CSkinScrollbar::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!thumbGrabbed_ || !HasThumb())
+        return;
+    thumb_ = Along(event->position().toPoint()) - 13;
+    const double ratio = Ratio();
+    if (ratio > 0) {
+        const int delta = static_cast<int>((thumb_ - geometry_.start) / ratio) - Bar()->value();
+        Bar()->setValue(Bar()->value() + delta);
+    }
+    LimitThumb();
+}
+
+void CSkinScrollbar::mouseReleaseEvent(QMouseEvent* event)
+{
+    const QPoint p = event->position().toPoint();
+    UpdateThumb();
+    repeat_.stop();
+    delay_.stop();
+    const bool onLess = LessArrow().contains(p) && (lessDown_ || !geometry_.arrowsNeedPress);
+    const bool onMore = MoreArrow().contains(p) && (moreDown_ || !geometry_.arrowsNeedPress);
+    if (onLess) {
+        Step(QAbstractSlider::SliderSingleStepSub);
+    } else if (onMore) {
+        Step(QAbstractSlider::SliderSingleStepAdd);
+    } else if (!ThumbRect().contains(p) && !thumbGrabbed_) {
+        Step(Along(p) > thumb_ ? QAbstractSlider::SliderPageStepAdd : QAbstractSlider::SliderPageStepSub);
+    }
+    lessDown_ = moreDown_ = thumbGrabbed_ = false;
+}
+
+CSkinVerticleScrollbar::CSkinVerticleScrollbar(QWidget* parent) : CSkinScrollbar(parent, {36, 98, 37, true}) {}
+
+QScrollBar* CSkinVerticleScrollbar::Bar() const
+{
+    return list_ ? list_->verticalScrollBar() : nullptr;
+}
+
+void CSkinVerticleScrollbar::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    const int H = height();
+    p.fillRect(rect(), QColor(74, 82, 107));
+    p.drawImage(QPoint(0, 0), Piece(147));
+    p.drawImage(QPoint(0, 11), Piece(148));
+    p.drawImage(QRect(0, 37, 12, H - 37), Piece(145));
+    p.drawImage(QPoint(0, H - 37), Piece(144));
+    p.drawImage(QPoint(1, H - 11), Piece(143));
+    if (HasThumb())
+        p.drawImage(QPoint(0, thumb_), Piece(146));
+}
+
+CSkinHorizontalScrollbar::CSkinHorizontalScrollbar(QWidget* parent) : CSkinScrollbar(parent, {25, 75, 26, false}) {}
+
+QScrollBar* CSkinHorizontalScrollbar::Bar() const
+{
+    return list_ ? list_->horizontalScrollBar() : nullptr;
+}
+
+void CSkinHorizontalScrollbar::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    const int W = width();
+    p.fillRect(rect(), QColor(76, 85, 118));
+    p.drawImage(QPoint(0, 0), Piece(138));
+    p.drawImage(QRect(26, 0, W - 26, 12), Piece(140));
+    p.drawImage(QPoint(W - 26, 0), Piece(139));
+    if (HasThumb())
+        p.drawImage(QPoint(thumb_, 0), Piece(141));
+}
+
+// ---- list ----------------------------------------------------------------
+
+CSkinListCtrl::CSkinListCtrl(QWidget* parent) : QTreeWidget(parent)
+{
+    setHeader(new CSkinHeaderCtrl(this));
+    setRootIsDecorated(false);
+    setUniformRowHeights(true);
+    setItemsExpandable(false);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setAllColumnsShowFocus(true);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setFrameShape(QFrame::NoFrame);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    header()->setStretchLastSection(false);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Base, kListBack);
+    colours.setColor(QPalette::Text, Qt::black);
+    colours.setColor(QPalette::Highlight, kSelectedBack);
+    colours.setColor(QPalette::HighlightedText, kSelectedText);
+    colours.setColor(QPalette::Inactive, QPalette::Highlight, kSelectedBack);
+    colours.setColor(QPalette::Inactive, QPalette::HighlightedText, kSelectedText);
+    setPalette(colours);
+    connect(this, &QTreeWidget::itemDoubleClicked, this,
+            [this](QTreeWidgetItem* item) { emit rowDoubleClicked(indexOfTopLevelItem(item)); });
+    for (QScrollBar* bar : {verticalScrollBar(), horizontalScrollBar()}) {
+        connect(bar, &QScrollBar::valueChanged, this, &CSkinListCtrl::UpdateThumbs);
+        connect(bar, &QScrollBar::rangeChanged, this, &CSkinListCtrl::UpdateThumbs);
+    }
+}
+
+void CSkinListCtrl::Init()
+{
+    if (vScroll_ || !parentWidget())
+        return;
+    vScroll_ = new CSkinVerticleScrollbar(parentWidget());
+    hScroll_ = new CSkinHorizontalScrollbar(parentWidget());
+    vScroll_->SetList(this);
+    hScroll_->SetList(this);
+    PlaceBars();
+    vScroll_->setVisible(isVisibleTo(parentWidget()));
+    hScroll_->setVisible(isVisibleTo(parentWidget()));
+}
+
+void CSkinListCtrl::SetColumns()
+{
+    setHeaderLabels({"No.", "Files", "Time"});
+    headerItem()->setTextAlignment(0, Qt::AlignCenter);
+    const int widths[] = {32, 140, 130};
+    for (int c = 0; c < 3; ++c)
+        setColumnWidth(c, widths[c]);
+}
+
+void CSkinListCtrl::PlaceBars()
+{
+    if (!vScroll_)
+        return;
+    const QRect r = geometry();  // right and bottom as exclusive edges
+    const int L = r.x(), T = r.y(), R = r.x() + r.width(), B = r.y() + r.height();
+    vScroll_->setGeometry(R, T, 12, B + 12 - T);
+    hScroll_->setGeometry(L, B, R + 1 - L, 12);
+    UpdateThumbs();
+}
+
+void CSkinListCtrl::UpdateThumbs()
+{
+    if (vScroll_) {
+        vScroll_->UpdateThumb();
+        hScroll_->UpdateThumb();
+    }
+}
+
+void CSkinListCtrl::InsertRow(int row, const std::string& text)
+{
+    auto* item = new QTreeWidgetItem({QString::fromStdString(text), QString(), QString()});
+    item->setTextAlignment(0, Qt::AlignCenter);
+    insertTopLevelItem(row, item);
+}
+
+void CSkinListCtrl::SetRowText(int row, int column, const std::string& text)
+{
+    if (QTreeWidgetItem* item = topLevelItem(row))
+        item->setText(column, QString::fromStdString(text));
+}
+
+void CSkinListCtrl::SelectRow(int row)
+{
+    if (QTreeWidgetItem* item = topLevelItem(row)) {
+        setCurrentItem(item);
+        item->setSelected(true);
+        scrollToItem(item);
+    }
+}
+
+int CSkinListCtrl::SelectedRow() const
+{
+    const auto items = selectedItems();
+    return items.isEmpty() ? -1 : indexOfTopLevelItem(items.first());
+}
+
+void CSkinListCtrl::drawRow(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    QTreeWidget::drawRow(painter, option, index);
+    // Grid lines between rows and columns.
+    painter->save();
+    painter->setPen(kGrid);
+    painter->drawLine(option.rect.bottomLeft(), option.rect.bottomRight());
+    for (int c = 0; c < columnCount(); ++c) {
+        const int x = header()->sectionViewportPosition(c) + header()->sectionSize(c) - 1;
+        painter->drawLine(x, option.rect.top(), x, option.rect.bottom());
+    }
+    painter->restore();
+}
+
+void CSkinListCtrl::showEvent(QShowEvent* event)
+{
+    QTreeWidget::showEvent(event);
+    if (vScroll_) {
+        vScroll_->show();
+        hScroll_->show();
+    }
+}
+
+void CSkinListCtrl::hideEvent(QHideEvent* event)
+{
+    QTreeWidget::hideEvent(event);
+    if (vScroll_) {
+        vScroll_->hide();
+        hScroll_->hide();
+    }
+}
+
+void CSkinListCtrl::moveEvent(QMoveEvent* event)
+{
+    QTreeWidget::moveEvent(event);
+    PlaceBars();
+}
+
+void CSkinListCtrl::resizeEvent(QResizeEvent* event)
+{
+    QTreeWidget::resizeEvent(event);
+    PlaceBars();
+}

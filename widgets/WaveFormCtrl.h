@@ -1,0 +1,57 @@
+#pragma once
+// The three G-sensor axes of the whole recording, a cursor at the current
+// moment, the values and speed of that moment and the elapsed and total time.
+
+#include <QColor>
+#include <QFont>
+#include <QPoint>
+#include <QWidget>
+#include <string>
+#include <vector>
+
+class CTrackLoader;
+class QPainter;
+
+class CWaveFormCtrl : public QWidget {
+    Q_OBJECT
+public:
+    explicit CWaveFormCtrl(QWidget* parent = nullptr);
+
+    void SetTrack(const CTrackLoader* track) { track_ = track; }
+    void Refresh();
+    void SetTotalSeconds(int seconds) { totalSeconds_ = seconds; }
+    void SetElapsedSeconds(int seconds);
+    void SetCursor(int slot);
+    // The cursor slot's values; outputs untouched when the cursor is off the track.
+    void GetCursorValues(float& x, float& y, float& z, std::string& longitude, std::string& latitude) const;
+    // The whole picture into any painter, at the control's size from (0, 0).
+    void DrawTo(QPainter& painter);
+
+    int Cursor() const { return cursor_; }
+    int Count() const { return count_; }
+    QRect PlotRect() const;
+    float XStep() const { return xStep_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void DrawCurves(QPainter& painter, const QRect& plot);
+    void DrawTexts(QPainter& painter, const QRect& plot);
+
+    const CTrackLoader* track_ = nullptr;
+    QFont font_;
+    float xStep_ = 0.0f;
+    float yScale_ = 0.0f;
+    int count_ = 0;
+    int cursor_ = -1;
+    int elapsedSeconds_ = 0;
+    int totalSeconds_ = 0;
+};
+
+// A polyline's points (x ascending) reduced, column by column, to the first,
+// highest, lowest and last point in their order: drawn, it looks the same.
+std::vector<QPoint> ColumnExtremes(const std::vector<QPoint>& points);
+
+// "%02d:%02d:%02d" of a number of seconds.
+QString ClockText(int seconds);
