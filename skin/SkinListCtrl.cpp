@@ -313,8 +313,21 @@ int CSkinListCtrl::SelectedRow() const
 void CSkinListCtrl::drawRow(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
     QTreeWidget::drawRow(painter, option, index);
-    // Grid lines between rows and columns.
     painter->save();
+    if (selectionModel()->isSelected(index)) {
+        // The selected row in the list's own colours, not the style's highlight.
+        painter->fillRect(option.rect, kSelectedBack);
+        painter->setPen(kSelectedText);
+        painter->setFont(font());
+        for (int c = 0; c < columnCount(); ++c) {
+            const QModelIndex cell = index.siblingAtColumn(c);
+            const QRect box = visualRect(cell).adjusted(3, 0, -3, 0);
+            const auto alignment = Qt::Alignment(cell.data(Qt::TextAlignmentRole).toInt());
+            painter->drawText(box, (alignment ? alignment : Qt::AlignLeft) | Qt::AlignVCenter,
+                              painter->fontMetrics().elidedText(cell.data().toString(), Qt::ElideRight, box.width()));
+        }
+    }
+    // Grid lines between rows and columns.
     painter->setPen(kGrid);
     painter->drawLine(option.rect.bottomLeft(), option.rect.bottomRight());
     for (int c = 0; c < columnCount(); ++c) {

@@ -35,6 +35,7 @@ CWaveFormCtrl::CWaveFormCtrl(QWidget* parent) : QWidget(parent)
     font_ = QFont("Arial");
     // A 14-pixel character cell, as the recorders' software sizes it: 12-pixel letters.
     font_.setPixelSize(12);
+    font_.setStyleStrategy(QFont::NoAntialias);  // draft quality: plain pixels
     font_.setWeight(QFont::Normal);
 }
 
@@ -48,6 +49,7 @@ void CWaveFormCtrl::Refresh()
 {
     count_ = track_ ? track_->GetCount() : 0;
     cursor_ = 0;
+    curves_ = {};
     update();
 }
 
@@ -126,52 +128,103 @@ void CWaveFormCtrl::DrawTo(QPainter& p)
     p.restore();
 }
 
+void ColumnReducer::Add(QPoint point)
+{
+    if (count_ == 0 || point.x() != first_.x()) {
+        Flush();
+        first_ = low_ = high_ = last_ = point;
+        lowAt_ = highAt_ = count_;
+    } else {
+        if (point.y() < high_.y()) {
+            high_ = point;
+            highAt_ = count_;
+        }
+        if (point.y() > low_.y()) {
+            low_ = point;
+            lowAt_ = count_;
+        }
+        last_ = point;
+    }
+    ++count_;
+}
+
+void ColumnReducer::Flush()
+{
+    if (count_ == 0 || flushedAt_ == count_)
+        return;
+    flushedAt_ = count_;
+    // First, the extremes in the order they came, last; each point once.
+    const bool highFirst = highAt_ <= lowAt_;
+    const QPoint& a = highFirst ? high_ : low_;
+    const QPoint& b = highFirst ? low_ : high_;
+    const std::size_t start = points_.size();
+    const QPoint* const order[] = {&first_, &a, &b, &last_};
+    for (const QPoint* p : order) {
+        if (points_.size() == start || points_.back() != *p)
+            points_.push_back(*p);
+    }
+}
+
+std::vector<QPoint> ColumnReducer::Take()
+{
+    Flush();
+    return std::move(points_);
+}
+
 std::vector<QPoint> ColumnExtremes(const std::vector<QPoint>& points)
 {
-    std::vector<QPoint> reduced;
-    reduced.reserve(points.size() < 4096 ? points.size() : 4096);
-    for (std::size_t i = 0; i < points.size();) {
-        const std::size_t first = i;
-        std::size_t low = i, high = i;
-        for (; i < points.size() && points[i].x() == points[first].x(); ++i) {
-            if (points[i].y() < points[high].y())
-                high = i;
-            if (points[i].y() > points[low].y())
-                low = i;
-        }
-        const std::size_t last = i - 1;
-        const std::size_t order[4] = {first, std::min(low, high), std::max(low, high), last};
-        for (int k = 0; k < 4; ++k) {
-            if (k == 0 || order[k] != order[k - 1])
-                reduced.push_back(points[order[k]]);
-        }
-    }
-    return reduced;
+    ColumnReducer reducer;
+    for (const QPoint& p : points)
+        reducer.Add(p);
+    return reducer.Take();
 }
 
 // One curve per axis, through every slot's point; a column crowded with
 // points is drawn through its extremes only, which gives the same picture
-// at a cost set by the width, not by the length of the recording.
+// at a cost set by the width, not by the length of the recording. The lines
+// are drawn once into a transparent layer, kept until the track or the size
+// changes, so that the ten repaints a second of playback cost one copy.
 void CWaveFormCtrl::DrawCurves(QPainter& p, const QRect& plot)
 {
-    const int L = plot.left(), T = plot.top(), W = plot.right() + 1 - L, H = plot.bottom() + 1 - T;
-    xStep_ = static_cast<float>(W) / static_cast<float>(count_ - 1);
-    yScale_ = static_cast<float>(H) / 40.0f;
-    const int yMid = T + H / 2;
-    // Read in place: a slot that cannot be read counts as zeros.
     const TrackSlots& samples = track_->Slots();
-    const std::pair<float tagAssistInfo::*, QColor> axes[] = {
-        {&tagAssistInfo::x, kXColour}, {&tagAssistInfo::y, kYColour}, {&tagAssistInfo::z, kZColour}};
-    std::vector<QPoint> points(static_cast<std::size_t>(count_));
-    for (const auto& [field, colour] : axes) {
-        for (int i = 0; i < count_; ++i) {
-            const auto at = static_cast<std::size_t>(i);
-            const float v = at < samples.size() ? samples[at].*field : 0.0f;
-            points[at] = QPoint(static_cast<int>(L + i * xStep_), static_cast<int>(yMid - v * 10 * yScale_));
-        }
-        const std::vector<QPoint> line = ColumnExtremes(points);
-        p.setPen(QPen(colour, 1));
-        p.drawPolyline(line.data(), static_cast<int>(line.size()));
+    const bool fresh = curves_.plot == plot && curves_.count == count_ && curves_.data == samples.data() &&
+                       curves_.size == samples.size() && curves_.layer.size() == size();
+    if (!fresh)
+        BuildCurves(plot, samples);
+    xStep_ = curves_.xStep;
+    yScale_ = curves_.yScale;
+    p.drawImage(0, 0, curves_.layer);
+}
+
+void CWaveFormCtrl::BuildCurves(const QRect& plot, const TrackSlots& samples)
+{
+    const int L = plot.left(), T = plot.top(), W = plot.right() + 1 - L, H = plot.bottom() + 1 - T;
+    curves_.plot = plot;
+    curves_.count = count_;
+    curves_.data = samples.data();
+    curves_.size = samples.size();
+    curves_.xStep = static_cast<float>(W) / static_cast<float>(count_ - 1);
+    curves_.yScale = static_cast<float>(H) / 40.0f;
+    const int yMid = T + H / 2;
+    const float perG = 10 * curves_.yScale;
+    ColumnReducer reducers[3];
+    for (int i = 0; i < count_; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        const int x = static_cast<int>(L + i * curves_.xStep);
+        // A slot that cannot be read counts as zeros.
+        const bool known = at < samples.size();
+        const float values[3] = {known ? samples[at].x : 0.0f, known ? samples[at].y : 0.0f, known ? samples[at].z : 0.0f};
+        for (int axis = 0; axis < 3; ++axis)
+            reducers[axis].Add(QPoint(x, static_cast<int>(yMid - values[axis] * perG)));
+    }
+    curves_.layer = QImage(size(), QImage::Format_ARGB32_Premultiplied);
+    curves_.layer.fill(Qt::transparent);
+    QPainter layer(&curves_.layer);
+    const QColor colours[3] = {kXColour, kYColour, kZColour};
+    for (int axis = 0; axis < 3; ++axis) {
+        const std::vector<QPoint> line = reducers[axis].Take();
+        layer.setPen(QPen(colours[axis], 1));
+        layer.drawPolyline(line.data(), static_cast<int>(line.size()));
     }
 }
 

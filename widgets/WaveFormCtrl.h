@@ -4,12 +4,15 @@
 
 #include <QColor>
 #include <QFont>
+#include <QImage>
 #include <QPoint>
+#include <QRect>
 #include <QWidget>
 #include <string>
 #include <vector>
 
 class CTrackLoader;
+struct tagAssistInfo;
 class QPainter;
 
 class CWaveFormCtrl : public QWidget {
@@ -37,6 +40,7 @@ protected:
 
 private:
     void DrawCurves(QPainter& painter, const QRect& plot);
+    void BuildCurves(const QRect& plot, const std::vector<struct tagAssistInfo>& samples);
     void DrawTexts(QPainter& painter, const QRect& plot);
 
     const CTrackLoader* track_ = nullptr;
@@ -47,10 +51,32 @@ private:
     int cursor_ = -1;
     int elapsedSeconds_ = 0;
     int totalSeconds_ = 0;
+
+    // The curves of the last track and size drawn.
+    struct Curves {
+        QRect plot;
+        int count = -1;
+        const void* data = nullptr;
+        std::size_t size = 0;
+        float xStep = 0, yScale = 0;
+        QImage layer;
+    } curves_;
 };
 
 // A polyline's points (x ascending) reduced, column by column, to the first,
 // highest, lowest and last point in their order: drawn, it looks the same.
+class ColumnReducer {
+public:
+    void Add(QPoint point);
+    std::vector<QPoint> Take();
+
+private:
+    void Flush();
+    std::vector<QPoint> points_;
+    QPoint first_, low_, high_, last_;
+    std::size_t lowAt_ = 0, highAt_ = 0, count_ = 0, flushedAt_ = 0;
+};
+
 std::vector<QPoint> ColumnExtremes(const std::vector<QPoint>& points);
 
 // "%02d:%02d:%02d" of a number of seconds.
