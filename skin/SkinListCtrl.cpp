@@ -286,6 +286,7 @@ void CSkinListCtrl::InsertRow(int row, const std::string& text)
 {
     auto* item = new QTreeWidgetItem({QString::fromStdString(text), QString(), QString()});
     item->setTextAlignment(0, Qt::AlignCenter);
+    item->setSizeHint(0, QSize(0, fontMetrics().height() + 3));  // room for underscores above the grid line
     insertTopLevelItem(row, item);
 }
 

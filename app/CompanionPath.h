@@ -1,0 +1,11 @@
+#pragma once
+// The rear camera's file for a front camera's file: the camera letter turned
+// from A to B, the counter one up, and, when no such file exists, the time
+// stamp one second later.
+
+#include <functional>
+#include <string>
+
+// `exists` tells whether a file is there.
+std::string DeriveCompanionPath(const std::string& path, bool isNT96650A,
+                                const std::function<bool(const std::string&)>& exists);

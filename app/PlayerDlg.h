@@ -1,0 +1,159 @@
+#pragma once
+// The player's only window: a caption-less 1024 x 768 panel painted from its
+// skin, owning the two players and views, the list, the map, the waveform,
+// the seek bar, the instruments and fifteen image buttons.
+
+#include "library/Import.h"
+#include "library/RecordingList.h"
+#include "playback/MediaPlayer.h"
+#include "track/TrackLoader.h"
+
+#include <QDialog>
+#include <QImage>
+#include <QTimer>
+#include <array>
+#include <functional>
+#include <memory>
+
+class CBitmapSlider;
+class CDlgMap;
+class CDlgVideoView;
+class CPngButton;
+class CSkinListCtrl;
+class CWaveFormCtrl;
+class QLabel;
+
+class CPlayerDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit CPlayerDlg(QWidget* parent = nullptr);
+    ~CPlayerDlg() override;
+
+    // Opening and playing.
+    void PlayFile(int direction);  // 0 current, 1 next, 2 previous
+    void SyncToPosition();
+    void ShowSecondView(bool show);
+    void ShowVolumeLevel(int level);
+
+    // Instruments.
+    void DrawSpeedNeedle(int speed);
+    void DrawCompassNeedle(double course);
+
+    // Importing.
+    void ImportFolder(const QString& folder);
+    void ImportPaths(const QStringList& paths);  // folders and files, as on the command line
+    void ScanCard();
+
+    // Commands.
+    void OnBnClickedPlay();
+    void OnBnClickedStop();
+    void OnBnClickedPrev() { PlayFile(2); }
+    void OnBnClickedNext() { PlayFile(1); }
+    void OnBnClickedCycle();
+    void OnBnClickedClear();
+    void OnBnClickedVideo();
+    void OnBnClickedSwap();
+    void OnBnClickedVolumeDown();
+    void OnBnClickedVolumeUp();
+    void OnBnClickedImport();
+    void OnSliderMoved(int id, int pos);
+
+    // What the tests and the benchmarks look at and replace.
+    using MessageHook = std::function<void(const QString& text, bool error)>;
+    void SetMessageHook(MessageHook hook) { messageHook_ = std::move(hook); }
+    using VolumeSource = std::function<std::vector<MountedVolume>()>;
+    void SetVolumeSource(VolumeSource source) { volumeSource_ = std::move(source); }
+    CMediaPlayer& MainPlayer() { return mainPlayer_; }
+    CMediaPlayer& SecondPlayer() { return secondPlayer_; }
+    CRecordingList& Recordings() { return recordings_; }
+    CTrackLoader& Track() { return track_; }
+    CSkinListCtrl* ListView() const { return listView_; }
+    CBitmapSlider* SeekBar() const { return seekBar_; }
+    CWaveFormCtrl* Waveform() const { return waveform_; }
+    CDlgMap* MapView() const { return mapView_; }
+    CDlgVideoView* MainView() const { return mainView_; }
+    CDlgVideoView* SecondView() const { return secondView_; }
+    QWidget* IdlePlaceholder() const { return idlePlaceholder_; }
+    CPngButton* Button(int id) const;
+    QLabel* SpeedText() const { return speedText_; }
+    QLabel* VolumeBar(int k) const { return volumeBars_[static_cast<std::size_t>(k)]; }
+    int VolumeBarLevelShown(int k) const { return volumeBarLit_[static_cast<std::size_t>(k)]; }
+    int CurrentIndex() const { return currentIndex_; }
+    int CycleMode() const { return cycleMode_; }
+    bool Swapped() const { return swapped_; }
+    bool SecondViewShown() const { return secondViewShown_; }
+    int LastSpeed() const { return lastSpeed_; }
+    double LastCourse() const { return lastCourse_; }
+    bool UserStopped() const { return userStopped_; }
+
+protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    // Construction, by concern.
+    void CreateControls();
+    void CreateButtons();
+    void CreateViews();
+    void InitDialog();
+    CPngButton* MakeButton(int id, int png, bool onSkin, void (CPlayerDlg::*handler)());
+
+    // The clock.
+    void OnTimer1();
+    void OnGraphNotify();
+    void KeepRearInStep();
+
+    // Opening.
+    void SendRoute();
+    void OpenCompanion(const tagFileNode& node);
+    void ShowMessage(const QString& text, bool error);
+    void AddImportCandidates(const std::vector<ImportCandidate>& candidates);
+
+    void ShowAbout();
+
+    CMediaPlayer mainPlayer_;
+    CMediaPlayer secondPlayer_;
+    CRecordingList recordings_;
+    CTrackLoader track_;
+    QImage skinImage_;
+    QImage idleImage_;
+    QImage compassNeedle_;
+
+    CDlgVideoView* mainView_ = nullptr;
+    CDlgVideoView* secondView_ = nullptr;
+    QWidget* idlePlaceholder_ = nullptr;   // control 1000
+    QLabel* mapPlaceholder_ = nullptr;     // control 1002
+    CDlgMap* mapView_ = nullptr;
+    CSkinListCtrl* listView_ = nullptr;
+    CBitmapSlider* seekBar_ = nullptr;
+    CWaveFormCtrl* waveform_ = nullptr;
+    QLabel* speedText_ = nullptr;
+    std::array<QLabel*, 10> volumeBars_{};
+    std::array<int, 10> volumeBarLit_{};
+    std::vector<CPngButton*> buttons_;
+
+    QTimer clock_;        // timer 1, 100 ms
+    QTimer needleTimer_;  // timer 2, 1000 ms
+    QTimer cardTimer_;    // timer 3, once, 1000 ms after start
+
+    int userStopped_ = 0;
+    int currentIndex_ = 0;
+    int cycleMode_ = 1;
+    bool secondViewShown_ = false;
+    bool swapped_ = false;
+    int volumeLevel_ = -1;
+    int lastSpeed_ = 0;
+    double lastCourse_ = 180.0;
+    bool fullScreenNext_ = true;
+    bool companionOpen_ = false;
+    QPoint dragOffset_;
+    bool dragging_ = false;
+    MessageHook messageHook_;
+    VolumeSource volumeSource_;
+};

@@ -1,0 +1,286 @@
+// The main window: construction, layout, painting, keys and dragging.
+
+#include "PlayerDlg.h"
+
+#include "map/DlgMap.h"
+#include "skin/BitmapSlider.h"
+#include "skin/Layout.h"
+#include "skin/PngButton.h"
+#include "skin/ResourceImage.h"
+#include "skin/SkinListCtrl.h"
+#include "widgets/DlgVideoView.h"
+#include "widgets/SpeedDash.h"
+#include "widgets/WaveFormCtrl.h"
+
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPainter>
+
+namespace {
+
+const QColor kStaticText(130, 149, 179);
+
+// Control 1000: the idle picture over the main view until the first recording opens.
+class IdlePicture : public QWidget {
+public:
+    IdlePicture(QWidget* parent, const QImage& picture) : QWidget(parent), picture_(picture)
+    {
+        setAttribute(Qt::WA_NoMousePropagation);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.fillRect(rect(), Qt::black);
+        p.drawImage(0, 0, picture_);
+    }
+
+private:
+    const QImage& picture_;
+};
+
+QLabel* StaticText(QWidget* parent, const QString& text, QRect rect, Qt::Alignment alignment, QColor back)
+{
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(rect);
+    label->setAlignment(alignment);
+    label->setAttribute(Qt::WA_NoMousePropagation);  // a press on a control never drags
+    label->setAutoFillBackground(true);
+    QPalette colours = label->palette();
+    colours.setColor(QPalette::WindowText, kStaticText);
+    colours.setColor(QPalette::Window, back);
+    label->setPalette(colours);
+    return label;
+}
+
+}  // namespace
+
+CPlayerDlg::CPlayerDlg(QWidget* parent) : QDialog(parent, Qt::Window | Qt::FramelessWindowHint)
+{
+    LoadResourceImage(150, "PNG", skinImage_);
+    LoadResourceImage(168, "JPG", idleImage_);
+    LoadResourceImage(169, "BMP", compassNeedle_);
+    setWindowTitle("Player");
+    QImage icon;
+    if (LoadResourceImage(128, "PNG", icon))
+        setWindowIcon(QIcon(QPixmap::fromImage(icon)));
+    setFixedSize(Layout::kSkinWidth, Layout::kSkinHeight);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    CreateControls();
+    InitDialog();
+}
+
+CPlayerDlg::~CPlayerDlg()
+{
+    recordings_.SetView(nullptr);  // the list view goes first; the nodes need no view to die
+    clock_.stop();
+    needleTimer_.stop();
+    cardTimer_.stop();
+}
+
+void CPlayerDlg::CreateControls()
+{
+    using namespace Layout;
+    mapPlaceholder_ = StaticText(this, "Loading...", kMap.Rect(), Qt::AlignCenter, Qt::black);
+    listView_ = new CSkinListCtrl(this);
+    listView_->setGeometry(kList.Rect());
+    waveform_ = new CWaveFormCtrl(this);
+    waveform_->setGeometry(kWaveform.Rect());
+    waveform_->SetTrack(&track_);
+    seekBar_ = new CBitmapSlider(this, kSeekBar.id);
+    seekBar_->setGeometry(kSeekBar.Rect());
+    seekBar_->installEventFilter(this);  // a press on the bar pauses the pair first
+    speedText_ = StaticText(this, "0Km/H", kSpeedText.Rect(), Qt::AlignRight | Qt::AlignVCenter, QColor(32, 32, 32));
+    for (int k = 0; k < 10; ++k) {
+        volumeBars_[static_cast<std::size_t>(k)] =
+            StaticText(this, QString(), QRect(Layout::VolumeBar(k).Rect().topLeft(), QSize(2, 11)), Qt::AlignLeft, Qt::black);
+    }
+    CreateButtons();
+}
+
+CPngButton* CPlayerDlg::MakeButton(int id, int png, bool onSkin, void (CPlayerDlg::*handler)())
+{
+    auto* button = new CPngButton(this, id);
+    for (const Layout::Control& c : {Layout::kCycle, Layout::kPrev, Layout::kPlay, Layout::kStop, Layout::kNext,
+                                     Layout::kPrint, Layout::kCapture, Layout::kImport, Layout::kClear,
+                                     Layout::kMinimize, Layout::kClose, Layout::kVolumeDown, Layout::kVolumeUp,
+                                     Layout::kSwap, Layout::kVideoSwitch}) {
+        if (c.id == id)
+            button->setGeometry(c.Rect());
+    }
+    if (onSkin)
+        button->SetBackground(&skinImage_);
+    button->LoadImage(png);
+    if (handler)
+        connect(button, &QAbstractButton::clicked, this, [this, handler] { (this->*handler)(); });
+    buttons_.push_back(button);
+    return button;
+}
+
+void CPlayerDlg::CreateButtons()
+{
+    MakeButton(1024, 165, false, nullptr);
+    MakeButton(1025, 163, false, nullptr);
+    connect(Button(1024), &QAbstractButton::clicked, this, &QWidget::showMinimized);
+    connect(Button(1025), &QAbstractButton::clicked, this, &QDialog::reject);
+    MakeButton(1005, 164, true, &CPlayerDlg::OnBnClickedImport);
+    MakeButton(1007, 162, true, &CPlayerDlg::OnBnClickedClear);
+    MakeButton(1026, 160, true, &CPlayerDlg::OnBnClickedVolumeDown);
+    MakeButton(1027, 159, true, &CPlayerDlg::OnBnClickedVolumeUp);
+    MakeButton(1018, 149, true, &CPlayerDlg::OnBnClickedCycle);
+    MakeButton(1010, 153, true, &CPlayerDlg::OnBnClickedPrev);
+    MakeButton(1008, 152, true, &CPlayerDlg::OnBnClickedPlay);
+    MakeButton(1009, 155, true, &CPlayerDlg::OnBnClickedStop);
+    MakeButton(1011, 151, true, &CPlayerDlg::OnBnClickedNext);
+    MakeButton(1012, 158, true, nullptr);
+    MakeButton(1013, 161, true, nullptr);
+    MakeButton(1043, 173, true, &CPlayerDlg::OnBnClickedVideo);
+    MakeButton(1039, 172, true, &CPlayerDlg::OnBnClickedSwap);
+    Button(1008)->setText("Play");
+    Button(1026)->setEnabled(false);
+    Button(1027)->setEnabled(false);
+}
+
+CPngButton* CPlayerDlg::Button(int id) const
+{
+    for (CPngButton* b : buttons_)
+        if (b->ControlId() == id)
+            return b;
+    return nullptr;
+}
+
+void CPlayerDlg::CreateViews()
+{
+    const QRect video = Layout::kVideo.Rect();
+    mainView_ = new CDlgVideoView(this);
+    mainView_->SetPlayer(&mainPlayer_);
+    mainView_->setGeometry(video);
+    mainView_->show();
+    secondView_ = new CDlgVideoView(this);
+    secondView_->SetPlayer(&secondPlayer_);
+    secondView_->setGeometry(Layout::SecondViewRect());
+    secondView_->hide();
+    secondView_->installEventFilter(this);  // its player's notices pass the window too
+    // Control 1000 lies over the main view until the first recording is opened.
+    idlePlaceholder_ = new IdlePicture(this, idleImage_);
+    idlePlaceholder_->setGeometry(video);
+    idlePlaceholder_->installEventFilter(this);
+    idlePlaceholder_->raise();
+    mapView_ = new CDlgMap(mapPlaceholder_);
+}
+
+void CPlayerDlg::InitDialog()
+{
+    connect(&needleTimer_, &QTimer::timeout, this, [this] {
+        DrawSpeedNeedle(lastSpeed_);
+        DrawCompassNeedle(lastCourse_);
+    });
+    needleTimer_.start(1000);
+    cardTimer_.setSingleShot(true);
+    connect(&cardTimer_, &QTimer::timeout, this, &CPlayerDlg::ScanCard);
+    cardTimer_.start(1000);
+    CreateViews();
+    listView_->Init();
+    listView_->SetColumns();
+    recordings_.SetView(listView_);
+    connect(listView_, &CSkinListCtrl::rowDoubleClicked, this, [this](int row) {
+        if (row < 0)
+            return;
+        currentIndex_ = row;
+        PlayFile(0);
+    });
+    connect(&clock_, &QTimer::timeout, this, &CPlayerDlg::OnTimer1);
+    clock_.start(100);
+    seekBar_->SetChannelBitmaps(129, 130, false, 0xFF000000, 0, 0);
+    seekBar_->SetThumbBitmaps(131, 132, true, 0xFF000000, 0, 0);
+    seekBar_->SetFocusRect(false, false);
+    seekBar_->SetRange(0, 100, false);
+    seekBar_->SetPos(0);
+    seekBar_->SetMargins(0, -5, 0, 5);
+    connect(seekBar_, &CBitmapSlider::sliderMoved, this, &CPlayerDlg::OnSliderMoved);
+    for (int k = 0; k < 10; ++k) {
+        QImage unlit;
+        LoadResourceImage(157, "BMP", unlit);
+        volumeBars_[static_cast<std::size_t>(k)]->setPixmap(QPixmap::fromImage(unlit));
+    }
+    ShowSecondView(false);
+}
+
+void CPlayerDlg::ShowSecondView(bool show)
+{
+    secondViewShown_ = show;
+    secondView_->setVisible(show);
+    listView_->setVisible(!show);
+}
+
+void CPlayerDlg::paintEvent(QPaintEvent* event)
+{
+    QPainter p(this);
+    p.setClipRegion(event->region());
+    p.drawImage(0, 0, skinImage_);
+    // The needles: the speed line in red, the compass through its magenta mask.
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(QPen(QColor(255, 0, 0), 2));
+    p.drawLine(SpeedDash::kCentre, SpeedDash::SpeedNeedleEnd(lastSpeed_));
+    p.drawImage(SpeedDash::kCompassRect.topLeft(), SpeedDash::CompassNeedle(compassNeedle_, lastCourse_));
+}
+
+void CPlayerDlg::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        event->accept();  // Enter never closes the window
+        return;
+    case Qt::Key_Escape:
+        reject();
+        return;
+    default:
+        QDialog::keyPressEvent(event);
+    }
+}
+
+// Any uncovered point of the skin drags the caption-less window.
+void CPlayerDlg::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton) {
+        dragging_ = true;
+        dragOffset_ = event->globalPosition().toPoint() - frameGeometry().topLeft();
+    }
+    QDialog::mousePressEvent(event);
+}
+
+void CPlayerDlg::mouseMoveEvent(QMouseEvent* event)
+{
+    if (dragging_ && (event->buttons() & Qt::LeftButton))
+        move(event->globalPosition().toPoint() - dragOffset_);
+    QDialog::mouseMoveEvent(event);
+}
+
+void CPlayerDlg::mouseReleaseEvent(QMouseEvent* event)
+{
+    dragging_ = false;
+    QDialog::mouseReleaseEvent(event);
+}
+
+// The window menu of a caption-less window: a right click on the skin.
+void CPlayerDlg::contextMenuEvent(QContextMenuEvent* event)
+{
+    QMenu menu(this);
+    menu.addAction("About Player...", this, &CPlayerDlg::ShowAbout);
+    menu.addSeparator();
+    menu.addAction("Minimize", this, &QWidget::showMinimized);
+    menu.addAction("Close", this, &QDialog::reject);
+    menu.exec(event->globalPos());
+}
+
+void CPlayerDlg::ShowAbout()
+{
+    QMessageBox::about(this, "About Player",
+                       "<b>Player Version 1.0</b><br>DualDash plays the front and rear recordings of car video "
+                       "recorders with their route, speed, course and G-sensor data.");
+}

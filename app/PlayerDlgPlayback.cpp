@@ -1,0 +1,207 @@
+// Opening a recording and its companion, and the clock that keeps every
+// display at the main player's position.
+
+#include "PlayerDlg.h"
+
+#include "CompanionPath.h"
+#include "map/DlgMap.h"
+#include "skin/BitmapSlider.h"
+#include "skin/PngButton.h"
+#include "skin/SkinListCtrl.h"
+#include "widgets/DlgVideoView.h"
+#include "widgets/WaveFormCtrl.h"
+
+#include <QFileInfo>
+#include <QLabel>
+#include <QMessageBox>
+#include <cmath>
+
+namespace {
+
+bool Active(PlayState s)
+{
+    return s != Stopped && s != Closed;
+}
+
+}  // namespace
+
+void CPlayerDlg::ShowMessage(const QString& text, bool error)
+{
+    if (messageHook_) {
+        messageHook_(text, error);
+        return;
+    }
+    QMessageBox box(error ? QMessageBox::Critical : QMessageBox::NoIcon, "Player", text, QMessageBox::Ok, this);
+    box.exec();
+}
+
+void CPlayerDlg::PlayFile(int direction)
+{
+    if (Active(mainPlayer_.GetState()) || Active(secondPlayer_.GetState()))
+        OnBnClickedStop();
+    if (direction == 1) {
+        if (currentIndex_ >= listView_->RowCount() - 1)
+            return;
+        ++currentIndex_;
+    } else if (direction == 2) {
+        if (currentIndex_ < 1)
+            return;
+        --currentIndex_;
+    }
+    tagFileNode node;
+    if (recordings_.GetCount() >= 1 && recordings_.GetNode(currentIndex_, node) == 0) {
+        if (!track_.IsSupported(node.datPath, node.path)) {
+            ShowMessage("UnSupported file!", false);
+            return;
+        }
+        if (mainPlayer_.OpenFile(QString::fromStdString(node.path), mainView_, this) != S_OK) {
+            ShowMessage("Play file failed!", true);
+        } else {
+            const int seconds = static_cast<int>(mainPlayer_.GetDuration());
+            seekBar_->SetRange(0, seconds * 1000 / 200, false);
+            if (node.isNT96650A)
+                track_.LoadNT96650ATrack(node.path);
+            else
+                track_.LoadTrack(node.datPath, node.path);
+            waveform_->SetTotalSeconds(seconds);
+            waveform_->Refresh();
+            if (volumeLevel_ == -1) {
+                volumeLevel_ = mainPlayer_.GetVolumeLevel();
+                ShowVolumeLevel(volumeLevel_);
+            } else {
+                mainPlayer_.SetVolumeLevel(volumeLevel_);
+            }
+            SendRoute();
+            mainPlayer_.TogglePlayPause();
+            OpenCompanion(node);
+            mainPlayer_.SetVolumeLevel(volumeLevel_);
+            secondPlayer_.SetVolumeLevel(0);  // the companion plays at the lowest level
+        }
+        listView_->setFocus();
+        listView_->SelectRow(currentIndex_);
+    }
+    idlePlaceholder_->hide();
+}
+
+// Every slot with a position, in order; the bridge sends them as one script.
+void CPlayerDlg::SendRoute()
+{
+    if (!mapView_)
+        return;
+    mapView_->newPolyLine();
+    for (const tagAssistInfo& slot : track_.Slots()) {
+        if (HasPosition(slot))
+            mapView_->putMarkerToLine(QString::fromStdString(slot.latitude), QString::fromStdString(slot.longitude));
+    }
+    mapView_->renderPolyLine();
+}
+
+void CPlayerDlg::OpenCompanion(const tagFileNode& node)
+{
+    const std::string companion = DeriveCompanionPath(node.path, node.isNT96650A != 0, [](const std::string& path) {
+        return QFileInfo::exists(QString::fromStdString(path));
+    });
+    companionOpen_ = false;
+    if (!QFileInfo::exists(QString::fromStdString(companion)))
+        return;
+    // The companion's notices go to its own view, as its picture does.
+    if (secondPlayer_.OpenFile(QString::fromStdString(companion), secondView_, secondView_) == S_OK) {
+        if (volumeLevel_ <= 0)
+            volumeLevel_ = secondPlayer_.GetVolumeLevel();
+        secondPlayer_.TogglePlayPause();
+        companionOpen_ = true;
+    }
+    ShowSecondView(true);
+}
+
+void CPlayerDlg::OnTimer1()
+{
+    const PlayState s = mainPlayer_.GetState();
+    if (Active(s)) {
+        SyncToPosition();
+        KeepRearInStep();
+    }
+    CPngButton* play = Button(1008);
+    const char* label = s == Running ? "Pause" : "Play";
+    if (play->text() != label) {  // only on a change: the button is not repainted every tick
+        play->setText(label);
+        play->LoadImage(s == Running ? 167 : 152);
+    }
+}
+
+// The rear picture follows the front one: a rear more than 100 ms away from
+// the front is set to the front's position.
+void CPlayerDlg::KeepRearInStep()
+{
+    if (!companionOpen_ || mainPlayer_.GetState() != Running || secondPlayer_.GetState() != Running)
+        return;
+    const double front = mainPlayer_.GetPosition();
+    if (front < secondPlayer_.GetDuration() && std::abs(secondPlayer_.GetPosition() - front) > 0.1)
+        secondPlayer_.SetPosition(front);
+}
+
+void CPlayerDlg::SyncToPosition()
+{
+    const PlayState s = mainPlayer_.GetState();
+    const double p = mainPlayer_.GetPosition();
+    if (s == Running || s == Stopped)
+        seekBar_->SetPos(static_cast<int>(p * 1000 / 200));
+    waveform_->SetCursor(static_cast<int>(p * 1000 / 100));
+    waveform_->SetElapsedSeconds(static_cast<int>(p));
+    const int slot = static_cast<int>(p * 1000 / 100);
+    tagAssistInfo info;
+    if (slot >= 0 && slot < track_.GetCount() && track_.GetAssistInfo(slot, info) == 0) {
+        if (!HasPosition(info))
+            return;  // no fix: map, speed and compass keep their last values
+        if (mapView_)
+            mapView_->SetLgtLat(QString::fromStdString(info.latitude), QString::fromStdString(info.longitude), "0");
+        if (info.speed != lastSpeed_) {
+            speedText_->setText(QString::asprintf("%dKm/H", info.speed));
+            DrawSpeedNeedle(info.speed);
+        }
+        if (info.course != lastCourse_)
+            DrawCompassNeedle(info.course);
+        return;
+    }
+    DrawCompassNeedle(180.0);
+    DrawSpeedNeedle(0);
+}
+
+// The end of the main recording: the next one (Cycle on) or the same again.
+void CPlayerDlg::OnGraphNotify()
+{
+    const PlayState before = mainPlayer_.GetState();
+    mainPlayer_.HandleGraphEvent();
+    if (before != Stopped && mainPlayer_.GetState() == Stopped) {
+        if (!userStopped_)
+            PlayFile(cycleMode_ ? 1 : 0);
+        SyncToPosition();
+        userStopped_ = 0;
+    }
+}
+
+bool CPlayerDlg::event(QEvent* event)
+{
+    if (event->type() == WM_GRAPHNOTIFY) {
+        OnGraphNotify();
+        return true;
+    }
+    return QDialog::event(event);
+}
+
+bool CPlayerDlg::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == WM_GRAPHNOTIFY && watched == secondView_) {
+        OnGraphNotify();  // the window sees its children's notices too
+        return true;
+    }
+    if (event->type() == QEvent::MouseButtonPress && watched == seekBar_) {
+        mainPlayer_.Pause();
+        secondPlayer_.Pause();
+    }
+    if (event->type() == QEvent::MouseButtonDblClick && watched == idlePlaceholder_) {
+        mainPlayer_.SetFullScreen(fullScreenNext_);
+        fullScreenNext_ = !fullScreenNext_;
+    }
+    return QDialog::eventFilter(watched, event);
+}

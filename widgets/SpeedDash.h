@@ -1,0 +1,23 @@
+#pragma once
+// The moving parts of the dial and the compass drawn on the window's skin.
+
+#include <QImage>
+#include <QPoint>
+
+namespace SpeedDash {
+
+inline constexpr QPoint kCentre{776, 684};
+inline constexpr int kNeedleLength = 50;
+inline const QRect kDialRect{721, 629, 110, 90};
+inline const QRect kCompassRect{900, 645, 160, 160};
+
+// Speeds outside 0..260 are shown as 0.
+int ClampSpeed(int speed);
+// The needle's end: 0 km/h at 140 degrees, clockwise on screen.
+QPoint SpeedNeedleEnd(int speed);
+// The compass needle turned by trunc(course) mod 360 degrees clockwise,
+// mirrored left to right, in an S x S box (S = the needle's longer side);
+// what is not needle is transparent.
+QImage CompassNeedle(const QImage& needle, double course);
+
+}  // namespace SpeedDash
