@@ -37,11 +37,12 @@ fuzz: deps
 	$(MAKE) test-san FUZZ_SECONDS=300
 
 demo: build
-	$(BUILD)/tools/mkrec demo $(BUILD)/demo > /dev/null
+	[ -d $(BUILD)/demo/import ] || $(BUILD)/tools/mkrec demo $(BUILD)/demo > /dev/null
 
+# The player on the demo recordings: the memory card's folder and the folder
+# of every recording kind.
 run: demo
-	$(BUILD)/tools/dashtrack import $(BUILD)/demo/import
-	$(BUILD)/tools/dashtrack slots $(BUILD)/demo/import/$$(cd $(BUILD)/demo/import && ls *.DAT | head -n 1 | sed 's/DAT$$/MOV/') | head -n 40
+	$(BUILD)/app/dualdash $(BUILD)/demo/card/DCIM/100MEDIA $(BUILD)/demo/import
 
 bench: build
 	$(BUILD)/bench/track_bench

@@ -1,0 +1,364 @@
+// Playing real recordings written by mkrec in the main window: the pair, the
+// route, the clock, the end of a recording and the commands.
+
+#include "MediaFiles.h"
+#include "QtTestMain.h"
+#include "app/PlayerDlg.h"
+#include "map/DlgMap.h"
+#include "mkrec_route.h"
+#include "skin/BitmapSlider.h"
+#include "skin/PngButton.h"
+#include "skin/SkinListCtrl.h"
+#include "widgets/DlgVideoView.h"
+#include "widgets/WaveFormCtrl.h"
+
+#include <QLabel>
+#include <QSignalSpy>
+#include <QWebEngineView>
+
+namespace {
+
+bool WaitFor(const std::function<bool()>& condition, int ms = 10000)
+{
+    QDeadlineTimer deadline(ms);
+    while (!condition() && !deadline.hasExpired())
+        QTest::qWait(10);
+    return condition();
+}
+
+QVariant Evaluate(CDlgMap* map, const QString& script)
+{
+    map->Flush();
+    QVariant result;
+    bool done = false;
+    map->View()->page()->runJavaScript(script, [&](const QVariant& v) {
+        result = v;
+        done = true;
+    });
+    WaitFor([&] { return done; });
+    return result;
+}
+
+int Mkrec(const QStringList& args)
+{
+    return QProcess::execute(MKREC_PATH, args);
+}
+
+}  // namespace
+
+class PlayerPlaybackTest : public QObject {
+    Q_OBJECT
+private:
+    QTemporaryDir dir_;
+    QString pairs_, bad_;
+    Route route_;
+    QStringList messages_;
+
+    QString Video(const QString& name) const { return dir_.filePath(name); }
+
+    // A recording of the route's seconds from..from+seconds.
+    bool Write(const QString& path, const QString& kind, const QStringList& options, int from, int seconds = 3)
+    {
+        QStringList args = {kind, path, "--route", dir_.filePath("route.csv"), "--from", QString::number(from),
+                            "--seconds", QString::number(seconds)};
+        return Mkrec(args + options) == 0;
+    }
+
+    std::unique_ptr<CPlayerDlg> Window(const QString& folder)
+    {
+        auto dlg = std::make_unique<CPlayerDlg>();
+        dlg->SetMessageHook([this](const QString& text, bool error) { messages_ << text + (error ? " (error)" : ""); });
+        dlg->show();
+        dlg->ImportFolder(folder);
+        QSignalSpy ready(dlg->MapView(), &CDlgMap::pageReady);
+        if (!dlg->MapView()->IsLoaded())
+            ready.wait(30000);
+        return dlg;
+    }
+
+    static int Row(CPlayerDlg& dlg, const QString& name)
+    {
+        for (int i = 0; i < dlg.ListView()->RowCount(); ++i)
+            if (dlg.ListView()->topLevelItem(i)->text(1) == name)
+                return i;
+        return -1;
+    }
+
+    static void DoubleClick(CPlayerDlg& dlg, const QString& name)
+    {
+        const int row = Row(dlg, name);
+        QVERIFY(row >= 0);
+        emit dlg.ListView()->rowDoubleClicked(row);
+    }
+
+    // Pauses the pair, seeks both through the seek bar, and lets the clock run once.
+    static void SeekTo(CPlayerDlg& dlg, double seconds)
+    {
+        dlg.MainPlayer().Pause();
+        dlg.SecondPlayer().Pause();
+        dlg.SeekBar()->SetPos(static_cast<int>(seconds * 5));
+        dlg.OnSliderMoved(1023, dlg.SeekBar()->GetPos());
+        QVERIFY(WaitFor([&] { return std::abs(dlg.MainPlayer().GetPosition() - seconds) < 0.001; }));
+        dlg.SyncToPosition();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(dir_.isValid());
+        pairs_ = dir_.filePath("pairs");
+        bad_ = dir_.filePath("bad");
+        QDir().mkpath(pairs_);
+        QDir().mkpath(bad_);
+        QVERIFY(Mkrec({"route", dir_.filePath("route.csv"), "--seconds", "40"}) == 0);
+        QVERIFY(LoadRoute(dir_.filePath("route.csv").toStdString(), route_));
+        QVERIFY(MakeVideo(Video("front.mov"), 3, "160x120"));
+        QVERIFY(MakeVideo(Video("rear.mov"), 3, "160x120", true));
+        QVERIFY(MakeVideo(Video("front.avi"), 3, "160x120"));
+        const QStringList mov = {"--layout", "generic", "--video", Video("front.mov")};
+        const QStringList movRear = {"--layout", "generic", "--video", Video("rear.mov")};
+        // Seconds 0..2 of the route have no fix yet.
+        QVERIFY(Write(pairs_ + "/A60514081500_0001.MOV", "mov", mov, 0));
+        QVERIFY(Write(pairs_ + "/B60514081500_0002.MOV", "mov", movRear, 0));
+        QVERIFY(Write(pairs_ + "/A60514081530_0003.MOV", "mov", mov, 10));
+        QVERIFY(Write(pairs_ + "/B60514081531_0004.MOV", "mov", movRear, 10));  // a second late
+        QVERIFY(Write(pairs_ + "/A60514081600_0005.MOV", "mov", mov, 20, 2));   // track shorter than video
+        QVERIFY(Write(pairs_ + "/20260514_081630_007A.MOV", "mov",
+                      {"--layout", "nt96650a", "--video", Video("front.mov")}, 25));
+        QVERIFY(Write(pairs_ + "/20260514_081630_008B.MOV", "mov",
+                      {"--layout", "nt96650a", "--video", Video("rear.mov")}, 25));
+        QVERIFY(Write(pairs_ + "/A60514081700_0009.AVI", "avi", {"--video", Video("front.avi")}, 30));
+        QVERIFY(Write(bad_ + "/A60514081800_0011.AVI", "avi", {"--marker", "Lavf59", "--video", Video("front.avi")}, 30));
+        QFile text(bad_ + "/A60514081830_0013.MOV");
+        QVERIFY(text.open(QIODevice::WriteOnly));
+        text.write("not a movie");
+    }
+
+    void doubleClickPlaysThePairAndDrawsTheRoute()
+    {
+        auto dlg = Window(pairs_);
+        QCOMPARE(dlg->Recordings().GetCount(), 5);
+        DoubleClick(*dlg, "A60514081530_0003.MOV");
+        QCOMPARE(dlg->MainPlayer().GetState(), Running);
+        QCOMPARE(dlg->SecondPlayer().GetState(), Running);
+        QVERIFY(dlg->SecondViewShown());
+        QVERIFY(!dlg->IdlePlaceholder()->isVisible());
+        QCOMPARE(dlg->SecondPlayer().FileName(), pairs_ + "/B60514081531_0004.MOV");
+        QCOMPARE(dlg->ListView()->SelectedRow(), Row(*dlg, "A60514081530_0003.MOV"));
+        QCOMPARE(dlg->Track().GetCount(), 30);
+        QCOMPARE(dlg->SeekBar()->GetRangeMax(), 15);
+        QCOMPARE(Evaluate(dlg->MapView(), "markersArray.length").toInt(), 30);
+        QCOMPARE(Evaluate(dlg->MapView(), "polyLine.getLatLngs().length").toInt(), 30);
+        QVERIFY(dlg->Button(1026)->isEnabled());
+        QTRY_COMPARE(dlg->Button(1008)->text(), QString("Pause"));
+    }
+
+    void displaysFollowTheSlotUnderTheCursor()
+    {
+        auto dlg = Window(pairs_);
+        DoubleClick(*dlg, "A60514081530_0003.MOV");
+        SeekTo(*dlg, 1.4);  // slot 14, the route's second 11
+        const RoutePoint& p = route_[11];
+        tagAssistInfo slot;
+        QCOMPARE(dlg->Track().GetAssistInfo(14, slot), 0);
+        QCOMPARE(dlg->Waveform()->Cursor(), 14);
+        QCOMPARE(dlg->SpeedText()->text(), QString::asprintf("%dKm/H", slot.speed));
+        QCOMPARE(slot.speed, static_cast<int>(std::round(p.knots * 10) / 10 * 1.85));
+        QCOMPARE(dlg->LastSpeed(), slot.speed);
+        QCOMPARE(dlg->LastCourse(), slot.course);
+        QCOMPARE(Evaluate(dlg->MapView(), "latitude").toString(), QString::fromStdString(slot.latitude));
+        QCOMPARE(Evaluate(dlg->MapView(), "marker.getLatLng().lat.toFixed(6)").toString(),
+                 QString::fromStdString(slot.latitude));
+        QCOMPARE(dlg->SeekBar()->GetPos(), 7);
+        // The rear camera was sought with the front one.
+        QVERIFY(std::abs(dlg->SecondPlayer().GetPosition() - 1.4) < 0.1);
+    }
+
+    void aSlotWithoutFixLeavesTheDisplays()
+    {
+        auto dlg = Window(pairs_);
+        DoubleClick(*dlg, "A60514081500_0001.MOV");
+        dlg->DrawSpeedNeedle(77);
+        dlg->DrawCompassNeedle(33.0);
+        SeekTo(*dlg, 1.0);  // the route's second 1: no fix
+        QCOMPARE(dlg->LastSpeed(), 77);
+        QCOMPARE(dlg->LastCourse(), 33.0);
+        QCOMPARE(dlg->SpeedText()->text(), QString("77Km/H"));
+    }
+
+    void pastTheTrackTheDialRests()
+    {
+        auto dlg = Window(pairs_);
+        DoubleClick(*dlg, "A60514081600_0005.MOV");
+        QCOMPARE(dlg->Track().GetCount(), 20);
+        SeekTo(*dlg, 1.0);
+        QVERIFY(dlg->LastSpeed() > 0);
+        SeekTo(*dlg, 2.6);
+        QCOMPARE(dlg->LastSpeed(), 0);
+        QCOMPARE(dlg->LastCourse(), 180.0);
+        QCOMPARE(dlg->SpeedText()->text(), QString("0Km/H"));
+    }
+
+    void cycleOnGoesToTheNextAndStopsAtTheLast()
+    {
+        auto dlg = Window(pairs_);
+        const int last = dlg->ListView()->RowCount() - 1;
+        emit dlg->ListView()->rowDoubleClicked(last - 1);
+        QCOMPARE(dlg->CurrentIndex(), last - 1);
+        dlg->MainPlayer().SetPosition(2.6);
+        QVERIFY(WaitFor([&] { return dlg->CurrentIndex() == last; }));
+        QVERIFY(WaitFor([&] { return dlg->MainPlayer().GetState() == Running; }));
+        dlg->MainPlayer().SetPosition(2.6);
+        QVERIFY(WaitFor([&] { return dlg->MainPlayer().GetState() == Stopped; }));
+        QTest::qWait(300);
+        QCOMPARE(dlg->CurrentIndex(), last);
+        QCOMPARE(dlg->MainPlayer().GetState(), Stopped);
+        QVERIFY(dlg->MainPlayer().GetPosition() < 0.01);
+    }
+
+    void cycleOffReplaysTheSameRecording()
+    {
+        auto dlg = Window(pairs_);
+        dlg->OnBnClickedCycle();
+        QCOMPARE(dlg->CycleMode(), 0);
+        DoubleClick(*dlg, "A60514081500_0001.MOV");
+        const int row = dlg->CurrentIndex();
+        dlg->MainPlayer().SetPosition(2.6);
+        QVERIFY(WaitFor([&] { return dlg->MainPlayer().GetPosition() < 1.0 && dlg->MainPlayer().GetState() == Running; }));
+        QCOMPARE(dlg->CurrentIndex(), row);
+        dlg->OnBnClickedCycle();
+        QCOMPARE(dlg->CycleMode(), 1);
+    }
+
+    void stopThenPlayRestarts()
+    {
+        auto dlg = Window(pairs_);
+        DoubleClick(*dlg, "A60514081530_0003.MOV");
+        QVERIFY(WaitFor([&] { return dlg->MainPlayer().GetPosition() > 0.5; }));
+        dlg->OnBnClickedStop();
+        QCOMPARE(dlg->MainPlayer().GetState(), Stopped);
+        QCOMPARE(dlg->SecondPlayer().GetState(), Stopped);
+        QVERIFY(dlg->UserStopped());
+        QVERIFY(WaitFor([&] { return dlg->MainPlayer().GetPosition() < 0.001; }));
+        dlg->OnBnClickedPlay();
+        QCOMPARE(dlg->MainPlayer().GetState(), Running);
+        QVERIFY(!dlg->UserStopped());
+        QVERIFY(WaitFor([&] { return dlg->MainPlayer().GetPosition() > 0.3; }));
+    }
+
+    void nextOnTheLastAndPreviousOnTheFirstOnlyStop()
+    {
+        auto dlg = Window(pairs_);
+        emit dlg->ListView()->rowDoubleClicked(0);
+        dlg->OnBnClickedPrev();
+        QCOMPARE(dlg->CurrentIndex(), 0);
+        QCOMPARE(dlg->MainPlayer().GetState(), Stopped);
+        const int last = dlg->ListView()->RowCount() - 1;
+        emit dlg->ListView()->rowDoubleClicked(last);
+        dlg->OnBnClickedNext();
+        QCOMPARE(dlg->CurrentIndex(), last);
+        QCOMPARE(dlg->MainPlayer().GetState(), Stopped);
+        dlg->OnBnClickedPrev();
+        QCOMPARE(dlg->CurrentIndex(), last - 1);
+        QCOMPARE(dlg->MainPlayer().GetState(), Running);
+    }
+
+    void theTwoMessages()
+    {
+        auto dlg = Window(bad_);
+        messages_.clear();
+        QCOMPARE(dlg->Recordings().GetCount(), 2);
+        DoubleClick(*dlg, "A60514081800_0011.AVI");
+        QCOMPARE(messages_, QStringList({"UnSupported file!"}));
+        QVERIFY(dlg->IdlePlaceholder()->isVisible());  // nothing was opened
+        DoubleClick(*dlg, "A60514081830_0013.MOV");
+        QCOMPARE(messages_, QStringList({"UnSupported file!", "Play file failed! (error)"}));
+        QVERIFY(!dlg->IdlePlaceholder()->isVisible());
+    }
+
+    void ntAndAviRecordingsPlayWithTheirTracks()
+    {
+        auto dlg = Window(pairs_);
+        DoubleClick(*dlg, "20260514_081630_007A.MOV");
+        QCOMPARE(dlg->Track().GetCount(), 30);
+        QCOMPARE(dlg->SecondPlayer().FileName(), pairs_ + "/20260514_081630_008B.MOV");
+        DoubleClick(*dlg, "A60514081700_0009.AVI");
+        QCOMPARE(dlg->MainPlayer().GetState(), Running);
+        QCOMPARE(dlg->Track().GetCount(), 30);
+        QCOMPARE(Evaluate(dlg->MapView(), "markersArray.length").toInt(), 30);
+    }
+
+    void volumeButtonsKeepTheLimits()
+    {
+        auto dlg = Window(pairs_);
+        dlg->OnBnClickedVolumeUp();  // nothing before a recording
+        DoubleClick(*dlg, "A60514081530_0003.MOV");
+        const int start = dlg->MainPlayer().GetVolumeLevel();
+        QCOMPARE(start, 10);
+        dlg->OnBnClickedVolumeUp();
+        QCOMPARE(dlg->MainPlayer().GetVolumeLevel(), 10);
+        QCOMPARE(dlg->VolumeBarLevelShown(9), 1);
+        for (int i = 0; i < 12; ++i)
+            dlg->OnBnClickedVolumeDown();
+        QCOMPARE(dlg->MainPlayer().GetVolumeLevel(), 0);
+        QCOMPARE(dlg->VolumeBarLevelShown(0), 1);
+        QCOMPARE(dlg->VolumeBarLevelShown(1), 0);
+        dlg->OnBnClickedVolumeUp();
+        dlg->OnBnClickedVolumeUp();
+        QCOMPARE(dlg->MainPlayer().GetVolumeLevel(), 2);
+        QCOMPARE(dlg->VolumeBarLevelShown(1), 1);
+        QCOMPARE(dlg->SecondPlayer().GetVolumeLevel(), 0);
+        dlg->OnBnClickedStop();
+        dlg->OnBnClickedVolumeUp();  // stopped: nothing
+        QCOMPARE(dlg->MainPlayer().GetVolumeLevel(), 2);
+    }
+
+    void swapTwiceRestores()
+    {
+        auto dlg = Window(pairs_);
+        dlg->OnBnClickedSwap();  // nothing while closed
+        QVERIFY(!dlg->Swapped());
+        DoubleClick(*dlg, "A60514081530_0003.MOV");
+        dlg->OnBnClickedSwap();
+        QVERIFY(dlg->Swapped());
+        QCOMPARE(dlg->MainView()->Player(), &dlg->SecondPlayer());
+        QCOMPARE(dlg->SecondPlayer().VideoWindow(), static_cast<QWidget*>(dlg->MainView()));
+        QCOMPARE(dlg->MainPlayer().VideoWindow(), static_cast<QWidget*>(dlg->SecondView()));
+        dlg->OnBnClickedSwap();
+        QVERIFY(!dlg->Swapped());
+        QCOMPARE(dlg->MainView()->Player(), &dlg->MainPlayer());
+        QCOMPARE(dlg->MainPlayer().VideoWindow(), static_cast<QWidget*>(dlg->MainView()));
+    }
+
+    void videoButtonAndClear()
+    {
+        auto dlg = Window(pairs_);
+        dlg->OnBnClickedVideo();
+        QVERIFY(dlg->SecondViewShown());
+        QVERIFY(!dlg->ListView()->isVisible());
+        dlg->OnBnClickedVideo();
+        QVERIFY(!dlg->SecondViewShown());
+        DoubleClick(*dlg, "A60514081530_0003.MOV");
+        dlg->OnBnClickedClear();
+        QCOMPARE(dlg->Recordings().GetCount(), 0);
+        QCOMPARE(dlg->ListView()->RowCount(), 0);
+        QCOMPARE(dlg->MainPlayer().GetState(), Stopped);
+    }
+
+    void theRearStaysWithTheFront()
+    {
+        auto dlg = Window(pairs_);
+        DoubleClick(*dlg, "A60514081500_0001.MOV");
+        double worst = 0;
+        QDeadlineTimer deadline(2200);
+        while (!deadline.hasExpired() && dlg->MainPlayer().GetState() == Running) {
+            QTest::qWait(100);
+            if (dlg->MainPlayer().GetState() == Running && dlg->MainPlayer().GetPosition() > 0.3)
+                worst = std::max(worst, std::abs(dlg->MainPlayer().GetPosition() - dlg->SecondPlayer().GetPosition()));
+        }
+        QVERIFY2(worst < 0.15, qPrintable(QString::number(worst)));
+    }
+};
+
+DUALDASH_QT_TEST_MAIN(PlayerPlaybackTest)
+#include "player_playback_test.moc"
