@@ -22,6 +22,7 @@ class CPngButton;
 class CSkinListCtrl;
 class CWaveFormCtrl;
 class QLabel;
+class QPrinter;
 
 class CPlayerDlg : public QDialog {
     Q_OBJECT
@@ -57,10 +58,19 @@ public:
     void OnBnClickedVolumeUp();
     void OnBnClickedImport();
     void OnSliderMoved(int id, int pos);
+    void OnBnClickedCapture();
+    void OnBnClickedPrint();
+    // The page of the current moment, into a printer already set up.
+    void PrintInformation(QPrinter& printer);
 
     // What the tests and the benchmarks look at and replace.
     using MessageHook = std::function<void(const QString& text, bool error)>;
     void SetMessageHook(MessageHook hook) { messageHook_ = std::move(hook); }
+    // The save dialog's answer (empty: cancelled), and the print dialog's.
+    using SaveNameHook = std::function<QString(const QString& folder)>;
+    void SetSaveNameHook(SaveNameHook hook) { saveNameHook_ = std::move(hook); }
+    using PrinterHook = std::function<bool(QPrinter& printer)>;
+    void SetPrinterHook(PrinterHook hook) { printerHook_ = std::move(hook); }
     using VolumeSource = std::function<std::vector<MountedVolume>()>;
     void SetVolumeSource(VolumeSource source) { volumeSource_ = std::move(source); }
     CMediaPlayer& MainPlayer() { return mainPlayer_; }
@@ -116,6 +126,7 @@ private:
     void AddImportCandidates(const std::vector<ImportCandidate>& candidates);
 
     void ShowAbout();
+    void WithPairPaused(const std::function<void()>& command);
 
     CMediaPlayer mainPlayer_;
     CMediaPlayer secondPlayer_;
@@ -155,5 +166,8 @@ private:
     QPoint dragOffset_;
     bool dragging_ = false;
     MessageHook messageHook_;
+    SaveNameHook saveNameHook_;
+    PrinterHook printerHook_;
+    QString captureFolder_;  // where the last snapshot went; the home folder at first
     VolumeSource volumeSource_;
 };

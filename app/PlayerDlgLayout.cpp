@@ -136,8 +136,8 @@ void CPlayerDlg::CreateButtons()
     MakeButton(1008, 152, true, &CPlayerDlg::OnBnClickedPlay);
     MakeButton(1009, 155, true, &CPlayerDlg::OnBnClickedStop);
     MakeButton(1011, 151, true, &CPlayerDlg::OnBnClickedNext);
-    MakeButton(1012, 158, true, nullptr);
-    MakeButton(1013, 161, true, nullptr);
+    MakeButton(1012, 158, true, &CPlayerDlg::OnBnClickedPrint);
+    MakeButton(1013, 161, true, &CPlayerDlg::OnBnClickedCapture);
     MakeButton(1043, 173, true, &CPlayerDlg::OnBnClickedVideo);
     MakeButton(1039, 172, true, &CPlayerDlg::OnBnClickedSwap);
     Button(1008)->setText("Play");

@@ -13,6 +13,7 @@
 #include "widgets/WaveFormCtrl.h"
 
 #include <QLabel>
+#include <QPrinter>
 #include <QSignalSpy>
 #include <QWebEngineView>
 
@@ -99,6 +100,9 @@ private:
         dlg.SeekBar()->SetPos(static_cast<int>(seconds * 5));
         dlg.OnSliderMoved(1023, dlg.SeekBar()->GetPos());
         QVERIFY(WaitFor([&] { return std::abs(dlg.MainPlayer().GetPosition() - seconds) < 0.001; }));
+        if (dlg.SecondPlayer().GetState() != Closed)
+            QVERIFY(WaitFor([&] { return std::abs(dlg.SecondPlayer().GetPosition() - seconds) < 0.001; }));
+        QTest::qWait(50);
         dlg.SyncToPosition();
     }
 
@@ -343,6 +347,149 @@ private slots:
         QCOMPARE(dlg->Recordings().GetCount(), 0);
         QCOMPARE(dlg->ListView()->RowCount(), 0);
         QCOMPARE(dlg->MainPlayer().GetState(), Stopped);
+    }
+
+    void captureSavesTheLargeViewsFrame()
+    {
+        auto dlg = Window(pairs_);
+        QStringList folders;
+        dlg->SetSaveNameHook([&](const QString& folder) {
+            folders << folder;
+            return dir_.filePath(QString("shot%1.jpg").arg(folders.size()));
+        });
+        dlg->OnBnClickedCapture();  // nothing loaded: no dialog
+        QVERIFY(folders.isEmpty());
+        DoubleClick(*dlg, "A60514081530_0003.MOV");
+        SeekTo(*dlg, 1.2);
+        dlg->OnBnClickedCapture();
+        QCOMPARE(folders, QStringList({QDir::homePath()}));
+        const QImage shot(dir_.filePath("shot1.jpg"));
+        QCOMPARE(shot.size(), QSize(160, 120));
+        QVERIFY(PixelDifference(shot, dlg->MainPlayer().GetCurrentImage()) < 8);
+        QCOMPARE(dlg->MainPlayer().GetState(), Paused);  // a paused pair stays paused
+        // After a swap the large view shows the rear camera, and so does the file.
+        dlg->OnBnClickedSwap();
+        dlg->OnBnClickedCapture();
+        QCOMPARE(folders.last(), dir_.path());  // later calls start where the last one went
+        const QImage rear(dir_.filePath("shot2.jpg"));
+        if (qEnvironmentVariableIsSet("KEEP_SHOTS")) {
+            rear.save("/tmp/shots/rear_capture.png");
+            dlg->SecondPlayer().GetCurrentImage().save("/tmp/shots/rear_current.png");
+            dlg->MainPlayer().GetCurrentImage().save("/tmp/shots/main_current.png");
+        }
+        const double same = PixelDifference(rear, dlg->SecondPlayer().GetCurrentImage());
+        const double other = PixelDifference(rear, dlg->MainPlayer().GetCurrentImage());
+        QVERIFY2(same < 20 && other > 3 * same, qPrintable(QString("%1 %2").arg(same).arg(other)));
+        // Cancelling changes nothing and lets a running pair run on.
+        dlg->SetSaveNameHook([](const QString&) { return QString(); });
+        dlg->OnBnClickedPlay();
+        dlg->OnBnClickedCapture();
+        QCOMPARE(dlg->MainPlayer().GetState(), Running);
+        QCOMPARE(dlg->SecondPlayer().GetState(), Running);
+        QVERIFY(!QFile::exists(dir_.filePath("shot3.jpg")));
+        dlg->OnBnClickedStop();
+        dlg->SetSaveNameHook([&](const QString&) { return dir_.filePath("stopped.jpg"); });
+        dlg->OnBnClickedCapture();  // stopped: nothing
+        QVERIFY(!QFile::exists(dir_.filePath("stopped.jpg")));
+    }
+
+    void printsThePageOfTheMoment()
+    {
+        auto dlg = Window(pairs_);
+        DoubleClick(*dlg, "A60514081530_0003.MOV");
+        SeekTo(*dlg, 1.4);
+        const QString pdf = dir_.filePath("page.pdf");
+        dlg->SetPrinterHook([&](QPrinter& printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            printer.setPageSize(QPageSize(QPageSize::A4));
+            return true;
+        });
+        dlg->OnBnClickedPrint();
+        QProcess text;
+        text.start("pdftotext", {"-layout", pdf, "-"});
+        QVERIFY(text.waitForFinished(20000));
+        const QString page = QString::fromUtf8(text.readAllStandardOutput()).simplified();
+        tagAssistInfo slot;
+        dlg->Track().GetAssistInfo(14, slot);
+        QVERIFY2(page.contains("Player print information"), qPrintable(page));
+        QVERIFY(page.contains("File: " + pairs_ + "/A60514081530_0003.MOV"));
+        QVERIFY(page.contains(QString::asprintf("G-Sensor data: x - %0.3f y - %0.3f z - %0.3f]", slot.x, slot.y, slot.z)));
+        QVERIFY(page.contains(QString::fromStdString("GPS coordinate: Longitude - " + slot.longitude + " Latitude - " +
+                                                     slot.latitude)));
+        QVERIFY(page.contains("Print time: " + QDate::currentDate().toString("yyyy-MM-dd")));
+        // The picture: front frame full width, rear half width centred, then the waveform.
+        QVERIFY(QProcess::execute("pdftoppm", {"-r", "60", "-png", "-singlefile", pdf, dir_.filePath("page")}) == 0);
+        const QImage sheet(dir_.filePath("page.png"));
+        if (qEnvironmentVariableIsSet("KEEP_SHOTS"))
+            sheet.save("/tmp/shots/print_page.png");
+        QVERIFY(!sheet.isNull());
+        // Anything but the paper's white is ink.
+        auto inkAt = [&](int x, int y) {
+            const QRgb p = sheet.pixel(x, y);
+            return qRed(p) < 235 || qGreen(p) < 235 || qBlue(p) < 235;
+        };
+        auto darkAt = [&](double fx, int y) { return inkAt(int(fx * sheet.width()), y); };
+        auto firstRow = [&](double fx, int from, bool dark) {
+            for (int y = from; y < sheet.height(); ++y)
+                if (darkAt(fx, y) == dark)
+                    return y;
+            return -1;
+        };
+        // The front frame: the first row dark across the page (text lines are not).
+        auto darkAcross = [&](int y) {
+            int dark = 0;
+            for (int i = 1; i <= 20; ++i)
+                dark += darkAt(0.04 * i + 0.08, y);
+            return dark >= 19;
+        };
+        int frontTop = 0;
+        while (frontTop + 3 < sheet.height() && !(darkAcross(frontTop) && darkAcross(frontTop + 3)))
+            ++frontTop;  // the rules under the title are thin; the frame is not
+        const int frontBottom = firstRow(0.12, frontTop, false);
+        QVERIFY(frontTop > 0 && frontBottom > frontTop);
+        // Its height three quarters of its width: the 4:3 frame keeps its proportions.
+        int frontLeft = 0, frontRight = sheet.width() - 1;
+        const int row = (frontTop + frontBottom) / 2;
+        while (frontLeft < sheet.width() && !inkAt(frontLeft, row))
+            ++frontLeft;
+        while (frontRight > 0 && !inkAt(frontRight, row))
+            --frontRight;
+        const double ratio = double(frontBottom - frontTop) / (frontRight + 1 - frontLeft);
+        QVERIFY2(std::abs(ratio - 0.75) < 0.03, qPrintable(QString::number(ratio)));
+        QVERIFY(frontRight + 1 - frontLeft > sheet.width() * 0.8);
+        const int rearTop = firstRow(0.5, frontBottom, true);
+        QVERIFY(rearTop > frontBottom);
+        QVERIFY(!darkAt(0.12, rearTop + 10));  // half width, centred
+        QVERIFY(darkAt(0.3, rearTop + 10));
+        QVERIFY(!darkAt(0.88, rearTop + 10));
+        const int waveTop = firstRow(0.12, rearTop + 10, true);
+        QVERIFY(waveTop > rearTop);
+        QVERIFY(qGray(sheet.pixel(int(0.5 * sheet.width()), waveTop + 6)) < 40);  // the waveform's dark ground
+    }
+
+    void printWithoutAFixLeavesTheTextsEmpty()
+    {
+        auto dlg = Window(pairs_);
+        DoubleClick(*dlg, "A60514081500_0001.MOV");
+        SeekTo(*dlg, 0.4);
+        const QString pdf = dir_.filePath("nofix.pdf");
+        dlg->SetPrinterHook([&](QPrinter& printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            return true;
+        });
+        dlg->OnBnClickedPrint();
+        QProcess text;
+        text.start("pdftotext", {pdf, "-"});
+        QVERIFY(text.waitForFinished(20000));
+        const QString page = QString::fromUtf8(text.readAllStandardOutput()).simplified();
+        QVERIFY2(page.contains("GPS coordinate: Longitude - Latitude -"), qPrintable(page));
+        // A cancelled print dialog prints nothing.
+        dlg->SetPrinterHook([](QPrinter&) { return false; });
+        QFile::remove(pdf);
+        dlg->OnBnClickedPrint();
+        QVERIFY(!QFile::exists(pdf));
     }
 
     void theRearStaysWithTheFront()
