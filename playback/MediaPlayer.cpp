@@ -219,7 +219,11 @@ bool CMediaPlayer::WaitForOpen()
     QDeadlineTimer deadline(kOpenTimeoutMs);
     bool loaded = false, pictureKnown = false, ready = false;
     while (!deadline.hasExpired()) {
-        mpv_event* event = mpv_wait_event(mpv_, deadline.remainingTime() / 1000.0);
+        // The first frame must be taken while we wait: libmpv holds the new
+        // file back until the frame it handed over has been rendered.
+        if (renderQueued_)
+            RenderFrame(false);
+        mpv_event* event = mpv_wait_event(mpv_, 0.01);
         switch (event->event_id) {
         case MPV_EVENT_FILE_LOADED:
             loaded = true;
@@ -297,13 +301,11 @@ void CMediaPlayer::RenderFrame(bool force)
     const std::uint64_t flags = mpv_render_context_update(render_);
     if (!force && !(flags & MPV_RENDER_UPDATE_FRAME))
         return;
-    if (!opened_)
-        return;
     QWidget* target = RenderTarget();
-    const bool full = target && target == fullScreen_.get();
-    const QSize size = full ? fullScreen_->VideoRect().size() : videoRect_.size();
+    const bool full = target && target == fullScreen_.get() && fullScreen_->isVisible();
+    QSize size = full ? fullScreen_->VideoRect().size() : videoRect_.size();
     if (size.isEmpty())
-        return;
+        size = QSize(2, 2);  // nowhere to show it yet, but libmpv waits for the frame to be taken
     if (frame_.size() != size) {
         // Rows on 64-byte boundaries let the scaler take its fast paths.
         const std::size_t stride = (static_cast<std::size_t>(size.width()) * 4 + 63) & ~std::size_t(63);

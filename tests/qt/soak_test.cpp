@@ -1,0 +1,80 @@
+// Two hundred short recordings played end to end with Cycle on, each sought
+// to just before its end: every one is reached in order, nothing is left
+// running, and memory does not grow along the way.
+
+#include "MediaFiles.h"
+#include "QtTestMain.h"
+#include "app/PlayerDlg.h"
+#include "skin/SkinListCtrl.h"
+
+#include <QFile>
+#include <numeric>
+#include <fstream>
+#include <unistd.h>
+
+namespace {
+
+long ResidentKiB()
+{
+    std::ifstream statm("/proc/self/statm");
+    long pages = 0, resident = 0;
+    statm >> pages >> resident;
+    return resident * (sysconf(_SC_PAGESIZE) / 1024);
+}
+
+}  // namespace
+
+class SoakTest : public QObject {
+    Q_OBJECT
+private slots:
+    void twoHundredRecordingsInOrder()
+    {
+        constexpr int kCount = 200;
+        QTemporaryDir dir;
+        QVERIFY(MakeVideo(dir.filePath("front.mov"), 1, "96x72"));
+        QVERIFY(MakeVideo(dir.filePath("rear.mov"), 1, "96x72", true));
+        const QString folder = dir.filePath("card");
+        QDir().mkpath(folder);
+        for (int i = 0; i < kCount; ++i) {
+            const QString time = QString::asprintf("0514%02d%02d%02d", 8 + i / 3600, (i / 60) % 60, i % 60);
+            QVERIFY(QFile::copy(dir.filePath("front.mov"), folder + QString::asprintf("/A6%s_%04d.MOV", qPrintable(time), 2 * i + 1)));
+            QVERIFY(QFile::copy(dir.filePath("rear.mov"), folder + QString::asprintf("/B6%s_%04d.MOV", qPrintable(time), 2 * i + 2)));
+        }
+        CPlayerDlg dlg;
+        dlg.SetMessageHook([](const QString& text, bool) { QFAIL(qPrintable(text)); });
+        dlg.show();
+        dlg.ImportFolder(folder);
+        QCOMPARE(dlg.Recordings().GetCount(), kCount);
+        std::vector<int> reached;
+        long residentAt20 = 0, residentAtEnd = 0;
+        emit dlg.ListView()->rowDoubleClicked(0);
+        QDeadlineTimer deadline(600000);
+        while (!deadline.hasExpired()) {
+            const int index = dlg.CurrentIndex();
+            if (reached.empty() || reached.back() != index) {
+                reached.push_back(index);
+                if (index == 20)
+                    residentAt20 = ResidentKiB();
+            }
+            CMediaPlayer& main = dlg.MainPlayer();
+            if (main.GetState() == Running && main.GetPosition() < 0.5)
+                main.SetPosition(0.8);  // near the end: on to the next
+            if (index == kCount - 1 && main.GetState() == Stopped)
+                break;
+            QTest::qWait(20);
+        }
+        residentAtEnd = ResidentKiB();
+        std::vector<int> expected(kCount);
+        std::iota(expected.begin(), expected.end(), 0);
+        QCOMPARE(reached, expected);
+        QCOMPARE(dlg.MainPlayer().GetState(), Stopped);
+        QVERIFY(dlg.SecondPlayer().GetState() != Running);
+        const double growth = 100.0 * (residentAtEnd - residentAt20) / residentAt20;
+        qInfo("resident memory: %ld KiB at the 20th recording, %ld KiB at the 200th (%+.1f%%)", residentAt20,
+              residentAtEnd, growth);
+        QVERIFY2(growth < 8.0, qPrintable(QString::number(growth)));
+    }
+};
+
+DUALDASH_QT_TEST_MAIN(SoakTest)
+#include "soak_test.moc"
