@@ -32,6 +32,23 @@ bool LoadPicture(int id, bool transparent, quint32 transColour, int x, int y, QI
     return true;
 }
 
+// A picture and its optional second one (0: none). Id 0 empties both; a
+// second picture that fails to load drops the first as well.
+bool LoadPicturePair(int normalId, int activeId, bool transparent, quint32 transColour, int x, int y, QImage& normal,
+                     QImage& active)
+{
+    normal = active = QImage();
+    if (normalId == 0)
+        return true;
+    if (!LoadPicture(normalId, transparent, transColour, x, y, normal))
+        return false;
+    if (activeId != 0 && !LoadPicture(activeId, transparent, transColour, x, y, active)) {
+        normal = QImage();
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 CBitmapSlider::CBitmapSlider(QWidget* parent, int id) : QWidget(parent), id_(id)
@@ -41,36 +58,20 @@ CBitmapSlider::CBitmapSlider(QWidget* parent, int id) : QWidget(parent), id_(id)
 
 bool CBitmapSlider::SetChannelBitmaps(int normalId, int activeId, bool transparent, quint32 transColour, int x, int y)
 {
-    if (normalId == 0) {
-        channel_ = channelActive_ = QImage();
-        return true;
-    }
-    if (!LoadPicture(normalId, transparent, transColour, x, y, channel_))
+    if (!LoadPicturePair(normalId, activeId, transparent, transColour, x, y, channel_, channelActive_))
         return false;
-    channelActive_ = QImage();
-    if (activeId != 0 && !LoadPicture(activeId, transparent, transColour, x, y, channelActive_)) {
-        channel_ = QImage();
-        return false;
+    if (!channel_.isNull()) {
+        width_ = channel_.width();
+        height_ = channel_.height();
+        resize(width_, height_);
     }
-    width_ = channel_.width();
-    height_ = channel_.height();
-    resize(width_, height_);
     return true;
 }
 
 bool CBitmapSlider::SetThumbBitmaps(int normalId, int activeId, bool transparent, quint32 transColour, int x, int y)
 {
-    if (normalId == 0) {
-        thumb_ = thumbActive_ = QImage();
-        return true;
-    }
-    if (!LoadPicture(normalId, transparent, transColour, x, y, thumb_))
+    if (!LoadPicturePair(normalId, activeId, transparent, transColour, x, y, thumb_, thumbActive_))
         return false;
-    thumbActive_ = QImage();
-    if (activeId != 0 && !LoadPicture(activeId, transparent, transColour, x, y, thumbActive_)) {
-        thumb_ = QImage();
-        return false;
-    }
     thumbWidth_ = thumb_.width();
     thumbHeight_ = thumb_.height();
     if (channel_.isNull()) {
