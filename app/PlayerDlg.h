@@ -135,6 +135,8 @@ private:
     QImage skinImage_;
     QImage idleImage_;
     QImage compassNeedle_;
+    QImage turnedNeedle_;  // the needle as last turned, and for which course
+    double turnedNeedleDegrees_ = 0;
 
     CDlgVideoView* mainView_ = nullptr;
     CDlgVideoView* secondView_ = nullptr;

@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
+#include <cmath>
 
 namespace {
 
@@ -226,7 +227,15 @@ void CPlayerDlg::paintEvent(QPaintEvent* event)
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setPen(QPen(QColor(255, 0, 0), 2));
     p.drawLine(SpeedDash::kCentre, SpeedDash::SpeedNeedleEnd(lastSpeed_));
-    p.drawImage(SpeedDash::kCompassRect.topLeft(), SpeedDash::CompassNeedle(compassNeedle_, lastCourse_));
+    if (event->region().intersects(SpeedDash::kCompassRect)) {
+        // The turned needle depends only on the whole degrees: turn it once per change.
+        const double degrees = std::trunc(lastCourse_);
+        if (turnedNeedle_.isNull() || turnedNeedleDegrees_ != degrees) {
+            turnedNeedle_ = SpeedDash::CompassNeedle(compassNeedle_, lastCourse_);
+            turnedNeedleDegrees_ = degrees;
+        }
+        p.drawImage(SpeedDash::kCompassRect.topLeft(), turnedNeedle_);
+    }
 }
 
 void CPlayerDlg::keyPressEvent(QKeyEvent* event)
