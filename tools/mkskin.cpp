@@ -84,18 +84,28 @@ void DrawIcon(QPainter& p, Icon icon, QRectF box, QColor colour)
         path.closeSubpath();
         p.drawPath(path);
     };
-    auto arcArrow = [&](double radius, double startDeg, double spanDeg) {
+    // The repeat sign: a loop with an arrowhead on its top and bottom runs.
+    auto repeatLoop = [&]() {
+        const double w = s * 0.33, h = s * 0.21, r = s * 0.12, a = s * 0.11;
         p.setBrush(Qt::NoBrush);
-        const QRectF ring(c.x() - radius, c.y() - radius, 2 * radius, 2 * radius);
-        p.drawArc(ring, static_cast<int>(startDeg * 16), static_cast<int>(spanDeg * 16));
-        const double end = (startDeg + spanDeg) * kPi / 180;
-        const QPointF tip(c.x() + radius * std::cos(end), c.y() - radius * std::sin(end));
-        const double dir = end + (spanDeg > 0 ? kPi / 2 : -kPi / 2);
-        const QPointF back(-std::cos(dir), std::sin(dir));
-        const QPointF side(-back.y(), back.x());
-        const double a = s * 0.16;
+        QPainterPath top;
+        top.moveTo(c.x() - w, c.y() + h * 0.2);
+        top.lineTo(c.x() - w, c.y() - h + r);
+        top.quadTo(c.x() - w, c.y() - h, c.x() - w + r, c.y() - h);
+        top.lineTo(c.x() + w - a, c.y() - h);
+        QPainterPath bottom;
+        bottom.moveTo(c.x() + w, c.y() - h * 0.2);
+        bottom.lineTo(c.x() + w, c.y() + h - r);
+        bottom.quadTo(c.x() + w, c.y() + h, c.x() + w - r, c.y() + h);
+        bottom.lineTo(c.x() - w + a, c.y() + h);
+        p.drawPath(top);
+        p.drawPath(bottom);
         p.setBrush(colour);
-        p.drawPolygon(QPolygonF({tip + back * -a * 0.6, tip + back * a + side * a, tip + back * a - side * a}));
+        p.setPen(Qt::NoPen);
+        p.drawPolygon(QPolygonF({QPointF(c.x() + w + a * 0.2, c.y() - h), QPointF(c.x() + w - a * 1.2, c.y() - h - a),
+                                 QPointF(c.x() + w - a * 1.2, c.y() - h + a)}));
+        p.drawPolygon(QPolygonF({QPointF(c.x() - w - a * 0.2, c.y() + h), QPointF(c.x() - w + a * 1.2, c.y() + h - a),
+                                 QPointF(c.x() - w + a * 1.2, c.y() + h + a)}));
     };
     switch (icon) {
     case Icon::Play:
@@ -119,13 +129,12 @@ void DrawIcon(QPainter& p, Icon icon, QRectF box, QColor colour)
         break;
     }
     case Icon::CycleAll:
-        arcArrow(s * 0.22, 100, 150);
-        arcArrow(s * 0.22, 280, 150);
+        repeatLoop();
         break;
     case Icon::CycleOne:
-        arcArrow(s * 0.22, 110, 300);
+        repeatLoop();
         p.setPen(colour);
-        p.setFont(Font(s * 0.24, QFont::Bold));
+        p.setFont(Font(s * 0.28, QFont::Bold));
         p.drawText(QRectF(c.x() - s * 0.2, c.y() - s * 0.2, s * 0.4, s * 0.4), Qt::AlignCenter, "1");
         break;
     case Icon::Print: {
