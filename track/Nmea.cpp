@@ -4,8 +4,10 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 #include <string_view>
 
@@ -54,25 +56,39 @@ struct TokenText {
     char text[64];
 };
 
+bool IsSpace(char c)
+{
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
 double ToDouble(std::string_view token)
 {
+    // Plain decimals (the sentences' speeds and courses) take the fast exact
+    // reader; anything else goes to atof, whose reading is the rule.
+    const bool plain = !token.empty() && token.find_first_not_of("0123456789.") == std::string_view::npos;
+    double value = 0;
+    if (plain && std::from_chars(token.data(), token.data() + token.size(), value).ptr == token.data() + token.size())
+        return value;
     return std::atof(TokenText(token).text);
 }
 
+// strtol's reading: blanks, a sign, digits up to the first other character,
+// saturating; then clamped to int.
 int ToInt(std::string_view token)
 {
-    long value = 0;
-    if (token.size() < 60) {
-        value = std::strtol(TokenText(token).text, nullptr, 10);
-    } else {
-        // A run of digits this long only overflows; keep the sign.
-        value = std::strtol(TokenText(token.substr(0, 30)).text, nullptr, 10);
-    }
-    if (value > std::numeric_limits<int>::max())
-        return std::numeric_limits<int>::max();
-    if (value < std::numeric_limits<int>::min())
-        return std::numeric_limits<int>::min();
-    return static_cast<int>(value);
+    std::size_t i = 0;
+    while (i < token.size() && IsSpace(token[i]))
+        ++i;
+    bool negative = false;
+    if (i < token.size() && (token[i] == '+' || token[i] == '-'))
+        negative = token[i++] == '-';
+    constexpr long long kBeyondInt = 1LL << 32;
+    long long value = 0;
+    for (; i < token.size() && token[i] >= '0' && token[i] <= '9'; ++i)
+        value = std::min(kBeyondInt, value * 10 + (token[i] - '0'));
+    if (negative)
+        value = -value;
+    return static_cast<int>(std::clamp<long long>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
 }  // namespace
@@ -93,23 +109,32 @@ int KnotsToKmh(double knots)
     return TruncToInt(knots * 1.85);
 }
 
-void Descramble(std::string& line, int key)
+namespace {
+
+void DescrambleBytes(char* begin, char* end, int key)
 {
-    for (char& c : line) {
-        if (c == '\r' || c == '\n')
+    for (char* c = begin; c != end; ++c) {
+        if (*c == '\r' || *c == '\n')
             break;
-        c = static_cast<char>(static_cast<unsigned char>(c) - key);
+        *c = static_cast<char>(static_cast<unsigned char>(*c) - key);
     }
 }
 
-std::string NmeaCoordToText(const std::string& text, char hemisphere)
+}  // namespace
+
+void Descramble(std::string& line, int key)
+{
+    DescrambleBytes(line.data(), line.data() + line.size(), key);
+}
+
+std::string NmeaCoordToText(std::string_view text, char hemisphere)
 {
     const bool negative = hemisphere == 'W' || hemisphere == 'S';
     const std::size_t point = text.find('.');
-    if (point == std::string::npos)
+    if (point == std::string_view::npos)
         return "0";
-    const std::string_view decimals = std::string_view(text).substr(point + 1);
-    const int whole = ToInt(std::string_view(text).substr(0, point));
+    const std::string_view decimals = text.substr(point + 1);
+    const int whole = ToInt(text.substr(0, point));
     const int degrees = whole / 100;
     const int minutes = whole % 100;
     if (decimals.size() == 4) {
@@ -134,8 +159,8 @@ void ParseGPRMC(std::string_view sentence, std::string& latitude, std::string& l
     if (!Shorter33(t, 3) || t.size() < 5 || !Shorter33(t, 5) || t.size() < 7 ||
         !Shorter33(t, 7) || !Shorter33(t, 8))
         return;
-    longitude = NmeaCoordToText(std::string(t[5]), t[6][0]);
-    latitude = NmeaCoordToText(std::string(t[3]), t[4][0]);
+    longitude = NmeaCoordToText(t[5], t[6][0]);
+    latitude = NmeaCoordToText(t[3], t[4][0]);
     speed = KnotsToKmh(ToDouble(t[7]));
     course = ToDouble(t[8]);
     if (!(course <= 360.0))  // above 360, and NaN, mean no course
@@ -150,8 +175,8 @@ void ParseGPGGA(std::string_view sentence, std::string& latitude, std::string& l
         return;
     if (!Shorter33(t, 2) || t.size() < 4 || !Shorter33(t, 4) || t.size() < 6)
         return;
-    latitude = NmeaCoordToText(std::string(t[2]), t[3][0]);
-    longitude = NmeaCoordToText(std::string(t[4]), t[5][0]);
+    latitude = NmeaCoordToText(t[2], t[3][0]);
+    longitude = NmeaCoordToText(t[4], t[5][0]);
 }
 
 void ParseSentence(std::string_view sentence, tagAssistInfo& slot)
@@ -163,11 +188,6 @@ void ParseSentence(std::string_view sentence, tagAssistInfo& slot)
 }
 
 namespace {
-
-bool IsSpace(char c)
-{
-    return c == ' ' || (c >= '\t' && c <= '\r');
-}
 
 const char* SkipSpace(const char* p)
 {
@@ -217,9 +237,20 @@ int ParseTrackLine(const char* line, int key, TrackSlots& track)
 {
     if (line == nullptr)
         return -1;
-    std::string text(line);
-    Descramble(text, key);
-    const ScannedLine scanned = ScanTrackLine(text.c_str());
+    // Our own copy, so the caller's line stays as it was; lines as the readers
+    // hand them over fit the stack buffer.
+    const std::size_t length = std::strlen(line);
+    char small[1024];
+    std::string large;
+    char* text = small;
+    if (length < sizeof small) {
+        std::memcpy(small, line, length + 1);
+    } else {
+        large.assign(line, length);
+        text = large.data();
+    }
+    DescrambleBytes(text, text + length, key);
+    const ScannedLine scanned = ScanTrackLine(text);
     tagAssistInfo slot;
     slot.x = static_cast<float>(scanned.x) / 1000.0f;
     slot.y = static_cast<float>(scanned.y) / 1000.0f;

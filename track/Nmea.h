@@ -34,7 +34,7 @@ void ParseSentence(std::string_view sentence, tagAssistInfo& slot);
 
 // ddmm.mmmm (4 or 5 decimals) with N/S/E/W to "%d.%06d" / "%d.%07d" degrees;
 // "0" without a point, empty for any other number of decimals.
-std::string NmeaCoordToText(const std::string& text, char hemisphere);
+std::string NmeaCoordToText(std::string_view text, char hemisphere);
 
 // Knots to whole km/h by the recorders' factor 1.85, truncated toward zero.
 int KnotsToKmh(double knots);
