@@ -106,13 +106,7 @@ void CPlayerDlg::CreateControls()
 CPngButton* CPlayerDlg::MakeButton(int id, int png, bool onSkin, void (CPlayerDlg::*handler)())
 {
     auto* button = new CPngButton(this, id);
-    for (const Layout::Control& c : {Layout::kCycle, Layout::kPrev, Layout::kPlay, Layout::kStop, Layout::kNext,
-                                     Layout::kPrint, Layout::kCapture, Layout::kImport, Layout::kClear,
-                                     Layout::kMinimize, Layout::kClose, Layout::kVolumeDown, Layout::kVolumeUp,
-                                     Layout::kSwap, Layout::kVideoSwitch}) {
-        if (c.id == id)
-            button->setGeometry(c.Rect());
-    }
+    button->setGeometry(Layout::ButtonRect(id));
     if (onSkin)
         button->SetBackground(&skinImage_);
     button->LoadImage(png);
@@ -203,11 +197,11 @@ void CPlayerDlg::InitDialog()
     seekBar_->SetPos(0);
     seekBar_->SetMargins(0, -5, 0, 5);
     connect(seekBar_, &CBitmapSlider::sliderMoved, this, &CPlayerDlg::OnSliderMoved);
-    for (int k = 0; k < 10; ++k) {
-        QImage unlit;
-        LoadResourceImage(157, "BMP", unlit);
-        volumeBars_[static_cast<std::size_t>(k)]->setPixmap(QPixmap::fromImage(unlit));
-    }
+    QImage unlit;
+    LoadResourceImage(157, "BMP", unlit);
+    const QPixmap unlitBar = QPixmap::fromImage(unlit);
+    for (QLabel* bar : volumeBars_)
+        bar->setPixmap(unlitBar);
     ShowSecondView(false);
 }
 

@@ -51,6 +51,16 @@ inline constexpr Control kSpeedText{1040, 428, 414, 31, 9};
 inline constexpr Control kVideoSwitch{1043, 543, 21, 34, 14};
 inline constexpr Control kSwap{1039, 282, 301, 31, 26};
 
+// The place of button `id` (an empty rectangle for another id).
+inline QRect ButtonRect(int id)
+{
+    for (const Control& c : {kCycle, kPrev, kPlay, kStop, kNext, kPrint, kCapture, kImport, kClear, kMinimize,
+                             kClose, kVolumeDown, kVolumeUp, kSwap, kVideoSwitch})
+        if (c.id == id)
+            return c.Rect();
+    return {};
+}
+
 // The ten volume bars 1028..1037, left to right.
 inline Control VolumeBar(int k)
 {

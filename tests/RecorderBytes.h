@@ -109,10 +109,7 @@ inline Bytes BuildAvi(const AviParts& p)
     const std::size_t moviType = 12 + body.size() + 8;
     Bytes movi, index;
     auto add = [&](const char* id, const Bytes& data) {
-        PutText(index, id);
-        PutLE32(index, 0x10);
-        PutLE32(index, static_cast<std::uint32_t>(moviType + 4 + movi.size()));
-        PutLE32(index, static_cast<std::uint32_t>(data.size()));
+        AddIndexEntry(index, id, 0x10, moviType + 4 + movi.size(), data.size());
         PutBytes(movi, Chunk(id, data));
     };
     for (const Bytes& c : p.gsensorChunks)

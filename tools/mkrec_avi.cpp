@@ -71,14 +71,6 @@ Bytes GpsRecord(std::uint32_t timeMs, const RoutePoint& p)
     return r;
 }
 
-void AddIndexEntry(Bytes& idx1, const std::string& id, std::uint32_t flags, std::size_t offset, std::size_t length)
-{
-    PutText(idx1, id);
-    PutLE32(idx1, flags);
-    PutLE32(idx1, static_cast<std::uint32_t>(offset));
-    PutLE32(idx1, static_cast<std::uint32_t>(length));
-}
-
 }  // namespace
 
 std::string WriteRecorderAvi(const std::string& outPath, const std::string& marker, const RecordingSpec& spec)

@@ -99,5 +99,15 @@ inline Bytes List(const std::string& type, const Bytes& children)
     return Chunk("LIST", data);
 }
 
+// One idx1 entry: chunk id, flags, offset of the chunk's header, data length.
+inline void AddIndexEntry(Bytes& idx1, const std::string& id, std::uint32_t flags, std::size_t offset,
+                          std::size_t length)
+{
+    PutText(idx1, id);
+    PutLE32(idx1, flags);
+    PutLE32(idx1, static_cast<std::uint32_t>(offset));
+    PutLE32(idx1, static_cast<std::uint32_t>(length));
+}
+
 bool ReadWholeFile(const std::string& path, Bytes& out);
 bool WriteWholeFile(const std::string& path, const Bytes& bytes);
