@@ -1,5 +1,9 @@
 #include "CompanionPath.h"
 
+#include "library/Import.h"
+
+#include <optional>
+
 namespace {
 
 // Adds one to the digits b[from..to] (to is the units), dropping a carry out
@@ -42,11 +46,35 @@ void AddOneSecond(std::string& b)
     }
 }
 
+bool IsMp4(const std::string& path)
+{
+    const std::size_t L = path.size();
+    return L >= 4 && path[L - 4] == '.' && (path[L - 3] | 0x20) == 'm' && (path[L - 2] | 0x20) == 'p' && path[L - 1] == '4';
+}
+
+// Today's pairs name the camera by its letter just before the extension:
+// YYYYMMDD_HHMMSS_<type>F / R (BlackVue) and name_F / name_R.
+std::optional<std::string> Mp4Companion(const std::string& path)
+{
+    const std::size_t L = path.size();
+    const std::size_t slash = path.find_last_of('/');
+    const std::string base = path.substr(slash == std::string::npos ? 0 : slash + 1, L - 4 - (slash == std::string::npos ? 0 : slash + 1));
+    if (!IsMp4(path) || L < 6 || path[L - 5] != 'F')
+        return std::nullopt;
+    if (!IsBlackVueName(base, 'F') && path[L - 6] != '_')
+        return std::nullopt;
+    std::string rear = path;
+    rear[L - 5] = 'R';
+    return rear;
+}
+
 }  // namespace
 
 std::string DeriveCompanionPath(const std::string& path, bool isNT96650A,
                                 const std::function<bool(const std::string&)>& exists)
 {
+    if (auto rear = Mp4Companion(path))
+        return *rear;
     std::string b = path;
     const std::size_t L = b.size();
     if (isNT96650A) {

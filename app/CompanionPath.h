@@ -1,7 +1,8 @@
 #pragma once
 // The rear camera's file for a front camera's file: the camera letter turned
 // from A to B, the counter one up, and, when no such file exists, the time
-// stamp one second later.
+// stamp one second later. An MP4 named YYYYMMDD_HHMMSS_<type>F or name_F
+// has its rear camera in ...R / name_R.
 
 #include <functional>
 #include <string>

@@ -102,7 +102,8 @@ void CPlayerDlg::OpenCompanion(const tagFileNode& node)
         return QFileInfo::exists(QString::fromStdString(path));
     });
     companionOpen_ = false;
-    if (!QFileInfo::exists(QString::fromStdString(companion)))
+    // A name no companion rule applies to gives itself back: no rear camera.
+    if (companion == node.path || !QFileInfo::exists(QString::fromStdString(companion)))
         return;
     // The companion's notices go to its own view, as its picture does.
     if (secondPlayer_.OpenFile(QString::fromStdString(companion), secondView_, secondView_) == S_OK) {

@@ -1,6 +1,7 @@
 #include "Import.h"
 
 #include <algorithm>
+#include <cstring>
 #include <cctype>
 #include <filesystem>
 #include <fstream>
@@ -40,15 +41,54 @@ std::vector<FolderFile> ListFiles(const fs::path& folder)
     return files;
 }
 
+bool EndsWith(const std::string& text, const char* tail)
+{
+    const std::size_t n = std::strlen(tail);
+    return text.size() >= n && text.compare(text.size() - n, n, tail) == 0;
+}
+
+// The camera letter of today's cameras' pairs: BlackVue's
+// YYYYMMDD_HHMMSS_<type><camera> and a "_F" / "_R" suffix.
+bool NamesCamera(const std::string& base, char camera)
+{
+    const char suffix[] = {'_', camera, '\0'};
+    return IsBlackVueName(base, camera) || EndsWith(base, suffix);
+}
+
+// An MP4 is a recording of its own unless its name marks the rear camera:
+// B where the MOV names put the camera letter, or R in the pairs above.
+bool IsRearMp4Name(const std::string& base)
+{
+    const std::size_t n = base.size();
+    return n > 0 && (base[n - 1] == 'B' || (n >= 17 && base[n - 17] == 'B') || NamesCamera(base, 'R'));
+}
+
 }  // namespace
+
+bool IsBlackVueName(const std::string& base, char camera)
+{
+    auto digits = [&](std::size_t from, std::size_t count) {
+        for (std::size_t i = from; i < from + count; ++i) {
+            if (base[i] < '0' || base[i] > '9')
+                return false;
+        }
+        return true;
+    };
+    return base.size() == 18 && digits(0, 8) && base[8] == '_' && digits(9, 6) && base[15] == '_' &&
+           base[16] >= 'A' && base[16] <= 'Z' && base[17] == camera;
+}
 
 bool IsCardFrontFile(const std::string& baseName, const std::string& extension)
 {
+    if (extension == ".MP4")
+        return !baseName.empty() && baseName[0] != 'B' && !IsRearMp4Name(baseName);
     return extension == ".MOV" && !baseName.empty() && baseName[0] == 'A';
 }
 
 bool IsImportFrontFile(const std::string& baseName, const std::string& extension)
 {
+    if (extension == ".MP4")
+        return !baseName.empty() && !IsRearMp4Name(baseName);
     if (extension != ".MOV" && extension != ".AVI")
         return false;
     const std::size_t n = baseName.size();

@@ -7,9 +7,15 @@
 #include <string>
 #include <vector>
 
-// `extension` upper-cased, with its point.
+// `extension` upper-cased, with its point. .MOV and .AVI need the front
+// camera's letter where the recorders put it; an .MP4 is listed unless its
+// name marks the rear camera (B as for .MOV, R in YYYYMMDD_HHMMSS_<type>R or
+// a "_R" suffix), since single-camera recorders mark no camera at all.
 bool IsCardFrontFile(const std::string& baseName, const std::string& extension);
 bool IsImportFrontFile(const std::string& baseName, const std::string& extension);
+
+// YYYYMMDD_HHMMSS_<type letter><camera letter>, as BlackVue names recordings.
+bool IsBlackVueName(const std::string& baseName, char camera);
 
 // Adds the front recordings (.MOV, name beginning with A) of one card folder,
 // sorted by path. A missing folder adds nothing.

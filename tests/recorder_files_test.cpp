@@ -211,7 +211,7 @@ TEST_F(RecorderFiles, DashtrackInfoFieldOrder)
     for (std::string line; std::getline(lines, line);)
         keys.push_back(line.substr(0, line.find(':')));
     EXPECT_EQ(keys, (std::vector<std::string>{"path", "name", "datPath", "timeText", "isProtected", "isA7L",
-                                              "isNT96650A", "supported", "loadResult", "slots"}));
+                                              "isNT96650A", "supported", "loadResult", "slots", "source"}));
 }
 
 TEST(Demo, CardAndImportFoldersAreListed)

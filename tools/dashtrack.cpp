@@ -88,9 +88,10 @@ int PrintInfo(const std::string& path)
     if (supported)
         loadResult = std::to_string(LoadAsPlayerDoes(loader, node));
     std::printf("path: %s\nname: %s\ndatPath: %s\ntimeText: %s\nisProtected: %d\nisA7L: %d\n"
-                "isNT96650A: %d\nsupported: %d\nloadResult: %s\nslots: %d\n",
+                "isNT96650A: %d\nsupported: %d\nloadResult: %s\nslots: %d\nsource: %s\n",
                 node.path.c_str(), node.name.c_str(), node.datPath.c_str(), node.timeText.c_str(),
-                node.isProtected, node.isA7L, node.isNT96650A, supported, loadResult.c_str(), loader.GetCount());
+                node.isProtected, node.isA7L, node.isNT96650A, supported, loadResult.c_str(), loader.GetCount(),
+                TrackSourceName(loader.Source()));
     return 0;
 }
 

@@ -21,9 +21,12 @@ int Usage()
     std::fputs(
         "usage: mkrec route OUT.csv --seconds N\n"
         "       mkrec video OUT.mov|OUT.avi --seconds N [--size WxH] [--rear]\n"
-        "       mkrec mov OUT --layout plain|generic|a7l|nt96650a --video V --route R [common]\n"
+        "       mkrec mov OUT --layout LAYOUT --video V --route R [common]   (OUT.mp4 writes an MP4 type)\n"
+        "           LAYOUT: plain, generic, a7l, nt96650a, freegps, freegps-compact, gpmf, gpmf9, blackvue, nmea-text\n"
+        "           --freegps-place index|free|mdat (freeGPS blocks), --no-dollar (NMEA cues without '$')\n"
         "       mkrec avi OUT --video V --route R [--marker TEXT] [common]\n"
         "       mkrec dat OUT --route R [common]\n"
+        "       mkrec side OUT --format nmea|blackvue-gps|blackvue-3gf --route R [common]\n"
         "       mkrec demo FOLDER [--seconds N]   card and import folders of consecutive recordings\n"
         "common: --from SECOND --seconds N (stretch of the route), --start UNIXTIME (UTC of the first second),\n"
         "        --key DIGITS (eight digits 1-9), --key-at J (generic layout), --gga\n",
@@ -48,7 +51,7 @@ Options Parse(int argc, char** argv)
     Options o;
     for (int i = 2; i < argc; ++i) {
         std::string a = argv[i];
-        if (a == "--rear" || a == "--gga")
+        if (a == "--rear" || a == "--gga" || a == "--no-dollar")
             o.named[a] = "1";
         else if (a.rfind("--", 0) == 0 && i + 1 < argc)
             o.named[a] = argv[++i];
@@ -61,7 +64,11 @@ Options Parse(int argc, char** argv)
 bool ParseLayout(const std::string& name, MovLayout& layout)
 {
     static const std::map<std::string, MovLayout> names = {
-        {"plain", MovLayout::Plain}, {"generic", MovLayout::Generic}, {"a7l", MovLayout::A7L}, {"nt96650a", MovLayout::NT96650A}};
+        {"plain", MovLayout::Plain},       {"generic", MovLayout::Generic},
+        {"a7l", MovLayout::A7L},           {"nt96650a", MovLayout::NT96650A},
+        {"freegps", MovLayout::FreeGps},   {"freegps-compact", MovLayout::FreeGpsCompact},
+        {"gpmf", MovLayout::Gpmf},         {"gpmf9", MovLayout::Gpmf9},
+        {"blackvue", MovLayout::BlackVue}, {"nmea-text", MovLayout::NmeaText}};
     auto it = names.find(name);
     if (it == names.end())
         return false;
@@ -84,6 +91,13 @@ std::string SpecFromOptions(const Options& o, RecordingSpec& spec)
     spec.keyDigits = o.Get("--key", KeyDigitsFor(static_cast<std::uint32_t>(spec.start)));
     spec.keyAt = static_cast<int>(o.Number("--key-at", 0));
     spec.gga = o.Has("--gga");
+    spec.dollar = !o.Has("--no-dollar");
+    static const std::map<std::string, FreeGpsPlace> places = {
+        {"index", FreeGpsPlace::Index}, {"free", FreeGpsPlace::FreeBoxes}, {"mdat", FreeGpsPlace::MediaData}};
+    auto place = places.find(o.Get("--freegps-place", "index"));
+    if (place == places.end())
+        return "--freegps-place takes index, free or mdat";
+    spec.freeGpsPlace = place->second;
     if (spec.keyDigits.size() != 8 || spec.keyDigits.find_first_not_of("123456789") != std::string::npos)
         return "--key takes eight digits 1-9";
     return {};
@@ -251,6 +265,8 @@ int Run(const std::string& command, const Options& o)
             error = WriteRecorderAvi(out, o.Get("--marker", "BRXNTG-DVR 1.0"), spec);
         else if (error.empty() && command == "dat")
             error = WriteSideFile(out, spec);
+        else if (error.empty() && command == "side")
+            error = WriteCameraSideFile(out, o.Get("--format", "nmea"), spec);
         else if (error.empty())
             return Usage();
     }

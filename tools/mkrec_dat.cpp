@@ -1,6 +1,7 @@
 // Side files, synthetic video, and the small file helpers.
 
 #include "mkrec_bytes.h"
+#include "mkrec_camera.h"
 #include "mkrec_writers.h"
 
 #include <cstdlib>
@@ -67,4 +68,21 @@ std::string MakeSyntheticVideo(const std::string& outPath, int seconds, const st
     if (child < 0 || waitpid(child, &status, 0) < 0 || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
         return "ffmpeg failed to make " + outPath;
     return {};
+}
+
+std::string WriteCameraSideFile(const std::string& outPath, const std::string& format, const RecordingSpec& spec)
+{
+    Bytes bytes;
+    if (format == "nmea") {
+        const std::string text = NmeaLines(spec);
+        bytes.assign(text.begin(), text.end());
+    } else if (format == "blackvue-gps") {
+        const std::string text = BlackVueGpsLines(spec);
+        bytes.assign(text.begin(), text.end());
+    } else if (format == "blackvue-3gf") {
+        bytes = BlackVueThreeGf(spec);
+    } else {
+        return "unknown side file format " + format;
+    }
+    return WriteWholeFile(outPath, bytes) ? "" : "cannot write " + outPath;
 }

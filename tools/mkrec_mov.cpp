@@ -3,9 +3,11 @@
 // chip's layout puts it, a udta naming the chip, then mdat.
 
 #include "mkrec_bytes.h"
+#include "mkrec_camera.h"
 #include "mkrec_writers.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <optional>
 
@@ -135,9 +137,46 @@ Bytes Matrix()
     return b;
 }
 
+// What a data track says it holds: handler, its name, and the sample entry.
+struct DataKind {
+    std::string handler = "meta";
+    std::string name = "GPS and G-sensor";
+    Bytes sampleEntry;  // whole atom
+};
+
+Bytes PlainSampleEntry(const std::string& format)
+{
+    Bytes entry;
+    PutZeros(entry, 6);
+    PutBE16(entry, 1);
+    return Atom(format, entry);
+}
+
+// A 3GPP timed-text entry: flags, justification, colours, box, style, font table.
+Bytes TimedTextSampleEntry()
+{
+    Bytes entry;
+    PutZeros(entry, 6);
+    PutBE16(entry, 1);
+    PutZeros(entry, 4 + 2 + 4 + 8);
+    PutBE16(entry, 0);
+    PutBE16(entry, 0);
+    PutBE16(entry, 1);
+    entry.push_back(0);
+    entry.push_back(18);
+    PutBE32(entry, 0xFFFFFFFF);
+    Bytes font;
+    PutBE16(font, 1);
+    PutBE16(font, 1);
+    font.push_back(4);
+    PutText(font, "Sans");
+    PutBytes(entry, Atom("ftab", font));
+    return Atom("tx3g", entry);
+}
+
 // A track of timed data: one sample per second, one sample per chunk.
 Bytes DataTrack(std::uint32_t trackId, std::uint32_t created, const std::vector<std::uint32_t>& sizes,
-                const std::vector<std::uint32_t>& offsets)
+                const std::vector<std::uint32_t>& offsets, const DataKind& kind = {})
 {
     const auto count = static_cast<std::uint32_t>(sizes.size());
     Bytes tkhd;
@@ -152,9 +191,9 @@ Bytes DataTrack(std::uint32_t trackId, std::uint32_t created, const std::vector<
     PutBE16(mdhd, 0x7FFF);  // language unspecified
     PutBE16(mdhd, 0);
     Bytes hdlr;
-    PutText(hdlr, "mhlrmeta");
+    PutText(hdlr, "mhlr" + kind.handler);
     PutZeros(hdlr, 12);
-    PutText(hdlr, "GPS and G-sensor");
+    PutText(hdlr, kind.name);
     hdlr.push_back(0);
     Bytes gmin;
     PutBE16(gmin, 0x40);  // copy
@@ -167,7 +206,7 @@ Bytes DataTrack(std::uint32_t trackId, std::uint32_t created, const std::vector<
     PutBE16(stsdEntry, 1);
     Bytes stsd;
     PutBE32(stsd, 1);
-    PutBytes(stsd, Atom("gpsd", stsdEntry));
+    PutBytes(stsd, kind.sampleEntry.empty() ? Atom("gpsd", stsdEntry) : kind.sampleEntry);
     Bytes stts, stsc, stsz, stco;
     for (std::uint32_t v : {1u, count, 1000u})
         PutBE32(stts, v);
@@ -255,14 +294,47 @@ std::vector<Bytes> DataSamples(MovLayout layout, const RecordingSpec& spec)
     return samples;
 }
 
-Bytes Ftyp()
+Bytes Ftyp(bool mp4)
 {
     Bytes b;
+    if (mp4) {
+        PutText(b, "isom");
+        PutBE32(b, 0x200);
+        PutText(b, "isommp41");
+        return Atom("ftyp", b);
+    }
     PutText(b, "qt  ");
     PutBE32(b, 0x20050300);
     PutText(b, "qt  ");
     PutZeros(b, 4);
     return Atom("ftyp", b);
+}
+
+bool EndsWithMp4(const std::string& path)
+{
+    std::string tail = path.size() >= 4 ? path.substr(path.size() - 4) : path;
+    for (char& c : tail)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return tail == ".mp4";
+}
+
+bool IsFreeGps(MovLayout layout)
+{
+    return layout == MovLayout::FreeGps || layout == MovLayout::FreeGpsCompact;
+}
+
+// The samples of today's cameras' data tracks, and what the track says it holds.
+std::vector<Bytes> CameraSamples(MovLayout layout, const RecordingSpec& spec, DataKind& kind)
+{
+    if (layout == MovLayout::Gpmf || layout == MovLayout::Gpmf9) {
+        kind = {"meta", "GoPro MET", PlainSampleEntry("gpmd")};
+        return GpmfPayloads(spec, layout == MovLayout::Gpmf9);
+    }
+    if (layout == MovLayout::NmeaText) {
+        kind = {"text", "GPS", TimedTextSampleEntry()};
+        return NmeaCues(spec, spec.dollar);
+    }
+    return {};
 }
 
 }  // namespace
@@ -272,9 +344,17 @@ std::string WriteRecorderMov(const std::string& outPath, MovLayout layout, const
     SourceMovie m;
     if (std::string error = ParseSource(spec.videoPath, m); !error.empty())
         return error;
+    DataKind kind;
     std::vector<Bytes> samples;
-    if (layout != MovLayout::Plain)
+    if (layout == MovLayout::Generic || layout == MovLayout::A7L || layout == MovLayout::NT96650A)
         samples = DataSamples(layout, spec);
+    else
+        samples = CameraSamples(layout, spec, kind);
+    const bool cameraTrack = !kind.sampleEntry.empty();
+    std::vector<Bytes> blocks;  // freeGPS blocks, in mdat after the media or at the end
+    if (IsFreeGps(layout))
+        blocks = FreeGpsBlocks(spec, layout == MovLayout::FreeGps ? FreeGpsLayout::Plain : FreeGpsLayout::Compact);
+    const bool blocksInMdat = !blocks.empty() && spec.freeGpsPlace != FreeGpsPlace::FreeBoxes;
     const auto created = static_cast<std::uint32_t>(spec.start + kSeconds1904To1970);
 
     Bytes mvhd = Slice(m.file, m.mvhd);
@@ -286,12 +366,17 @@ std::string WriteRecorderMov(const std::string& outPath, MovLayout layout, const
     // The moov's size does not depend on the offsets: build once to measure.
     auto buildMoov = [&](std::size_t mediaStart) {
         const std::int64_t delta = std::int64_t(mediaStart) - std::int64_t(m.mdat.start + m.mdat.header);
-        std::vector<std::uint32_t> sizes, offsets;
+        std::vector<std::uint32_t> sizes, offsets, blockSizes, blockOffsets;
         std::size_t at = mediaStart + (m.mdat.size - m.mdat.header);
         for (const Bytes& s : samples) {
             sizes.push_back(static_cast<std::uint32_t>(s.size()));
             offsets.push_back(static_cast<std::uint32_t>(at));
             at += s.size();
+        }
+        for (const Bytes& b : blocks) {
+            blockSizes.push_back(static_cast<std::uint32_t>(b.size()));
+            blockOffsets.push_back(static_cast<std::uint32_t>(at));
+            at += b.size();
         }
         std::vector<Bytes> tracks;
         for (const Span& t : m.tracks)
@@ -300,7 +385,9 @@ std::string WriteRecorderMov(const std::string& outPath, MovLayout layout, const
         for (const Span& t : m.tracks)
             if (HandlerOf(m.file, t) != "vide")
                 tracks.push_back(MovedTrack(m, t, delta));
-        if (!samples.empty()) {
+        if (cameraTrack) {
+            tracks.push_back(DataTrack(dataTrackId, created, sizes, offsets, kind));
+        } else if (!samples.empty()) {
             // NT96650A reads the second track, the generic layout the third.
             const std::size_t place = layout == MovLayout::NT96650A ? 1 : 2;
             tracks.insert(tracks.begin() + long(std::min(place, tracks.size())),
@@ -309,16 +396,28 @@ std::string WriteRecorderMov(const std::string& outPath, MovLayout layout, const
         Bytes moov = mvhd;
         for (const Bytes& t : tracks)
             PutBytes(moov, t);
+        if (!blocks.empty() && spec.freeGpsPlace == FreeGpsPlace::Index)
+            PutBytes(moov, FreeGpsIndex(blockOffsets, blockSizes));
         PutBytes(moov, Atom("udta", ChipAtom(layout)));
         return Atom("moov", moov);
     };
-    const Bytes ftyp = Ftyp();
+    const Bytes ftyp = Ftyp(EndsWithMp4(outPath));
     const std::size_t mediaStart = ftyp.size() + buildMoov(0).size() + 8;
     Bytes file = ftyp;
     PutBytes(file, buildMoov(mediaStart));
     Bytes media(m.file.begin() + long(m.mdat.start + m.mdat.header), m.file.begin() + long(m.mdat.start + m.mdat.size));
     for (const Bytes& s : samples)
         PutBytes(media, s);
+    for (const Bytes& b : blocks) {
+        if (blocksInMdat)
+            PutBytes(media, b);
+    }
     PutBytes(file, Atom("mdat", media));
+    for (const Bytes& b : blocks) {
+        if (!blocksInMdat)
+            PutBytes(file, b);  // each block is a free box of its own
+    }
+    if (layout == MovLayout::BlackVue)
+        PutBytes(file, BlackVueFreeBox(spec));
     return WriteWholeFile(outPath, file) ? "" : "cannot write " + outPath;
 }

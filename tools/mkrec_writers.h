@@ -12,7 +12,17 @@ enum class MovLayout {
     Generic,   // text samples in the third track, no chip named
     A7L,       // generic layout, udta names the Ambarella A7L
     NT96650A,  // 204-byte blocks in the second track, udta names the NT96650A
+    FreeGps,         // Novatek freeGPS blocks, plain record layout
+    FreeGpsCompact,  // freeGPS blocks, compact layout with the accelerometer
+    Gpmf,            // a gpmd track of GPMF payloads with GPS5
+    Gpmf9,           // the same with GPS9
+    BlackVue,        // a top-level free box with gps and 3gf
+    NmeaText,        // NMEA cues in a text track
 };
+
+// Where freeGPS blocks go: in mdat with moov's "gps " index, as top-level
+// free boxes without an index, or in mdat without one.
+enum class FreeGpsPlace { Index, FreeBoxes, MediaData };
 
 struct RecordingSpec {
     std::string videoPath;   // made by `mkrec video`
@@ -21,12 +31,17 @@ struct RecordingSpec {
     std::string keyDigits;   // eight digits 1..9
     bool gga = false;        // $GPGGA instead of $GPRMC
     int keyAt = 0;           // generic layout: index of the key sample
+    FreeGpsPlace freeGpsPlace = FreeGpsPlace::Index;
+    bool dollar = true;      // NMEA cues: the sentence's leading '$'
 };
 
 // Each returns an empty text on success, else what went wrong.
 std::string WriteRecorderMov(const std::string& outPath, MovLayout layout, const RecordingSpec& spec);
 std::string WriteRecorderAvi(const std::string& outPath, const std::string& marker, const RecordingSpec& spec);
 std::string WriteSideFile(const std::string& outPath, const RecordingSpec& spec);
+// Side files of today's cameras: "nmea" (plain RMC and GGA lines),
+// "blackvue-gps" (stamped lines), "blackvue-3gf" (accelerometer records).
+std::string WriteCameraSideFile(const std::string& outPath, const std::string& format, const RecordingSpec& spec);
 
 // Runs ffmpeg: testsrc2 (or testsrc for a rear camera) with a tone, H.264 and
 // AAC for .mov, MJPEG and PCM for .avi.

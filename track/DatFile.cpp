@@ -90,24 +90,31 @@ struct FileCloser {
 
 }  // namespace
 
-int FindDatFile(const std::string& mediaPath, std::string& datPath)
+std::optional<std::string> FindSideFile(const std::string& mediaPath, const std::string& name)
 {
-    if (mediaPath.size() <= 7)
-        return 0;
     const fs::path media(mediaPath);
     fs::path folder = media.parent_path();
     if (folder.empty())
         folder = ".";
-    const std::string name = media.stem().string() + ".DAT";
     auto found = FindEntry(folder, name, false);
     if (!found) {
         if (auto gps = FindEntry(folder, "gps", true))
             found = FindEntry(*gps, name, false);
     }
     if (!found)
-        return -1;
+        return std::nullopt;
     // Keep the folder as the caller wrote it.
-    datPath = (media.parent_path() / found->lexically_relative(folder)).string();
+    return (media.parent_path() / found->lexically_relative(folder)).string();
+}
+
+int FindDatFile(const std::string& mediaPath, std::string& datPath)
+{
+    if (mediaPath.size() <= 7)
+        return 0;
+    auto found = FindSideFile(mediaPath, fs::path(mediaPath).stem().string() + ".DAT");
+    if (!found)
+        return -1;
+    datPath = *found;
     return 0;
 }
 

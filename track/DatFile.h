@@ -4,7 +4,12 @@
 
 #include "AssistInfo.h"
 
+#include <optional>
 #include <string>
+
+// The file called `name` beside the recording or in the gps folder next to
+// it, the exact spelling first, else in another case.
+std::optional<std::string> FindSideFile(const std::string& mediaPath, const std::string& name);
 
 // 0 with `datPath` set when a side file exists; -1 when none does. Also 0,
 // with `datPath` left alone, for a media path of 7 characters or fewer.

@@ -46,22 +46,23 @@ int CTrackLoader::IsSupported(const std::string& datPath, const std::string& med
 int CTrackLoader::LoadNT96650ATrack(const std::string& mediaPath)
 {
     Clear();
+    source_ = TrackSource::NT96650A;
     return ::LoadNT96650ATrack(mediaPath, track_);
 }
 
 int CTrackLoader::LoadTrack(const std::string& datPath, const std::string& mediaPath)
 {
     Clear();
-    if (datPath.empty()) {
-        const std::string kind = Upper(LastThree(mediaPath));
-        if (kind == "AVI") {
-            aviReader_.LoadTrack(mediaPath, track_);
-            return 0;
-        }
-        if (kind == "MOV") {
-            LoadMovTrack(mediaPath, track_);
-            return 0;
-        }
+    if (!datPath.empty()) {
+        source_ = TrackSource::SideFile;
+        return LoadDatFile(datPath, track_);
     }
-    return LoadDatFile(datPath, track_);
+    const std::string kind = Upper(LastThree(mediaPath));
+    if (kind == "AVI") {
+        source_ = TrackSource::Avi;
+        aviReader_.LoadTrack(mediaPath, track_);
+        return 0;
+    }
+    source_ = LoadCameraTrack(mediaPath, kind == "MOV", track_);
+    return kind == "MOV" || source_ != TrackSource::None ? 0 : -1;
 }

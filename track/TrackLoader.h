@@ -3,6 +3,7 @@
 
 #include "AssistInfo.h"
 #include "AviTrackReader.h"
+#include "CameraTracks.h"
 
 #include <string>
 
@@ -14,7 +15,11 @@ public:
     // ("0" texts, zero numbers) except its course, which is left as it was.
     int GetAssistInfo(int index, tagAssistInfo& out) const;
 
-    void Clear() { track_.clear(); }
+    void Clear()
+    {
+        track_.clear();
+        source_ = TrackSource::None;
+    }
 
     // Empties the track. A recording without a side file whose name ends in
     // "AVI" (upper case exactly) must carry a recorder marker; all else is 1.
@@ -24,12 +29,17 @@ public:
     int LoadNT96650ATrack(const std::string& mediaPath);
 
     // The side file when there is one (slots, or -1); else by the name's ending,
-    // any case: AVI and MOV give 0, anything else -1.
+    // any case: AVI and MOV give 0. Other recordings are read by what they
+    // hold (freeGPS, GPMF, BlackVue, NMEA in a text track or a side file):
+    // 0 when a reader found its data, else -1.
     int LoadTrack(const std::string& datPath, const std::string& mediaPath);
 
     const TrackSlots& Slots() const { return track_; }
+    // The reader that produced the current track.
+    TrackSource Source() const { return source_; }
 
 private:
     TrackSlots track_;
+    TrackSource source_ = TrackSource::None;
     CAviTrackReader aviReader_;
 };

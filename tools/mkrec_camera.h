@@ -1,0 +1,32 @@
+#pragma once
+// The data today's cameras keep with their recordings, built from a route:
+// Novatek freeGPS blocks, GPMF payloads, BlackVue boxes and side files, NMEA
+// cues for a text track and NMEA side files.
+
+#include "mkrec_bytes.h"
+#include "mkrec_writers.h"
+
+#include <vector>
+
+enum class FreeGpsLayout { Plain, Compact };
+
+// One block per second: size, "free", "GPS ", then the record.
+std::vector<Bytes> FreeGpsBlocks(const RecordingSpec& spec, FreeGpsLayout layout);
+// moov's "gps " box: a version word, the count, then offset and size of each block.
+Bytes FreeGpsIndex(const std::vector<std::uint32_t>& offsets, const std::vector<std::uint32_t>& sizes);
+
+// One GPMF payload per second: GPS5 (or GPS9) and ACCL at 10 Hz, the position
+// moving in a straight line to the next second's.
+std::vector<Bytes> GpmfPayloads(const RecordingSpec& spec, bool gps9);
+
+// BlackVue's top-level free box: sttm, "gps " (stamped NMEA lines), "3gf ".
+Bytes BlackVueFreeBox(const RecordingSpec& spec);
+std::string BlackVueGpsLines(const RecordingSpec& spec);
+Bytes BlackVueThreeGf(const RecordingSpec& spec);
+
+// Cues for a text track: "A:x,y,z;" then the RMC sentence, its '$' left out
+// when `dollar` is false; a 16-bit length before each.
+std::vector<Bytes> NmeaCues(const RecordingSpec& spec, bool dollar);
+
+// Plain RMC and GGA lines, one pair per second.
+std::string NmeaLines(const RecordingSpec& spec);

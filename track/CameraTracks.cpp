@@ -1,0 +1,139 @@
+#include "CameraTracks.h"
+
+#include "BinaryFile.h"
+#include "BlackVueTrack.h"
+#include "DatFile.h"
+#include "FreeGpsTrack.h"
+#include "GpmfTrack.h"
+#include "MovTrack.h"
+#include "MovieIndex.h"
+#include "NmeaLog.h"
+#include "NmeaTextTrack.h"
+
+#include <filesystem>
+
+namespace {
+
+struct Recording {
+    const std::string& path;
+    bool namedMov;
+    BinaryFile& file;
+    const MovieIndex& index;
+};
+
+using SampleReader = bool (*)(BinaryFile&, const MovieIndex&, TimedSamples&);
+using SideReader = bool (*)(const std::string&, TimedSamples&);
+
+void AppendSamples(const TimedSamples& samples, double seconds, TrackSlots& track)
+{
+    if (!samples.Empty())
+        AppendSampleSlots(samples, seconds, track);
+}
+
+template <SampleReader Read>
+bool Embedded(const Recording& r, TrackSlots& track)
+{
+    TimedSamples samples;
+    if (!Read(r.file, r.index, samples))
+        return false;
+    AppendSamples(samples, r.index.durationSeconds, track);
+    return true;
+}
+
+template <SideReader Read>
+bool Side(const Recording& r, TrackSlots& track)
+{
+    TimedSamples samples;
+    if (!Read(r.path, samples))
+        return false;
+    AppendSamples(samples, r.index.durationSeconds, track);
+    return true;
+}
+
+bool IndexedFreeGps(BinaryFile& file, const MovieIndex& index, TimedSamples& out)
+{
+    return ReadFreeGpsTrack(file, index, out, FreeGpsSearch::IndexAndFreeBoxes);
+}
+
+bool ScannedFreeGps(BinaryFile& file, const MovieIndex& index, TimedSamples& out)
+{
+    return ReadFreeGpsTrack(file, index, out, FreeGpsSearch::MediaData);
+}
+
+// The older cameras' scrambled third track: it has no mark of its own, so
+// only a recording named .MOV is tried, and only slots count as finding it.
+bool ScrambledMovText(const Recording& r, TrackSlots& track)
+{
+    if (!r.namedMov)
+        return false;
+    LoadMovTrack(r.path, track);
+    return !track.empty();
+}
+
+bool ReadNmeaSideFile(const std::string& mediaPath, TimedSamples& out)
+{
+    const std::string stem = std::filesystem::path(mediaPath).stem().string();
+    for (const char* extension : {".NMEA", ".nmea", ".gps"}) {
+        if (auto path = FindSideFile(mediaPath, stem + extension)) {
+            BinaryFile file(*path);
+            NmeaLogReader reader;
+            ReadLines(file, 0, file.Size(), reader);
+            out = std::move(reader.Samples());
+            return true;
+        }
+    }
+    return false;
+}
+
+struct Detector {
+    TrackSource source;
+    bool (*read)(const Recording&, TrackSlots&);
+};
+
+constexpr Detector kDetectors[] = {
+    {TrackSource::Gpmf, Embedded<ReadGpmfTrack>},
+    {TrackSource::BlackVue, Embedded<ReadBlackVueBoxes>},
+    {TrackSource::NmeaTrack, Embedded<ReadNmeaTextTrack>},
+    {TrackSource::FreeGps, Embedded<IndexedFreeGps>},
+    {TrackSource::MovText, ScrambledMovText},
+    {TrackSource::BlackVue, Side<ReadBlackVueSideFiles>},
+    {TrackSource::NmeaSide, Side<ReadNmeaSideFile>},
+    {TrackSource::FreeGps, Embedded<ScannedFreeGps>},  // last: it reads up to 20 MB
+};
+
+}  // namespace
+
+const char* TrackSourceName(TrackSource source)
+{
+    switch (source) {
+    case TrackSource::SideFile: return "side-file";
+    case TrackSource::NT96650A: return "nt96650a";
+    case TrackSource::MovText: return "mov-text";
+    case TrackSource::Avi: return "avi";
+    case TrackSource::FreeGps: return "freegps";
+    case TrackSource::Gpmf: return "gpmf";
+    case TrackSource::BlackVue: return "blackvue";
+    case TrackSource::NmeaTrack: return "nmea-track";
+    case TrackSource::NmeaSide: return "nmea-side";
+    case TrackSource::None: break;
+    }
+    return "none";
+}
+
+TrackSource LoadCameraTrack(const std::string& mediaPath, bool namedMov, TrackSlots& track)
+{
+    BinaryFile file(mediaPath);
+    const MovieIndex index = ReadMovieIndex(file);
+    const Recording recording{mediaPath, namedMov, file, index};
+    for (const Detector& detector : kDetectors) {
+        if (detector.read(recording, track))
+            return detector.source;
+    }
+    return TrackSource::None;
+}
+
+double MovieSeconds(const std::string& mediaPath)
+{
+    BinaryFile file(mediaPath);
+    return ReadMovieIndex(file).durationSeconds;
+}

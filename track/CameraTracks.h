@@ -1,0 +1,33 @@
+#pragma once
+// The choice of reader for a recording without a .DAT side file, by what the
+// file holds: one table of detectors, each naming the reader it stands for.
+
+#include "AssistInfo.h"
+
+#include <string>
+
+enum class TrackSource {
+    None,
+    SideFile,   // .DAT beside the recording
+    NT96650A,   // blocks in the second track
+    MovText,    // scrambled lines in the third track
+    Avi,        // 03gs / 04gp chunks
+    FreeGps,    // Novatek freeGPS blocks
+    Gpmf,       // GoPro metadata track
+    BlackVue,   // free/gps and 3gf, or their side files
+    NmeaTrack,  // NMEA in a text or subtitle track
+    NmeaSide,   // <base>.nmea / .gps side file
+};
+
+const char* TrackSourceName(TrackSource source);
+
+// Runs the detectors in order and appends the first one's track: embedded
+// data found through the movie's boxes first (GPMF, BlackVue, a text track,
+// indexed or top-level freeGPS), then the scrambled text track of a
+// recording named .MOV, then side files (BlackVue's, NMEA), and last a scan
+// of mdat for freeGPS blocks. None when no detector finds its data; a reader
+// that finds its data but no sample leaves the track empty.
+TrackSource LoadCameraTrack(const std::string& mediaPath, bool namedMov, TrackSlots& track);
+
+// The recording's length from its movie header, 0 when unknown.
+double MovieSeconds(const std::string& mediaPath);

@@ -1,0 +1,269 @@
+#include "GpmfTrack.h"
+
+#include "BinaryFile.h"
+#include "MovieIndex.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+constexpr double kStandardGravity = 9.80665;
+constexpr int kMaxDepth = 4;
+// A second of GPMF is a few kilobytes; a larger sample is not a payload.
+constexpr std::uint32_t kMaxPayload = 16u << 20;
+
+struct Item {
+    char key[4];
+    char type;
+    std::size_t structSize;
+    std::size_t repeat;
+    const unsigned char* data;
+    std::size_t Size() const { return structSize * repeat; }
+    bool Is(const char* k) const { return std::memcmp(key, k, 4) == 0; }
+};
+
+// The item at `at`, when its header and padded data fit in `size`.
+bool ReadItem(const unsigned char* base, std::size_t size, std::size_t at, Item& item, std::size_t& next)
+{
+    if (size < 8 || at > size - 8)
+        return false;
+    const unsigned char* h = base + at;
+    for (int i = 0; i < 4; ++i) {
+        const bool printable = (h[i] >= 'A' && h[i] <= 'Z') || (h[i] >= 'a' && h[i] <= 'z') ||
+                               (h[i] >= '0' && h[i] <= '9') || h[i] == ' ';
+        if (!printable)
+            return false;
+    }
+    std::memcpy(item.key, h, 4);
+    item.type = static_cast<char>(h[4]);
+    item.structSize = h[5];
+    item.repeat = static_cast<std::size_t>((h[6] << 8) | h[7]);
+    item.data = h + 8;
+    const std::size_t padded = (item.Size() + 3) & ~std::size_t(3);
+    if (padded > size - at - 8)
+        return false;
+    next = at + 8 + padded;
+    return true;
+}
+
+std::size_t TypeSize(char type)
+{
+    switch (type) {
+    case 'b': case 'B': case 'c': return 1;
+    case 's': case 'S': return 2;
+    case 'l': case 'L': case 'f': case 'q': return 4;
+    case 'd': case 'j': case 'J': case 'Q': return 8;
+    default: return 0;
+    }
+}
+
+double ReadNumber(const unsigned char* p, char type)
+{
+    auto be = [p](int n) {
+        std::uint64_t v = 0;
+        for (int i = 0; i < n; ++i)
+            v = (v << 8) | p[i];
+        return v;
+    };
+    switch (type) {
+    case 'b': return static_cast<std::int8_t>(p[0]);
+    case 'B': return p[0];
+    case 's': return static_cast<std::int16_t>(be(2));
+    case 'S': return static_cast<double>(be(2));
+    case 'l': return static_cast<std::int32_t>(be(4));
+    case 'L': return static_cast<double>(be(4));
+    case 'q': return static_cast<std::int32_t>(be(4)) / 65536.0;
+    case 'j': return static_cast<double>(static_cast<std::int64_t>(be(8)));
+    case 'J': return static_cast<double>(be(8));
+    case 'Q': return static_cast<double>(static_cast<std::int64_t>(be(8))) / 4294967296.0;
+    case 'f': {
+        const auto bits = static_cast<std::uint32_t>(be(4));
+        float f;
+        std::memcpy(&f, &bits, 4);
+        return f;
+    }
+    case 'd': {
+        const std::uint64_t bits = be(8);
+        double d;
+        std::memcpy(&d, &bits, 8);
+        return d;
+    }
+    default: return 0;
+    }
+}
+
+// The element types of one structure: TYPE's letters for a complex item,
+// else the item's own type as often as it fits.
+std::string ElementTypes(const Item& item, const std::string& complexType)
+{
+    if (item.type == '?')
+        return complexType;
+    const std::size_t each = TypeSize(item.type);
+    return each ? std::string(item.structSize / each, item.type) : std::string();
+}
+
+// Each structure of the item as numbers divided by SCAL (one value for all,
+// or one per element); empty when the layout does not add up.
+std::vector<std::vector<double>> ScaledRows(const Item& item, const std::string& types, const std::vector<double>& scale)
+{
+    std::vector<std::vector<double>> rows;
+    std::size_t width = 0;
+    for (char t : types)
+        width += TypeSize(t);
+    if (types.empty() || width != item.structSize || scale.empty())
+        return rows;
+    for (std::size_t r = 0; r < item.repeat; ++r) {
+        std::vector<double> row;
+        const unsigned char* p = item.data + r * item.structSize;
+        for (std::size_t e = 0; e < types.size(); ++e) {
+            const double divisor = scale.size() == 1 ? scale[0] : (e < scale.size() ? scale[e] : 1.0);
+            row.push_back(divisor != 0 ? ReadNumber(p, types[e]) / divisor : std::nan(""));
+            p += TypeSize(types[e]);
+        }
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+// What an item says applies to the items after it in the same stream.
+struct StreamState {
+    std::vector<double> scale;
+    std::string complexType;
+    int fix = -1;  // GPSF; -1 when not given
+};
+
+struct PayloadReader {
+    double time, duration;
+    TimedSamples& out;
+
+    double SampleTime(std::size_t k, std::size_t n) const { return time + duration * static_cast<double>(k) / static_cast<double>(n); }
+
+    void Gps(const Item& item, const StreamState& s, bool nine)
+    {
+        const auto rows = ScaledRows(item, ElementTypes(item, s.complexType), s.scale);
+        for (std::size_t k = 0; k < rows.size() && out.gps.size() < kMaxTimedSamples; ++k) {
+            const auto& v = rows[k];
+            if (v.size() < (nine ? 9u : 5u))
+                return;
+            GpsSample g;
+            g.time = SampleTime(k, rows.size());
+            g.fix = s.fix != 0 && (!nine || v[8] > 0) && std::isfinite(v[0]) && std::isfinite(v[1]) &&
+                    std::fabs(v[0]) <= 90 && std::fabs(v[1]) <= 180 && !(v[0] == 0 && v[1] == 0);
+            g.latitude = v[0];
+            g.longitude = v[1];
+            g.kmh = std::isfinite(v[3]) ? v[3] * 3.6 : 0;
+            out.gps.push_back(g);
+        }
+    }
+
+    void Accelerometer(const Item& item, const StreamState& s)
+    {
+        const auto rows = ScaledRows(item, ElementTypes(item, s.complexType), s.scale);
+        for (std::size_t k = 0; k < rows.size() && out.g.size() < kMaxTimedSamples; ++k) {
+            if (rows[k].size() < 3)
+                return;
+            auto g = [&](int i) { return std::isfinite(rows[k][i]) ? static_cast<float>(rows[k][i] / kStandardGravity) : 0.0f; };
+            out.g.push_back({SampleTime(k, rows.size()), g(0), g(1), g(2)});
+        }
+    }
+
+    // The items of one container; nested ones start their own stream state.
+    void Walk(const unsigned char* base, std::size_t size, int depth)
+    {
+        StreamState state;
+        Item item;
+        for (std::size_t at = 0, next = 0; depth <= kMaxDepth && ReadItem(base, size, at, item, next); at = next) {
+            if (item.type == 0)
+                Walk(item.data, item.Size(), depth + 1);
+            else if (item.Is("SCAL"))
+                state.scale = Flatten(item);
+            else if (item.Is("TYPE") && item.type == 'c')
+                state.complexType.assign(reinterpret_cast<const char*>(item.data), strnlen(reinterpret_cast<const char*>(item.data), item.Size()));
+            else if (item.Is("GPSF") && item.Size() >= TypeSize(item.type) && TypeSize(item.type))
+                state.fix = static_cast<int>(ReadNumber(item.data, item.type));
+            else if (item.Is("GPS5") || item.Is("GPS9"))
+                Gps(item, state, item.Is("GPS9"));
+            else if (item.Is("ACCL"))
+                Accelerometer(item, state);
+        }
+    }
+
+    static std::vector<double> Flatten(const Item& item)
+    {
+        std::vector<double> values;
+        const std::size_t each = TypeSize(item.type);
+        for (std::size_t i = 0; each && i + each <= item.Size(); i += each)
+            values.push_back(ReadNumber(item.data + i, item.type));
+        return values;
+    }
+};
+
+}  // namespace
+
+bool ReadGpmfPayload(const unsigned char* data, std::size_t size, double time, double duration, TimedSamples& out)
+{
+    Item first;
+    std::size_t next = 0;
+    // A GPMF payload is a list of device containers.
+    if (!ReadItem(data, size, 0, first, next) || !first.Is("DEVC") || first.type != 0)
+        return false;
+    PayloadReader{time, duration, out}.Walk(data, size, 0);
+    return true;
+}
+
+bool ReadGpmfTrack(BinaryFile& file, const MovieIndex& index, TimedSamples& out)
+{
+    const MediaTrack* track = index.TrackWith(nullptr, {"gpmd"});
+    if (!track)
+        return false;
+    TimedSamples found;
+    std::vector<unsigned char> payload;
+    for (const MediaSample& sample : ReadTrackSamples(file, *track)) {
+        if (sample.size > kMaxPayload)
+            continue;
+        payload.resize(sample.size);
+        if (file.Seek(sample.offset) && file.ReadExact(payload.data(), payload.size()))
+            ReadGpmfPayload(payload.data(), payload.size(), sample.time, sample.duration, found);
+    }
+    // Course from the movement, in time order.
+    std::stable_sort(found.gps.begin(), found.gps.end(), [](const GpsSample& a, const GpsSample& b) { return a.time < b.time; });
+    const GpsSample* from = nullptr;
+    double course = 0;
+    for (GpsSample& s : found.gps) {
+        if (!s.fix)
+            continue;
+        if (!from)
+            from = &s;
+        else if (DistanceMetres(from->latitude, from->longitude, s.latitude, s.longitude) >= 2.0) {
+            course = BearingDegrees(from->latitude, from->longitude, s.latitude, s.longitude);
+            from = &s;
+        }
+        s.course = course;
+    }
+    out.gps.insert(out.gps.end(), found.gps.begin(), found.gps.end());
+    out.g.insert(out.g.end(), found.g.begin(), found.g.end());
+    return true;
+}
+
+double BearingDegrees(double lat1, double lon1, double lat2, double lon2)
+{
+    const double p1 = lat1 * kPi / 180, p2 = lat2 * kPi / 180, dl = (lon2 - lon1) * kPi / 180;
+    const double y = std::sin(dl) * std::cos(p2);
+    const double x = std::cos(p1) * std::sin(p2) - std::sin(p1) * std::cos(p2) * std::cos(dl);
+    const double degrees = std::atan2(y, x) * 180 / kPi;
+    return degrees < 0 ? degrees + 360 : degrees;
+}
+
+double DistanceMetres(double lat1, double lon1, double lat2, double lon2)
+{
+    constexpr double kEarthRadius = 6371000.0;
+    const double p1 = lat1 * kPi / 180, p2 = lat2 * kPi / 180;
+    const double dp = p2 - p1, dl = (lon2 - lon1) * kPi / 180;
+    const double a = std::sin(dp / 2) * std::sin(dp / 2) + std::cos(p1) * std::cos(p2) * std::sin(dl / 2) * std::sin(dl / 2);
+    return 2 * kEarthRadius * std::asin(std::sqrt(std::min(1.0, a)));
+}

@@ -1,0 +1,23 @@
+#pragma once
+// GoPro's GPMF metadata (a "gpmd" track, also written by some dashcams): a
+// stream of key-length-value items, 32-bit aligned, where GPS5 / GPS9 carry
+// positions scaled by SCAL, GPSF the fix and ACCL the accelerometer.
+
+#include "TimedSamples.h"
+
+class BinaryFile;
+struct MovieIndex;
+
+// One payload covering [time, time + duration): its samples are spread evenly
+// over that span. False when the bytes are not GPMF (nothing is added).
+bool ReadGpmfPayload(const unsigned char* data, std::size_t size, double time, double duration, TimedSamples& out);
+
+// False when the movie has no gpmd track. Time rule: each payload's time and
+// length come from the track's sample table; GPSU (the receiver's UTC) is not
+// needed to place them. GPMF carries no course: it is the bearing from the
+// last position at least 2 m away.
+bool ReadGpmfTrack(BinaryFile& file, const MovieIndex& index, TimedSamples& out);
+
+// Bearing in degrees (0..360) from one position to another.
+double BearingDegrees(double lat1, double lon1, double lat2, double lon2);
+double DistanceMetres(double lat1, double lon1, double lat2, double lon2);

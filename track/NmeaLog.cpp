@@ -1,0 +1,101 @@
+#include "NmeaLog.h"
+
+#include "BinaryFile.h"
+#include "NmeaFix.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace {
+
+constexpr double kKnotsToKmh = 1.852;
+constexpr std::size_t kMaxLine = 4096;
+
+// "[digits]" at the start of the line: the stamp, and the line after it.
+std::optional<double> TakeStamp(std::string_view& line)
+{
+    if (line.empty() || line[0] != '[')
+        return std::nullopt;
+    const std::size_t close = line.find(']');
+    if (close == std::string_view::npos || close < 2 || close > 20)
+        return std::nullopt;
+    double stamp = 0;
+    for (std::size_t i = 1; i < close; ++i) {
+        if (line[i] < '0' || line[i] > '9')
+            return std::nullopt;
+        stamp = stamp * 10 + (line[i] - '0');
+    }
+    line.remove_prefix(close + 1);
+    return stamp;
+}
+
+}  // namespace
+
+std::optional<double> NmeaLogReader::Time(std::string_view& line, double secondOfDay)
+{
+    if (auto stamp = TakeStamp(line)) {
+        if (!base_)
+            base_ = *stamp;
+        return (*stamp - *base_) / 1000.0;
+    }
+    if (secondOfDay < 0)
+        return std::nullopt;
+    if (firstClock_ < 0)
+        firstClock_ = secondOfDay;
+    if (lastClock_ >= 0 && secondOfDay < lastClock_ - 43200)
+        ++days_;
+    lastClock_ = secondOfDay;
+    return secondOfDay + days_ * 86400.0 - firstClock_;
+}
+
+void NmeaLogReader::Line(std::string_view line)
+{
+    std::string_view rest = line;
+    TakeStamp(rest);
+    const auto fix = ReadNmeaFix(rest);
+    if (!fix || samples_.gps.size() >= kMaxTimedSamples)
+        return;
+    const auto time = Time(line, fix->secondOfDay);
+    if (!time)
+        return;
+    Add({*time, fix->fix, fix->latitude, fix->longitude, fix->knots * kKnotsToKmh, fix->course}, fix->isRmc);
+}
+
+void NmeaLogReader::Add(const GpsSample& sample, bool isRmc)
+{
+    auto& gps = samples_.gps;
+    const bool sameMoment = !gps.empty() && std::fabs(gps.back().time - sample.time) < 0.0005;
+    if (sameMoment && lastWasRmc_ && !isRmc)
+        return;  // the RMC already holds this moment, with speed and course
+    if (sameMoment)
+        gps.back() = sample;
+    else
+        gps.push_back(sample);
+    lastWasRmc_ = isRmc;
+}
+
+void ReadLines(BinaryFile& file, std::uint64_t from, std::uint64_t end, NmeaLogReader& reader)
+{
+    end = std::min(end, file.Size());
+    std::vector<char> chunk(1 << 16);
+    std::string line;
+    for (std::uint64_t at = from; at < end && file.Seek(at);) {
+        const std::size_t got = file.Read(chunk.data(), static_cast<std::size_t>(std::min<std::uint64_t>(chunk.size(), end - at)));
+        if (got == 0)
+            break;
+        for (std::size_t i = 0; i < got; ++i) {
+            const char c = chunk[i];
+            if (c == '\n' || c == '\r' || c == '\0') {
+                if (!line.empty())
+                    reader.Line(line);
+                line.clear();
+            } else if (line.size() < kMaxLine) {
+                line += c;
+            }
+        }
+        at += got;
+    }
+    if (!line.empty())
+        reader.Line(line);
+}

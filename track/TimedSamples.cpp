@@ -1,0 +1,112 @@
+#include "TimedSamples.h"
+
+#include "CoordText.h"
+#include "Nmea.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
+namespace {
+
+// Times compared in whole milliseconds, so that 0.3 s lands in slot 3.
+std::int64_t Millis(double seconds)
+{
+    return std::llround(seconds * 1000.0);
+}
+
+template <typename Sample>
+void KeepInside(std::vector<Sample>& samples, std::int64_t endMs)
+{
+    std::erase_if(samples, [&](const Sample& s) {
+        return !std::isfinite(s.time) || Millis(s.time) < 0 || Millis(s.time) >= endMs;
+    });
+    std::stable_sort(samples.begin(), samples.end(),
+                     [](const Sample& a, const Sample& b) { return Millis(a.time) < Millis(b.time); });
+}
+
+double LastSecond(const TimedSamples& samples)
+{
+    double last = 0;
+    for (const GpsSample& s : samples.gps)
+        last = std::max(last, s.time);
+    for (const GSample& s : samples.g)
+        last = std::max(last, s.time);
+    return std::isfinite(last) ? std::floor(last) + 1.0 : 0.0;
+}
+
+void FillPosition(const GpsSample& s, tagAssistInfo& slot)
+{
+    slot.latitude = DecimalDegreesText(s.latitude, 90.0);
+    slot.longitude = DecimalDegreesText(s.longitude, 180.0);
+    if (slot.latitude.empty() || slot.longitude.empty()) {
+        slot.latitude.clear();
+        slot.longitude.clear();
+        return;
+    }
+    slot.speed = std::max(0, TruncToInt(s.kmh));
+    slot.course = std::isfinite(s.course) && s.course >= 0 && s.course <= 360.0 ? s.course : 0.0;
+}
+
+}  // namespace
+
+std::string DecimalDegreesText(double degrees, double limit)
+{
+    if (!std::isfinite(degrees) || std::fabs(degrees) > limit)
+        return {};
+    const long long micro = std::llround(std::fabs(degrees) * 1e6);
+    return DegreesText(degrees < 0 && micro != 0, static_cast<int>(micro / 1000000), static_cast<int>(micro % 1000000), 6);
+}
+
+void AppendSampleSlots(TimedSamples samples, double durationSeconds, TrackSlots& track)
+{
+    if (!(durationSeconds > 0))
+        durationSeconds = LastSecond(samples);
+    durationSeconds = std::min(durationSeconds, kMaxTrackSlots / 10.0);
+    const std::int64_t endMs = Millis(durationSeconds);
+    KeepInside(samples.gps, endMs);
+    KeepInside(samples.g, endMs);
+    const auto slotCount = static_cast<std::size_t>((endMs + 99) / 100);
+    std::size_t nextGps = 0, nextG = 0;
+    const GpsSample* gps = nullptr;
+    const GSample* g = nullptr;
+    for (std::size_t n = 0; n < slotCount && track.size() < kMaxTrackSlots; ++n) {
+        const std::int64_t at = static_cast<std::int64_t>(n) * 100;
+        while (nextGps < samples.gps.size() && Millis(samples.gps[nextGps].time) <= at)
+            gps = &samples.gps[nextGps++];
+        while (nextG < samples.g.size() && Millis(samples.g[nextG].time) <= at)
+            g = &samples.g[nextG++];
+        tagAssistInfo slot;
+        if (g) {
+            slot.x = g->x;
+            slot.y = g->y;
+            slot.z = g->z;
+        }
+        if (gps && gps->fix)
+            FillPosition(*gps, slot);
+        track.push_back(std::move(slot));
+    }
+}
+
+bool NmeaToDegrees(std::string_view text, char hemisphere, double& degrees)
+{
+    const std::size_t point = text.find('.');
+    const std::string_view whole = text.substr(0, point);
+    if (whole.size() < 3 || whole.size() > 5 || whole.find_first_not_of("0123456789") != std::string_view::npos)
+        return false;
+    if (point != std::string_view::npos && text.find_first_not_of("0123456789", point + 1) != std::string_view::npos)
+        return false;
+    double value = 0;
+    if (std::from_chars(text.data(), text.data() + text.size(), value).ec != std::errc())
+        return false;
+    const double wholeDegrees = std::floor(value / 100.0);
+    const double minutes = value - wholeDegrees * 100.0;
+    if (minutes >= 60.0)
+        return false;
+    degrees = wholeDegrees + minutes / 60.0;
+    if (hemisphere == 'S' || hemisphere == 'W')
+        degrees = -degrees;
+    else if (hemisphere != 'N' && hemisphere != 'E')
+        return false;
+    return true;
+}
