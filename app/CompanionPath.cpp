@@ -88,6 +88,9 @@ std::string DeriveCompanionPath(const std::string& path, bool isNT96650A,
         b[L - 21] = 'B';
         IncrementCounter(b, L - 8, L - 5);
     }
+    // An MP4 no rule applies to is a single camera's recording: it has none.
+    if (IsMp4(path) && b == path)
+        return b;
     if (L >= 16 && !exists(b))
         AddOneSecond(b);
     return b;

@@ -30,7 +30,16 @@ INSTANTIATE_TEST_SUITE_P(Cases, FrontCameraTest,
                                          NameCase{"XA0101120000_0007", ".MOV", false, false},
                                          NameCase{"A0101120000_0007", ".MOV", true, false},  // 16 characters
                                          NameCase{"A", ".MOV", true, true},
-                                         NameCase{"A40101120000_0007", ".MP4", false, false},
+                                         NameCase{"A40101120000_0007", ".MP4", true, true},
+                                         NameCase{"B40101120000_0008", ".MP4", false, false},
+                                         NameCase{"20260514_081500_NF", ".MP4", true, true},
+                                         NameCase{"20260514_081500_NR", ".MP4", false, false},
+                                         NameCase{"20260514_081500_ER", ".MP4", false, false},
+                                         NameCase{"drive_F", ".MP4", true, true},
+                                         NameCase{"drive_R", ".MP4", false, false},
+                                         NameCase{"2026_0514_081500_001", ".MP4", true, true},  // one camera
+                                         NameCase{"GH010123", ".MP4", true, true},
+                                         NameCase{"20140101_120000_007B", ".MP4", false, false},
                                          NameCase{"", ".MOV", false, false}));
 
 std::vector<std::string> Names(const CMemoryListView& view)

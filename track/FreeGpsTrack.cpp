@@ -252,16 +252,11 @@ std::optional<FreeGpsRecord> DecodeFreeGpsBlock(const unsigned char* block, std:
     return r;
 }
 
-bool ReadFreeGpsTrack(BinaryFile& file, const MovieIndex& index, TimedSamples& out, FreeGpsSearch search)
+namespace {
+
+// Reads the blocks in order; false when none of them is a freeGPS block.
+bool ReadBlocks(BinaryFile& file, const std::vector<BlockRef>& blocks, TimedSamples& out)
 {
-    std::vector<BlockRef> blocks;
-    if (search == FreeGpsSearch::MediaData) {
-        blocks = MediaDataBlocks(file, index);
-    } else {
-        blocks = IndexedBlocks(file, index);
-        if (blocks.empty())
-            blocks = FreeBoxBlocks(file, index);
-    }
     bool found = false;
     std::array<unsigned char, kReadPerBlock> b{};
     for (std::size_t i = 0; i < blocks.size(); ++i) {
@@ -283,4 +278,14 @@ bool ReadFreeGpsTrack(BinaryFile& file, const MovieIndex& index, TimedSamples& o
             out.g.push_back({time, record->gx, record->gy, record->gz});
     }
     return found;
+}
+
+}  // namespace
+
+bool ReadFreeGpsTrack(BinaryFile& file, const MovieIndex& index, TimedSamples& out, FreeGpsSearch search)
+{
+    if (search == FreeGpsSearch::MediaData)
+        return ReadBlocks(file, MediaDataBlocks(file, index), out);
+    // An index that leads nowhere is no reason to miss the blocks themselves.
+    return ReadBlocks(file, IndexedBlocks(file, index), out) || ReadBlocks(file, FreeBoxBlocks(file, index), out);
 }

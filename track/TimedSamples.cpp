@@ -10,6 +10,8 @@
 namespace {
 
 // Times compared in whole milliseconds, so that 0.3 s lands in slot 3.
+constexpr std::int64_t kHoldMs = 2000;
+
 std::int64_t Millis(double seconds)
 {
     return std::llround(seconds * 1000.0);
@@ -76,6 +78,12 @@ void AppendSampleSlots(TimedSamples samples, double durationSeconds, TrackSlots&
             gps = &samples.gps[nextGps++];
         while (nextG < samples.g.size() && Millis(samples.g[nextG].time) <= at)
             g = &samples.g[nextG++];
+        // A sample holds until the next, for at most two seconds: a camera
+        // that stops writing has not stood still.
+        if (gps && at - Millis(gps->time) > kHoldMs)
+            gps = nullptr;
+        if (g && at - Millis(g->time) > kHoldMs)
+            g = nullptr;
         tagAssistInfo slot;
         if (g) {
             slot.x = g->x;

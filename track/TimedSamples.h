@@ -38,7 +38,8 @@ std::string DecimalDegreesText(double degrees, double limit);
 
 // Appends one slot per 100 ms over `durationSeconds` (the last sample's second
 // when 0): each slot takes the latest GPS and G sample at or before its time,
-// so no position is invented; samples outside the recording are dropped.
+// so no position is invented, and holds it for at most two seconds; samples
+// outside the recording are dropped.
 // Positions only where the fix says so; speed truncated toward zero.
 void AppendSampleSlots(TimedSamples samples, double durationSeconds, TrackSlots& track);
 

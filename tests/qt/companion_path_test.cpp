@@ -29,6 +29,13 @@ private slots:
         QTest::newRow("no letter: same file") << "/c/X40101120000_0007.MOV" << false << "/c/X40101120000_0007.MOV"
                                               << "/c/X40101120000_0007.MOV";
         QTest::newRow("short name") << "A1.MOV" << false << "" << "A1.MOV";
+        QTest::newRow("blackvue front") << "/c/20260514_081500_NF.mp4" << false << "" << "/c/20260514_081500_NR.mp4";
+        QTest::newRow("blackvue event") << "/c/20260514_081500_EF.MP4" << false << "" << "/c/20260514_081500_ER.MP4";
+        QTest::newRow("_F suffix") << "/c/drive_F.mp4" << false << "" << "/c/drive_R.mp4";
+        QTest::newRow("mp4 A/B rule") << "/c/A40101120000_0007.mp4" << false << "/c/B40101120000_0008.mp4"
+                                      << "/c/B40101120000_0008.mp4";
+        QTest::newRow("F without a pair rule") << "/c/GOPRO_LIFE.mp4" << false << "" << "/c/GOPRO_LIFE.mp4";
+        QTest::newRow("mov keeps its rules") << "/c/drive_F.MOV" << false << "" << "/c/drive_F.MOV";
     }
 
     void names()

@@ -1,0 +1,322 @@
+// Recordings in today's cameras' layouts, written by mkrec and read back
+// through dashtrack: the track must equal the route that was written, hostile
+// copies must give partial or empty tracks, and ExifTool must agree.
+
+#include "DashtrackRun.h"
+#include "TestFiles.h"
+#include "tools/mkrec_route.h"
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <map>
+
+namespace {
+
+constexpr int kFrom = 2;     // the route's first fix is at its second 3
+constexpr int kSeconds = 5;
+
+enum class GScale { None, Counts256, Gpmf, Counts128 };
+
+struct Layout {
+    const char* name;
+    const char* args;  // for mkrec mov
+    const char* source;
+    GScale g;
+    bool derivedCourse = false;  // GPMF has none: the bearing of the movement
+};
+
+const Layout kLayouts[] = {
+    {"freegps", "--layout freegps", "freegps", GScale::None},
+    {"freegps-compact", "--layout freegps-compact", "freegps", GScale::Counts256},
+    {"freegps-free-boxes", "--layout freegps --freegps-place free", "freegps", GScale::None},
+    {"freegps-in-mdat", "--layout freegps --freegps-place mdat", "freegps", GScale::None},
+    {"gpmf", "--layout gpmf", "gpmf", GScale::Gpmf, true},
+    {"gpmf9", "--layout gpmf9", "gpmf", GScale::Gpmf, true},
+    {"blackvue", "--layout blackvue", "blackvue", GScale::Counts128},
+    {"nmea-text", "--layout nmea-text", "nmea-track", GScale::None},
+    {"nmea-text-no-dollar", "--layout nmea-text --no-dollar", "nmea-track", GScale::None},
+};
+
+double Stored(double g, GScale scale)
+{
+    switch (scale) {
+    case GScale::Counts256: return std::round(g * 256) / 256;
+    case GScale::Counts128: return std::round(g * 128) / 128;
+    case GScale::Gpmf: return std::round(g * 9.80665 * 100) / 100 / 9.80665;
+    case GScale::None: break;
+    }
+    return 0;
+}
+
+class CameraFiles : public testing::TestWithParam<Layout> {
+protected:
+    static void SetUpTestSuite()
+    {
+        dir_ = new TempDir;
+        ASSERT_EQ(Mkrec("route " + Quote(*dir_ / "route.csv") + " --seconds 12"), 0);
+        ASSERT_EQ(Mkrec("video " + Quote(*dir_ / "v.mov") + " --seconds 5 --size 160x120"), 0);
+        ASSERT_TRUE(LoadRoute(*dir_ / "route.csv", route_));
+    }
+    static void TearDownTestSuite() { delete dir_; }
+
+    static int Mkrec(const std::string& args) { return Execute(std::string(MKREC_PATH) + " " + args).status; }
+    static CommandResult Dashtrack(const std::string& args) { return Execute(std::string(DASHTRACK_PATH) + " " + args); }
+
+    static std::string Common()
+    {
+        return " --route " + Quote(*dir_ / "route.csv") + " --from " + std::to_string(kFrom) + " --seconds " +
+               std::to_string(kSeconds);
+    }
+
+    static std::string Write(const std::string& name, const std::string& args)
+    {
+        const std::string path = *dir_ / name;
+        EXPECT_EQ(Mkrec("mov " + Quote(path) + " " + args + " --video " + Quote(*dir_ / "v.mov") + Common()), 0) << args;
+        return path;
+    }
+
+    static std::vector<Slot> Slots(const std::string& path)
+    {
+        CommandResult run = Dashtrack("slots " + Quote(path));
+        EXPECT_EQ(run.status, 0) << path;
+        return ParseSlots(run.out);
+    }
+
+    static std::string Info(const std::string& path, const std::string& key)
+    {
+        const std::string out = Dashtrack("info " + Quote(path)).out;
+        const std::size_t at = out.find("\n" + key + ": ");
+        if (at == std::string::npos)
+            return {};
+        const std::size_t from = at + key.size() + 3;
+        return out.substr(from, out.find('\n', from) - from);
+    }
+
+    static const RoutePoint& Point(int second) { return route_[std::size_t(second + kFrom)]; }
+
+    // Each slot of second s shows that second's sample: positions to 1e-5°,
+    // speed by knots * 1.852 truncated, course, G values as the format stores them.
+    static void ExpectRoute(const std::vector<Slot>& slots, const Layout& layout)
+    {
+        ASSERT_EQ(slots.size(), std::size_t(kSeconds * 10));
+        for (int s = 0; s < kSeconds; ++s) {
+            const RoutePoint& p = Point(s);
+            const RoutePoint& next = s + 1 < kSeconds ? Point(s + 1) : p;
+            for (int k = 0; k < 10; ++k) {
+                const Slot& slot = slots[std::size_t(10 * s + k)];
+                if (layout.g != GScale::None) {
+                    EXPECT_NEAR(slot.x, Stored(p.gx, layout.g), 1e-4) << layout.name << " slot " << 10 * s + k;
+                    EXPECT_NEAR(slot.z, Stored(p.gz, layout.g), 1e-4) << layout.name << " slot " << 10 * s + k;
+                }
+                if (!p.fix) {
+                    // GPMF writes coordinates here too, under GPSF 0: no position.
+                    EXPECT_TRUE(slot.latitude.empty()) << layout.name << " slot " << 10 * s + k;
+                    continue;
+                }
+                // GPMF moves between the seconds at 10 Hz; the others hold a second.
+                const double f = layout.g == GScale::Gpmf && next.fix ? k / 10.0 : 0.0;
+                EXPECT_NEAR(std::stod(slot.latitude), p.latitude + (next.latitude - p.latitude) * f, 1e-5) << layout.name;
+                EXPECT_NEAR(std::stod(slot.longitude), p.longitude + (next.longitude - p.longitude) * f, 1e-5) << layout.name;
+                EXPECT_NEAR(slot.speed, p.knots * 1.852, 1.0) << layout.name << " slot " << 10 * s + k;
+                if (!layout.derivedCourse) {
+                    EXPECT_NEAR(slot.course, p.course, 0.01) << layout.name;
+                } else if (k > 0 && s > 0 && Point(s - 1).fix && p.course == next.course) {
+                    EXPECT_NEAR(slot.course, p.course, 0.5) << layout.name << " slot " << 10 * s + k;
+                }
+            }
+        }
+    }
+
+    static TempDir* dir_;
+    static Route route_;
+};
+
+TempDir* CameraFiles::dir_ = nullptr;
+Route CameraFiles::route_;
+
+TEST_P(CameraFiles, ReadsBackTheRoute)
+{
+    const Layout& layout = GetParam();
+    const std::string path = Write(std::string(layout.name) + ".mp4", layout.args);
+    EXPECT_EQ(Info(path, "source"), layout.source);
+    EXPECT_EQ(Info(path, "loadResult"), "0");
+    ExpectRoute(Slots(path), layout);
+}
+
+// Whether the whole file shows `slot`'s position at slot n or in the two
+// seconds before: a lost sample lets the one before it hold on, never more.
+bool ShownWithin(const std::vector<Slot>& whole, std::size_t n, const Slot& slot)
+{
+    for (std::size_t m = n >= 20 ? n - 20 : 0; m <= n && m < whole.size(); ++m) {
+        if (whole[m].latitude == slot.latitude && whole[m].longitude == slot.longitude)
+            return true;
+    }
+    return false;
+}
+
+// A copy cut short, or with a field turned to all ones, reads as far as it
+// can: every position it still shows is one the whole file shows there.
+TEST_P(CameraFiles, DamagedCopiesGivePartialTracks)
+{
+    const Layout& layout = GetParam();
+    const std::string path = Write(std::string(layout.name) + "-whole.mp4", layout.args);
+    const auto whole = Slots(path);
+    const std::string bytes = ReadFile(path);
+    std::vector<std::string> copies;
+    for (double cut : {0.02, 0.3, 0.6, 0.9, 0.999})
+        copies.push_back(bytes.substr(0, std::size_t(bytes.size() * cut)));
+    for (std::size_t at = 0; at + 8 < bytes.size(); at += bytes.size() / 97) {
+        std::string flipped = bytes;  // a count, size or value turned to all ones
+        for (int i = 0; i < 4; ++i)
+            flipped[at + i] = '\xff';
+        copies.push_back(flipped);
+    }
+    for (std::size_t i = 0; i < copies.size(); ++i) {
+        const std::string copy = *dir_ / (std::string(layout.name) + "-damaged.mp4");
+        WriteFile(copy, copies[i]);
+        CommandResult run = Dashtrack("slots " + Quote(copy));
+        ASSERT_EQ(run.status, 0) << layout.name << " copy " << i;
+        const auto slots = ParseSlots(run.out);
+        for (std::size_t n = 0; n < slots.size(); ++n) {
+            if (slots[n].latitude.empty() || n >= whole.size())
+                continue;
+            EXPECT_TRUE(ShownWithin(whole, n, slots[n])) << layout.name << " copy " << i << " slot " << n;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Layouts, CameraFiles, testing::ValuesIn(kLayouts),
+                         [](const testing::TestParamInfo<Layout>& info) {
+                             std::string name = info.param.name;
+                             std::replace(name.begin(), name.end(), '-', '_');
+                             return name;
+                         });
+
+class CameraSideFiles : public CameraFiles {};
+
+TEST_F(CameraSideFiles, NmeaSideFileBesideOrInGpsFolder)
+{
+    const std::string media = Write("2026_0514_081500_001.mp4", "--layout plain");
+    ASSERT_EQ(Mkrec("side " + Quote(*dir_ / "gps/2026_0514_081500_001.NMEA") + " --format nmea" + Common()), 0);
+    EXPECT_EQ(Info(media, "source"), "nmea-side");
+    ExpectRoute(Slots(media), {"nmea-side", "", "nmea-side", GScale::None});
+    const std::string other = Write("2026_0514_081600_002.mp4", "--layout plain");
+    ASSERT_EQ(Mkrec("side " + Quote(*dir_ / "2026_0514_081600_002.nmea") + " --format nmea" + Common()), 0);
+    EXPECT_EQ(Info(other, "source"), "nmea-side");
+    ExpectRoute(Slots(other), {"nmea-side", "", "nmea-side", GScale::None});
+}
+
+TEST_F(CameraSideFiles, BlackVueSideFilesWithoutTheCameraLetter)
+{
+    const std::string front = Write("20260514_081500_NF.mp4", "--layout plain");
+    ASSERT_EQ(Mkrec("side " + Quote(*dir_ / "20260514_081500_N.gps") + " --format blackvue-gps" + Common()), 0);
+    ASSERT_EQ(Mkrec("side " + Quote(*dir_ / "20260514_081500_N.3gf") + " --format blackvue-3gf" + Common()), 0);
+    EXPECT_EQ(Info(front, "source"), "blackvue");
+    ExpectRoute(Slots(front), {"blackvue-side", "", "blackvue", GScale::Counts128});
+}
+
+TEST_F(CameraSideFiles, EmptyBlackVueGpsIsAnEmptyTrack)
+{
+    const std::string parked = Write("20260514_090000_PF.mp4", "--layout plain");
+    WriteFile(*dir_ / "20260514_090000_P.gps", "");
+    ASSERT_EQ(Mkrec("side " + Quote(*dir_ / "20260514_090000_P.3gf") + " --format blackvue-3gf" + Common()), 0);
+    EXPECT_EQ(Info(parked, "source"), "blackvue");
+    EXPECT_EQ(Info(parked, "slots"), "0");
+}
+
+TEST_F(CameraSideFiles, PlainMp4WithoutDataHasNoSource)
+{
+    const std::string plain = Write("clip.mp4", "--layout plain");
+    EXPECT_EQ(Info(plain, "source"), "none");
+    EXPECT_EQ(Info(plain, "loadResult"), "-1");
+    EXPECT_TRUE(Slots(plain).empty());
+}
+
+TEST_F(CameraSideFiles, RecordingsPlayInFfmpeg)
+{
+    for (const char* layout : {"freegps", "gpmf", "blackvue", "nmea-text"}) {
+        const std::string path = Write(std::string("play-") + layout + ".mp4", std::string("--layout ") + layout);
+        CommandResult streams = Execute("ffprobe -v error -show_entries stream=codec_type -of csv=p=0 " + Quote(path));
+        EXPECT_NE(streams.out.find("video"), std::string::npos) << layout;
+        EXPECT_EQ(Execute("ffmpeg -nostdin -v error -i " + Quote(path) + " -f null -").status, 0) << layout;
+    }
+}
+
+// ExifTool's reading of the same files: its first position of each sample
+// (each second) against our slot at that second.
+struct ExifFix {
+    double time = -1;
+    double latitude = NAN, longitude = NAN, speed = NAN;
+};
+
+std::vector<ExifFix> ExifToolFixes(const std::string& path)
+{
+    CommandResult run = Execute("exiftool -ee -n -G3 -a -s -SampleTime -GPSLatitude -GPSLongitude -GPSSpeed " + Quote(path));
+    std::map<int, ExifFix> docs;
+    std::istringstream lines(run.out);
+    for (std::string line; std::getline(lines, line);) {
+        if (line.rfind("[Doc", 0) != 0)
+            continue;
+        const int doc = std::stoi(line.substr(4));
+        std::istringstream fields(line.substr(line.find(']') + 1));
+        std::string tag, colon;
+        double value = 0;
+        if (!(fields >> tag >> colon >> value))
+            continue;
+        ExifFix& fix = docs[doc];
+        auto first = [&](double& field) {
+            if (std::isnan(field))
+                field = value;
+        };
+        if (tag == "SampleTime")
+            fix.time = value;
+        else if (tag == "GPSLatitude")
+            first(fix.latitude);
+        else if (tag == "GPSLongitude")
+            first(fix.longitude);
+        else if (tag == "GPSSpeed")
+            first(fix.speed);
+    }
+    std::vector<ExifFix> fixes;
+    for (const auto& [doc, fix] : docs) {
+        if (!std::isnan(fix.latitude))
+            fixes.push_back(fix);
+    }
+    return fixes;
+}
+
+struct ExifCase {
+    const char* layout;
+    double speedToKmh;  // ExifTool's unit: km/h, or m/s for GPMF
+};
+
+TEST_F(CameraSideFiles, ExifToolReadsTheSamePositionsAndSpeeds)
+{
+    for (const ExifCase& c : {ExifCase{"freegps", 1.0}, ExifCase{"freegps-compact", 1.0}, ExifCase{"gpmf", 3.6},
+                              ExifCase{"blackvue", 1.0}, ExifCase{"nmea-text", 1.0}}) {
+        const std::string path = Write(std::string("exif-") + c.layout + ".mp4", std::string("--layout ") + c.layout);
+        const auto slots = Slots(path);
+        const auto fixes = ExifToolFixes(path);
+        // Ours: the slot at each whole second with a position, in order.
+        std::vector<const Slot*> ours;
+        for (std::size_t n = 0; n < slots.size(); n += 10) {
+            if (!slots[n].latitude.empty())
+                ours.push_back(&slots[n]);
+        }
+        ASSERT_GE(fixes.size(), ours.size()) << c.layout;
+        ASSERT_EQ(ours.size(), std::size_t(kSeconds - 1)) << c.layout;
+        // ExifTool reports GPMF's no-fix second too; its times place each fix.
+        const std::size_t skip = fixes.size() - ours.size();
+        for (std::size_t i = 0; i < ours.size(); ++i) {
+            const ExifFix& e = fixes[i + skip];
+            const Slot& slot = e.time >= 0 ? slots[std::size_t(std::lround(e.time * 10))] : *ours[i];
+            EXPECT_NEAR(std::stod(slot.latitude), e.latitude, 1e-5) << c.layout << " fix " << i;
+            EXPECT_NEAR(std::stod(slot.longitude), e.longitude, 1e-5) << c.layout << " fix " << i;
+            EXPECT_NEAR(slot.speed, e.speed * c.speedToKmh, 1.0) << c.layout << " fix " << i;
+        }
+    }
+}
+
+}  // namespace

@@ -1,0 +1,340 @@
+// The newer readers on small hand-made fixtures: NMEA sentences as cameras
+// write them, the rule from samples to slots, freeGPS layouts, GPMF payloads
+// and hostile boxes.
+
+#include "TestFiles.h"
+#include "mkrec_bytes.h"
+#include "track/BinaryFile.h"
+#include "track/CameraTracks.h"
+#include "track/FreeGpsTrack.h"
+#include "track/GpmfTrack.h"
+#include "track/MovieIndex.h"
+#include "track/NmeaFix.h"
+#include "track/TimedSamples.h"
+
+#include <cmath>
+#include <cstring>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct SentenceCase {
+    const char* text;
+    bool found;
+    bool fix;
+    double latitude, longitude, knots;
+};
+
+TEST(NmeaFix, SentencesAsCamerasWriteThem)
+{
+    const SentenceCase cases[] = {
+        {"$GPRMC,081503.00,A,4807.0380,N,01131.0000,E,13.0,20.00,140526,,,A*67", true, true, 48.1173, 11.516666667, 13.0},
+        {"$GNRMC,081503.00,A,4807.038,S,01131.000,W,1.5,,140526,,,A", true, true, -48.1173, -11.516666667, 1.5},
+        {"A:0.010,-0.020,0.990;GPRMC,081503,A,4807.038000,N,01131.000000,E,0,0,140526,,", true, true, 48.1173, 11.516666667, 0},
+        {"$GPRMC,081503.00,V,4807.0380,N,01131.0000,E,13.0,20.00,140526,,,N", true, false, 0, 0, 0},
+        {"$GPGGA,081503.00,4807.0380,N,01131.0000,E,1,08,0.9,520.4,M,47.0,M,,", true, true, 48.1173, 11.516666667, 0},
+        {"$GPGGA,081503.00,4807.0380,N,01131.0000,E,0,00,99.9,,M,,M,,", true, false, 0, 0, 0},
+        {"$GPRMC,081503.00,A,4807.0380,N,01131.0000,E,13.0,20.00,140526,,,A*00", false, false, 0, 0, 0},  // checksum
+        {"$GPRMC,081503.00,A,4875.0380,N,01131.0000,E,13.0,20.00,140526", true, false, 0, 0, 0},  // 75 minutes
+        {"$GPRMC,081503.00,A,4807.0380,X,01131.0000,E,13.0,20.00,140526", true, false, 0, 0, 0},
+        {"$GPRMC", false, false, 0, 0, 0},
+        {"hello;world", false, false, 0, 0, 0},
+    };
+    for (const SentenceCase& c : cases) {
+        const auto fix = ReadNmeaFix(c.text);
+        ASSERT_EQ(fix.has_value(), c.found) << c.text;
+        if (!fix)
+            continue;
+        EXPECT_EQ(fix->fix, c.fix) << c.text;
+        if (c.fix) {
+            EXPECT_NEAR(fix->latitude, c.latitude, 1e-9) << c.text;
+            EXPECT_NEAR(fix->longitude, c.longitude, 1e-9) << c.text;
+            EXPECT_DOUBLE_EQ(fix->knots, c.knots) << c.text;
+        }
+    }
+    const auto timed = ReadNmeaFix("$GPRMC,235959.50,A,4807.0380,N,01131.0000,E,13.0,20.00,311299,,,A");
+    ASSERT_TRUE(timed);
+    EXPECT_DOUBLE_EQ(timed->UnixTime(), 946684799.5);
+}
+
+GpsSample Fix(double time, double latitude)
+{
+    return {time, true, latitude, 11.5, 50.0, 90.0};
+}
+
+TEST(SampleSlots, LatestSampleAtOrBeforeEachSlot)
+{
+    TimedSamples s;
+    s.gps = {Fix(0.3, 48.0), Fix(1.0, 48.1), Fix(-0.5, 47.0), Fix(3.0, 49.0)};  // the last two outside
+    s.g = {{0.05, 0.1f, 0.2f, 0.3f}, {0.99, 0.5f, 0.5f, 0.5f}};
+    TrackSlots track;
+    AppendSampleSlots(s, 2.05, track);
+    ASSERT_EQ(track.size(), 21u);  // 0.0 .. 2.0
+    EXPECT_TRUE(track[0].latitude.empty());
+    EXPECT_TRUE(track[2].latitude.empty());
+    EXPECT_EQ(track[3].latitude, "48.000000");
+    EXPECT_EQ(track[9].latitude, "48.000000");
+    EXPECT_EQ(track[10].latitude, "48.100000");
+    EXPECT_EQ(track[20].latitude, "48.100000");
+    EXPECT_EQ(track[3].speed, 50);
+    EXPECT_FLOAT_EQ(track[0].x, 0.0f);
+    EXPECT_FLOAT_EQ(track[1].x, 0.1f);
+    EXPECT_FLOAT_EQ(track[10].z, 0.5f);
+}
+
+TEST(SampleSlots, HoldsASampleTwoSecondsAtMost)
+{
+    TimedSamples s;
+    s.gps = {Fix(0, 48.0), Fix(5, 48.5)};
+    TrackSlots track;
+    AppendSampleSlots(s, 6, track);
+    ASSERT_EQ(track.size(), 60u);
+    EXPECT_EQ(track[20].latitude, "48.000000");
+    EXPECT_TRUE(track[21].latitude.empty());
+    EXPECT_EQ(track[50].latitude, "48.500000");
+}
+
+TEST(SampleSlots, EighteenHertzAndUnknownLength)
+{
+    TimedSamples s;
+    for (int i = 0; i < 36; ++i)
+        s.gps.push_back(Fix(i / 18.0, 40.0 + i / 1000.0));
+    TrackSlots track;
+    AppendSampleSlots(s, 0, track);  // the length from the last sample: 2 s
+    ASSERT_EQ(track.size(), 20u);
+    EXPECT_EQ(track[1].latitude, "40.001000");   // 0.1 s: sample 1 at 0.0556
+    EXPECT_EQ(track[19].latitude, "40.034000");  // 1.9 s: sample 34 at 1.889
+}
+
+TEST(SampleSlots, DegreeTexts)
+{
+    EXPECT_EQ(DecimalDegreesText(-0.5, 90), "-0.500000");
+    EXPECT_EQ(DecimalDegreesText(-0.0000001, 90), "0.000000");
+    EXPECT_EQ(DecimalDegreesText(179.9999996, 180), "180.000000");
+    EXPECT_EQ(DecimalDegreesText(90.5, 90), "");
+    EXPECT_EQ(DecimalDegreesText(NAN, 90), "");
+}
+
+void PutFloat(Bytes& b, float f)
+{
+    std::uint32_t bits;
+    std::memcpy(&bits, &f, 4);
+    PutLE32(b, bits);
+}
+
+Bytes Block(std::size_t clockAt, std::size_t statusAt, const char* status)
+{
+    Bytes b;
+    PutBE32(b, 128);
+    PutText(b, "freeGPS ");
+    b.resize(clockAt, 0);
+    for (std::uint32_t v : {8u, 15u, 3u, 26u, 5u, 14u})
+        PutLE32(b, v);
+    b.resize(statusAt, 0);
+    PutText(b, status);
+    b.push_back(0);
+    for (float f : {4807.038f, 1131.0f, 10.0f, 45.5f})
+        PutFloat(b, f);
+    b.resize(128, 0);
+    return b;
+}
+
+TEST(FreeGps, LayoutsByTheirBytes)
+{
+    const Bytes plain = Block(0x30, 0x48, "ANE");
+    auto r = DecodeFreeGpsBlock(plain.data(), plain.size());
+    ASSERT_TRUE(r && r->fix);
+    EXPECT_NEAR(r->latitude, 48.1173, 1e-5);
+    EXPECT_NEAR(r->longitude, 11.516666, 1e-5);
+    EXPECT_NEAR(r->kmh, 18.52, 1e-4);
+    EXPECT_FLOAT_EQ(static_cast<float>(r->course), 45.5f);
+    EXPECT_FALSE(r->hasG);
+
+    const Bytes south = Block(0x30, 0x48, "ASW");
+    r = DecodeFreeGpsBlock(south.data(), south.size());
+    ASSERT_TRUE(r && r->fix);
+    EXPECT_LT(r->latitude, 0);
+    EXPECT_LT(r->longitude, 0);
+
+    Bytes compact = Block(0x10, 0x28, "ANE");
+    for (int i = 0; i < 3; ++i)
+        std::memcpy(&compact[0x3c + 4 * i], "\x80\x00\x00\x00", 4);  // 128 / 256 g
+    r = DecodeFreeGpsBlock(compact.data(), compact.size());
+    ASSERT_TRUE(r && r->fix && r->hasG);
+    EXPECT_FLOAT_EQ(r->gz, 0.5f);
+
+    const Bytes voidFix = Block(0x30, 0x48, "V\0\0");
+    r = DecodeFreeGpsBlock(voidFix.data(), voidFix.size());
+    ASSERT_TRUE(r);
+    EXPECT_FALSE(r->fix);
+
+    // Encrypted and unknown layouts are left out, never read as positions.
+    Bytes unknown = Block(0x30, 0x48, "ANE");
+    unknown[0x48] = 0x12;
+    EXPECT_FALSE(DecodeFreeGpsBlock(unknown.data(), unknown.size()));
+    Bytes badClock = Block(0x30, 0x48, "ANE");
+    badClock[0x30] = 77;  // hour 77
+    EXPECT_FALSE(DecodeFreeGpsBlock(badClock.data(), badClock.size()));
+    EXPECT_FALSE(DecodeFreeGpsBlock(plain.data(), 91));  // shorter than any record
+}
+
+// A movie of just ftyp, moov (mvhd and an optional extra box) and `tail`.
+std::string Movie(const Bytes& moovExtra, const Bytes& tail)
+{
+    Bytes mvhd;
+    PutBE32(mvhd, 0);
+    PutZeros(mvhd, 8);
+    PutBE32(mvhd, 1000);
+    PutBE32(mvhd, 3000);  // three seconds
+    PutZeros(mvhd, 80);
+    Bytes moov = Atom("mvhd", mvhd);
+    PutBytes(moov, moovExtra);
+    Bytes file = Atom("ftyp", Bytes{'i', 's', 'o', 'm', 0, 0, 0, 0});
+    PutBytes(file, Atom("moov", moov));
+    PutBytes(file, tail);
+    return std::string(file.begin(), file.end());
+}
+
+Bytes GpsIndex(std::uint32_t count, const std::vector<std::pair<std::uint32_t, std::uint32_t>>& entries)
+{
+    Bytes b;
+    PutBE32(b, 0x101);
+    PutBE32(b, count);
+    for (auto [offset, size] : entries) {
+        PutBE32(b, offset);
+        PutBE32(b, size);
+    }
+    return Atom("gps ", b);
+}
+
+TrackSource Load(const TempDir& dir, const std::string& bytes, TrackSlots& track)
+{
+    WriteFile(dir / "r.mp4", bytes);
+    return LoadCameraTrack(dir / "r.mp4", false, track);
+}
+
+TEST(FreeGps, HostileIndexesAndMarks)
+{
+    TempDir dir;
+    const Bytes block = Block(0x30, 0x48, "ANE");
+    const std::string base = Movie({}, {});
+    TrackSlots track;
+
+    // Top-level blocks found without an index; the index's claims checked.
+    Bytes blocks = block;
+    PutBytes(blocks, block);
+    EXPECT_EQ(Load(dir, Movie({}, blocks), track), TrackSource::FreeGps);
+    EXPECT_EQ(track.size(), 30u);
+    EXPECT_FALSE(track[10].latitude.empty());
+
+    track.clear();
+    const std::size_t tailAt = Movie(GpsIndex(0, {{0, 0}}), {}).size();
+    EXPECT_EQ(Load(dir, Movie(GpsIndex(0xFFFFFFFF, {{std::uint32_t(tailAt), 128}}), block), track), TrackSource::FreeGps);
+    EXPECT_EQ(track.size(), 30u);  // a count past the box's end: the one entry there
+
+    track.clear();  // an index pointing outside the file: the blocks are searched for
+    EXPECT_EQ(Load(dir, Movie(GpsIndex(1, {{0x7FFFFFF0u, 128}}), block), track), TrackSource::FreeGps);
+    EXPECT_EQ(track.size(), 30u);
+
+    track.clear();  // a mark in the file's last bytes, its block cut off
+    Bytes mdat;
+    PutZeros(mdat, 64);
+    PutText(mdat, "freeGPS ");
+    Bytes cut = Atom("mdat", mdat);
+    SetBE32(cut, cut.size() - 12, 0x8000);
+    EXPECT_EQ(Load(dir, Movie({}, cut), track), TrackSource::None);
+    EXPECT_TRUE(track.empty());
+
+    track.clear();  // sizes below 8 end the walk
+    Bytes tiny;
+    PutBE32(tiny, 4);
+    PutText(tiny, "free");
+    PutBytes(tiny, block);
+    EXPECT_EQ(Load(dir, Movie({}, tiny), track), TrackSource::None);
+}
+
+Bytes Klv(const char* key, char type, int structSize, int repeat, const Bytes& data)
+{
+    Bytes b;
+    PutText(b, key);
+    b.push_back(static_cast<std::uint8_t>(type));
+    b.push_back(static_cast<std::uint8_t>(structSize));
+    PutBE16(b, static_cast<std::uint32_t>(repeat));
+    PutBytes(b, data);
+    PutZeros(b, (4 - data.size() % 4) % 4);
+    return b;
+}
+
+Bytes Longs(std::initializer_list<std::int32_t> values)
+{
+    Bytes b;
+    for (std::int32_t v : values)
+        PutBE32(b, static_cast<std::uint32_t>(v));
+    return b;
+}
+
+Bytes GpmfPayload(std::int32_t fix, std::int32_t scale)
+{
+    Bytes strm = Klv("SCAL", 'l', 4, 5, Longs({scale, scale, 1000, 1000, 100}));
+    PutBytes(strm, Klv("GPSF", 'L', 4, 1, Longs({fix})));
+    PutBytes(strm, Klv("GPS5", 'l', 20, 2, Longs({481173000, 115166666, 520000, 10000, 1000, 481174000, 115167666, 520000, 10000, 1000})));
+    const Bytes devc = Klv("STRM", 0, 1, static_cast<int>(strm.size()), strm);
+    return Klv("DEVC", 0, 1, static_cast<int>(devc.size()), devc);
+}
+
+TEST(Gpmf, PayloadsAndTheirFix)
+{
+    TimedSamples s;
+    const Bytes good = GpmfPayload(3, 10000000);
+    ASSERT_TRUE(ReadGpmfPayload(good.data(), good.size(), 2.0, 1.0, s));
+    ASSERT_EQ(s.gps.size(), 2u);
+    EXPECT_TRUE(s.gps[0].fix);
+    EXPECT_DOUBLE_EQ(s.gps[1].time, 2.5);
+    EXPECT_NEAR(s.gps[0].latitude, 48.1173, 1e-9);
+    EXPECT_NEAR(s.gps[0].kmh, 36.0, 1e-9);
+
+    TimedSamples noFix;  // GPSF 0: no position, whatever the coordinates say
+    const Bytes lost = GpmfPayload(0, 10000000);
+    ASSERT_TRUE(ReadGpmfPayload(lost.data(), lost.size(), 0, 1, noFix));
+    EXPECT_FALSE(noFix.gps.at(0).fix);
+
+    TimedSamples zeroScale;
+    const Bytes divide = GpmfPayload(3, 0);
+    ASSERT_TRUE(ReadGpmfPayload(divide.data(), divide.size(), 0, 1, zeroScale));
+    EXPECT_FALSE(zeroScale.gps.at(0).fix);
+
+    TimedSamples other;  // not GPMF at all, and a repeat past the end
+    const std::string text = "$GPRMC,081503.00,A,4807.0380,N";
+    EXPECT_FALSE(ReadGpmfPayload(reinterpret_cast<const unsigned char*>(text.data()), text.size(), 0, 1, other));
+    Bytes cut = good;
+    cut.resize(cut.size() - 8);
+    EXPECT_FALSE(ReadGpmfPayload(cut.data(), cut.size(), 0, 1, other));
+    EXPECT_TRUE(other.Empty());
+}
+
+TEST(MovieIndex, BoxSizesOfEveryKind)
+{
+    TempDir dir;
+    Bytes file = Atom("ftyp", Bytes(8, 0));
+    Bytes big;  // a 64-bit size
+    PutBE32(big, 1);
+    PutText(big, "wide");
+    PutBE32(big, 0);
+    PutBE32(big, 24);
+    PutZeros(big, 8);
+    PutBytes(file, big);
+    PutBE32(file, 0);  // runs to the end of the file
+    PutText(file, "mdat");
+    PutZeros(file, 100);
+    WriteFile(dir / "f.mp4", std::string(file.begin(), file.end()));
+    BinaryFile f(dir / "f.mp4");
+    const auto boxes = ReadBoxes(f, 0, f.Size());
+    ASSERT_EQ(boxes.size(), 3u);
+    EXPECT_EQ(boxes[1].header, 16u);
+    EXPECT_EQ(boxes[1].size, 24u);
+    EXPECT_EQ(boxes[2].size, 108u);
+    const auto past = ReadBoxes(f, 0, f.Size() + 1000);
+    EXPECT_EQ(past.size(), 3u);
+}
+
+}  // namespace
