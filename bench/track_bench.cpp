@@ -10,6 +10,7 @@
 #include "track/BinaryFile.h"
 #include "track/DatFile.h"
 #include "track/MovTrack.h"
+#include "track/MovieIndex.h"
 #include "track/TrackLoader.h"
 
 #include <benchmark/benchmark.h>
@@ -18,6 +19,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
+#include <map>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -28,8 +30,16 @@ namespace {
 constexpr int kHour = 3600;
 constexpr int kImportCount = 2000;
 
+// A one-hour recording of one of today's layouts and the byte ranges its
+// reader needs: the movie box and the data it points at.
+struct CameraFixture {
+    std::string path;
+    std::vector<std::pair<std::uint64_t, std::size_t>> reads;
+};
+
 struct Fixtures {
     fs::path dir;
+    std::map<std::string, CameraFixture> cameras;
     std::string dat, generic, nt, avi, importFolder;
     std::vector<std::uint32_t> genericOffsets, ntOffsets;
     std::vector<std::pair<std::uint32_t, std::uint32_t>> aviChunks;  // offset, length
@@ -64,6 +74,35 @@ std::vector<std::pair<std::uint32_t, std::uint32_t>> AviChunks(const std::string
     return chunks;
 }
 
+// What each reader reads: moov, then freeGPS blocks through the "gps " index,
+// the samples of a gpmd or text track, or BlackVue's free box.
+std::vector<std::pair<std::uint64_t, std::size_t>> NeededRanges(const std::string& path)
+{
+    BinaryFile file(path);
+    const MovieIndex index = ReadMovieIndex(file);
+    std::vector<std::pair<std::uint64_t, std::size_t>> reads;
+    if (!index.moov)
+        return reads;
+    reads.emplace_back(index.moov->start, index.moov->size);
+    if (auto gps = FindBox(index.moovChildren, "gps ")) {
+        Bytes whole;
+        ReadWholeFile(path, whole);
+        for (std::uint64_t at = gps->PayloadStart() + 8; at + 8 <= gps->End(); at += 8)
+            reads.emplace_back(GetBE32(whole, at), GetBE32(whole, at + 4));
+    }
+    for (const MediaTrack& track : index.tracks) {
+        if (track.format == "gpmd" || track.format == "tx3g") {
+            for (const MediaSample& sample : ReadTrackSamples(file, track))
+                reads.emplace_back(sample.offset, sample.size);
+        }
+    }
+    for (const BoxSpan& box : index.topLevel) {
+        if (box.Is("free"))
+            reads.emplace_back(box.start, box.size);
+    }
+    return reads;
+}
+
 const Fixtures& Files()
 {
     static Fixtures f = [] {
@@ -92,6 +131,15 @@ const Fixtures& Files()
         x.genericOffsets = ChunkOffsets(x.generic, 2);
         x.ntOffsets = ChunkOffsets(x.nt, 1);
         x.aviChunks = AviChunks(x.avi);
+
+        for (const auto& [name, layout] : {std::pair{"freegps", MovLayout::FreeGps}, std::pair{"gpmf", MovLayout::Gpmf},
+                                           std::pair{"blackvue", MovLayout::BlackVue}, std::pair{"nmea-text", MovLayout::NmeaText}}) {
+            spec.videoPath = mov;
+            CameraFixture& c = x.cameras[name];
+            c.path = (x.dir / (std::string("hour_") + name + ".mp4")).string();
+            WriteRecorderMov(c.path, layout, spec);
+            c.reads = NeededRanges(c.path);
+        }
 
         x.importFolder = (x.dir / "import").string();
         fs::remove_all(x.importFolder);
@@ -122,6 +170,42 @@ void PreadAll(benchmark::State& state, const std::string& path, const std::vecto
         close(fd);
         benchmark::DoNotOptimize(total);
     }
+}
+
+// Plain reads of the ranges, whole, in 64 KB pieces.
+void PreadRanges(benchmark::State& state, const CameraFixture& c)
+{
+    std::vector<char> buffer(1 << 16);
+    for (auto _ : state) {
+        const int fd = open(c.path.c_str(), O_RDONLY);
+        std::size_t total = 0;
+        for (const auto& [offset, size] : c.reads) {
+            for (std::size_t done = 0; done < size;) {
+                const ssize_t got = pread(fd, buffer.data(), std::min(size - done, buffer.size()), static_cast<off_t>(offset + done));
+                if (got <= 0)
+                    break;
+                done += static_cast<std::size_t>(got);
+                total += static_cast<std::size_t>(got);
+            }
+        }
+        close(fd);
+        benchmark::DoNotOptimize(total);
+    }
+}
+
+void BM_CameraPlainRead(benchmark::State& state, const char* name)
+{
+    PreadRanges(state, Files().cameras.at(name));
+}
+
+void BM_CameraLoadTrack(benchmark::State& state, const char* name)
+{
+    CTrackLoader loader;
+    for (auto _ : state) {
+        loader.LoadTrack("", Files().cameras.at(name).path);
+        benchmark::DoNotOptimize(loader.GetCount());
+    }
+    state.counters["slots"] = loader.GetCount();
 }
 
 void BM_DatPlainReadLines(benchmark::State& state)
@@ -230,6 +314,14 @@ BENCHMARK(BM_GenericMovPlainRead)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_GenericMovLoadTrack)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AviPlainRead)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AviLoadTrack)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_CameraPlainRead, freegps, "freegps")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_CameraLoadTrack, freegps, "freegps")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_CameraPlainRead, gpmf, "gpmf")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_CameraLoadTrack, gpmf, "gpmf")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_CameraPlainRead, blackvue, "blackvue")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_CameraLoadTrack, blackvue, "blackvue")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_CameraPlainRead, nmea_text, "nmea-text")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_CameraLoadTrack, nmea_text, "nmea-text")->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ImportPlainStatAndRead4K)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ImportFolder)->Unit(benchmark::kMillisecond);
 

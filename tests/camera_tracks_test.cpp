@@ -4,6 +4,7 @@
 
 #include "TestFiles.h"
 #include "mkrec_bytes.h"
+#include "mkrec_camera.h"
 #include "track/BinaryFile.h"
 #include "track/CameraTracks.h"
 #include "track/FreeGpsTrack.h"
@@ -253,18 +254,6 @@ TEST(FreeGps, HostileIndexesAndMarks)
     EXPECT_EQ(Load(dir, Movie({}, tiny), track), TrackSource::None);
 }
 
-Bytes Klv(const char* key, char type, int structSize, int repeat, const Bytes& data)
-{
-    Bytes b;
-    PutText(b, key);
-    b.push_back(static_cast<std::uint8_t>(type));
-    b.push_back(static_cast<std::uint8_t>(structSize));
-    PutBE16(b, static_cast<std::uint32_t>(repeat));
-    PutBytes(b, data);
-    PutZeros(b, (4 - data.size() % 4) % 4);
-    return b;
-}
-
 Bytes Longs(std::initializer_list<std::int32_t> values)
 {
     Bytes b;
@@ -278,8 +267,8 @@ Bytes GpmfPayload(std::int32_t fix, std::int32_t scale)
     Bytes strm = Klv("SCAL", 'l', 4, 5, Longs({scale, scale, 1000, 1000, 100}));
     PutBytes(strm, Klv("GPSF", 'L', 4, 1, Longs({fix})));
     PutBytes(strm, Klv("GPS5", 'l', 20, 2, Longs({481173000, 115166666, 520000, 10000, 1000, 481174000, 115167666, 520000, 10000, 1000})));
-    const Bytes devc = Klv("STRM", 0, 1, static_cast<int>(strm.size()), strm);
-    return Klv("DEVC", 0, 1, static_cast<int>(devc.size()), devc);
+    const Bytes devc = Klv("STRM", 0, 1, strm.size(), strm);
+    return Klv("DEVC", 0, 1, devc.size(), devc);
 }
 
 TEST(Gpmf, PayloadsAndTheirFix)

@@ -172,7 +172,11 @@ TEST(Demo, CardAndImportFoldersAreListed)
     CommandResult card = Execute(std::string(DASHTRACK_PATH) + " card " + Quote(dir / "card"));
     CommandResult import = Execute(std::string(DASHTRACK_PATH) + " import " + Quote(dir / "import"));
     EXPECT_EQ(std::count(card.out.begin(), card.out.end(), '\n'), 3) << card.out;
-    EXPECT_EQ(std::count(import.out.begin(), import.out.end(), '\n'), 8) << import.out;
+    EXPECT_EQ(std::count(import.out.begin(), import.out.end(), '\n'), 13) << import.out;
+    // One recording of each of today's layouts, the rear cameras not listed.
+    for (const char* row : {"20260514_081526_NF.mp4", "2026_0514_081524_001.MP4", "2026_0514_081530_002.MP4",
+                            "DRIVE_20260514_081528_F.mp4", "GH010017.MP4"})
+        EXPECT_NE(import.out.find(std::string("\t") + row + "\t"), std::string::npos) << row << "\n" << import.out;
     EXPECT_NE(card.out.find(" 1\tA60514081500_0001.MOV\t08:15:00 05-14-2026\n"), std::string::npos) << card.out;
 }
 

@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <map>
 #include <string>
@@ -170,6 +171,21 @@ struct DemoWriter {
         return spec;
     }
 
+    // One camera's recording in one of today's layouts.
+    std::string Single(const fs::path& dir, const std::string& name, MovLayout layout, RecordingSpec spec,
+                       bool rear = false)
+    {
+        fs::create_directories(dir);
+        spec.videoPath = Video(rear ? "rear.mov" : "front.mov");
+        if (spec.videoPath.empty())
+            return "ffmpeg failed";
+        const std::string out = (dir / name).string();
+        std::string e = WriteRecorderMov(out, layout, spec);
+        if (e.empty())
+            SetModifiedTime(out, spec.start + seconds);
+        return e;
+    }
+
     // A front and rear pair; the rear's name is derived as the player derives it.
     std::string Pair(const fs::path& dir, const std::string& front, const std::string& rear, const std::string& ext,
                      MovLayout layout, RecordingSpec spec)
@@ -189,12 +205,52 @@ struct DemoWriter {
     }
 };
 
+std::string Stamp(const char* format, std::time_t when)
+{
+    std::tm t {};
+    gmtime_r(&when, &t);
+    char text[64];
+    std::strftime(text, sizeof text, format, &t);
+    return text;
+}
+
+// One recording of each of today's cameras' layouts, named as those cameras
+// name them: front and rear pairs where the camera writes two.
+std::string TodaysCameras(DemoWriter& w, const fs::path& import)
+{
+    auto time = [&] { return w.start + static_cast<std::time_t>(w.segment) * w.seconds; };
+    std::string e = w.Single(import, Stamp("%Y_%m%d_%H%M%S_001.MP4", time()), MovLayout::FreeGps, w.Next());
+    if (e.empty())
+        e = w.Single(import, "GH010017.MP4", MovLayout::Gpmf, w.Next());
+    // Both cameras of a pair record the same stretch under one time stamp.
+    auto pair = [&](const char* format, MovLayout layout) {
+        const std::string stamp = Stamp(format, time());
+        const RecordingSpec spec = w.Next();
+        for (const char* camera : {"F", "R"}) {
+            if (e.empty())
+                e = w.Single(import, stamp + camera + ".mp4", layout, spec, *camera == 'R');
+        }
+    };
+    if (e.empty())
+        pair("%Y%m%d_%H%M%S_N", MovLayout::BlackVue);
+    if (e.empty())
+        pair("DRIVE_%Y%m%d_%H%M%S_", MovLayout::NmeaText);
+    if (e.empty()) {
+        const std::string base = Stamp("%Y_%m%d_%H%M%S_002", time());
+        const RecordingSpec spec = w.Next();
+        e = w.Single(import, base + ".MP4", MovLayout::Plain, spec);
+        if (e.empty())
+            e = WriteCameraSideFile((import / (base + ".nmea")).string(), "nmea", spec);
+    }
+    return e;
+}
+
 int Demo(const Options& o)
 {
     DemoWriter w;
     w.folder = o.positional.at(0);
     w.seconds = static_cast<int>(o.Number("--seconds", 30));
-    w.route = MakeDemoRoute(w.seconds * 11);
+    w.route = MakeDemoRoute(w.seconds * 17);
     const fs::path card = w.folder / "card" / "DCIM" / "100MEDIA";
     const fs::path import = w.folder / "import";
     std::string e;
@@ -232,6 +288,8 @@ int Demo(const Options& o)
         if (e.empty())
             e = WriteSideFile((import / sideFolder / (front + ".DAT")).string(), spec);
     }
+    if (e.empty())
+        e = TodaysCameras(w, import);
     fs::remove_all(w.folder / ".video");
     if (!e.empty()) {
         std::fprintf(stderr, "mkrec: %s\n", e.c_str());

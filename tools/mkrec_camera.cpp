@@ -72,7 +72,8 @@ Bytes FreeGpsBlock(const RoutePoint& p, std::time_t when, FreeGpsLayout layout)
     return b;
 }
 
-// GPMF: four-character key, type, structure size, repeat; data padded to 32 bits.
+}  // namespace
+
 Bytes Klv(const char* key, char type, std::size_t structSize, std::size_t repeat, const Bytes& data)
 {
     Bytes b;
@@ -84,6 +85,8 @@ Bytes Klv(const char* key, char type, std::size_t structSize, std::size_t repeat
     PutZeros(b, (4 - data.size() % 4) % 4);
     return b;
 }
+
+namespace {
 
 Bytes KlvText(const char* key, const std::string& text)
 {

@@ -15,6 +15,10 @@ std::vector<Bytes> FreeGpsBlocks(const RecordingSpec& spec, FreeGpsLayout layout
 // moov's "gps " box: a version word, the count, then offset and size of each block.
 Bytes FreeGpsIndex(const std::vector<std::uint32_t>& offsets, const std::vector<std::uint32_t>& sizes);
 
+// A GPMF item: four-character key, type, structure size, repeat; the data
+// padded to 32 bits. Type 0 nests items.
+Bytes Klv(const char* key, char type, std::size_t structSize, std::size_t repeat, const Bytes& data);
+
 // One GPMF payload per second: GPS5 (or GPS9) and ACCL at 10 Hz, the position
 // moving in a straight line to the next second's.
 std::vector<Bytes> GpmfPayloads(const RecordingSpec& spec, bool gps9);

@@ -318,6 +318,12 @@ bool EndsWithMp4(const std::string& path)
     return tail == ".mp4";
 }
 
+bool IsCameraLayout(MovLayout layout)
+{
+    return layout != MovLayout::Plain && layout != MovLayout::Generic && layout != MovLayout::A7L &&
+           layout != MovLayout::NT96650A;
+}
+
 bool IsFreeGps(MovLayout layout)
 {
     return layout == MovLayout::FreeGps || layout == MovLayout::FreeGpsCompact;
@@ -360,6 +366,13 @@ std::string WriteRecorderMov(const std::string& outPath, MovLayout layout, const
     Bytes mvhd = Slice(m.file, m.mvhd);
     SetBE32(mvhd, 12, created);
     SetBE32(mvhd, 16, created);
+    if (IsCameraLayout(layout)) {
+        // The movie lasts as long as the route, so a short video can carry an
+        // hour's track (benchmarks); real recordings have both the same.
+        const std::uint32_t timescale = GetBE32(mvhd, 20);
+        const auto routeLength = static_cast<std::uint32_t>(spec.route.size() * timescale);
+        SetBE32(mvhd, 24, std::max(GetBE32(mvhd, 24), routeLength));
+    }
     const std::uint32_t dataTrackId = GetBE32(mvhd, 8 + 96);
     SetBE32(mvhd, 8 + 96, dataTrackId + 1);
 

@@ -6,6 +6,7 @@
 #include "NmeaLog.h"
 
 #include <filesystem>
+#include <vector>
 
 namespace {
 
@@ -39,15 +40,22 @@ bool IsDigits(const std::string& s, std::size_t from, std::size_t count)
 
 void ReadThreeGf(BinaryFile& file, std::uint64_t from, std::uint64_t end, TimedSamples& out)
 {
-    unsigned char r[kRecord];
-    for (std::uint64_t at = from; at + kRecord <= end && out.g.size() < kMaxTimedSamples; at += kRecord) {
-        if (!file.Seek(at) || !file.ReadExact(r, kRecord))
-            break;
-        const std::uint32_t ms = LoadBE32(r);
-        if (ms == 0xFFFFFFFFu)
-            break;
-        auto axis = [&](int i) { return static_cast<float>(static_cast<std::int16_t>((r[4 + 2 * i] << 8) | r[5 + 2 * i]) / kCountsPerG); };
-        out.g.push_back({ms / 1000.0, axis(1), axis(2), axis(0)});
+    end = std::min(end, file.Size());
+    std::vector<unsigned char> chunk(kRecord * 6554);  // whole records, about 64 KB
+    for (std::uint64_t at = from; at + kRecord <= end && file.Seek(at);) {
+        const std::size_t want = static_cast<std::size_t>(std::min<std::uint64_t>(chunk.size(), (end - at) / kRecord * kRecord));
+        const std::size_t got = file.Read(chunk.data(), want) / kRecord * kRecord;
+        for (std::size_t i = 0; i < got; i += kRecord) {
+            const unsigned char* r = &chunk[i];
+            const std::uint32_t ms = LoadBE32(r);
+            if (ms == 0xFFFFFFFFu || out.g.size() >= kMaxTimedSamples)
+                return;
+            auto axis = [&](int a) { return static_cast<float>(static_cast<std::int16_t>((r[4 + 2 * a] << 8) | r[5 + 2 * a]) / kCountsPerG); };
+            out.g.push_back({ms / 1000.0, axis(1), axis(2), axis(0)});
+        }
+        if (got < want || got == 0)
+            return;
+        at += got;
     }
 }
 

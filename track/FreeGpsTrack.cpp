@@ -88,47 +88,54 @@ void ReadCounts256(const unsigned char* b, FreeGpsRecord& r)
     r.gz = static_cast<float>(Int32LE(b + 8) / 256.0);
 }
 
-// The plain layout: clock at 0x30, status and letters at 0x48, then latitude,
-// longitude (DDMM.mmmm), knots and course as little-endian floats. The "IQS"
-// variant keeps degrees * 1e7 and m/s * 100 as integers instead.
-std::optional<FreeGpsRecord> DecodePlain(const unsigned char* b)
+// The float layouts: the clock (six 32-bit values), then status and
+// hemisphere letters, then latitude, longitude (DDMM.mmmm), knots and course
+// as little-endian floats; some add the accelerometer.
+struct FloatLayout {
+    std::size_t clock, status, floats;
+    std::size_t accelerometer;  // 0: none
+    bool zerosBeforeStatus;     // three zero bytes before the status
+};
+
+// The plain layout, and the compact one (Viofo A119 v3 and others).
+constexpr FloatLayout kPlainLayout{0x30, 0x48, 0x4c, 0, false};
+constexpr FloatLayout kCompactLayout{0x10, 0x28, 0x2c, 0x3c, true};
+
+std::optional<FreeGpsRecord> DecodeFloats(const unsigned char* b, const FloatLayout& l)
 {
+    FreeGpsRecord r;
+    const Status status = StatusAt(b, l.status);
+    const bool zeros = !l.zerosBeforeStatus || (b[l.status - 3] == 0 && b[l.status - 2] == 0 && b[l.status - 1] == 0);
+    if (status == Status::Unknown || !zeros || !ClockAt(b, l.clock))
+        return std::nullopt;
+    if (l.accelerometer)
+        ReadCounts256(b + l.accelerometer, r);
+    if (status == Status::NoFix)
+        return r;
+    const unsigned char* f = b + l.floats;
+    if (!FromDdmm(FloatLE(f), b[l.status + 1], r.latitude) || !FromDdmm(FloatLE(f + 4), b[l.status + 2], r.longitude))
+        return std::nullopt;
+    r.kmh = FloatLE(f + 8) * kKnotsToKmh;
+    r.course = FloatLE(f + 12);
+    r.fix = true;
+    return r;
+}
+
+// The plain layout's "IQS" variant keeps degrees * 1e7 and m/s * 100 as
+// integers where the others keep floats.
+std::optional<FreeGpsRecord> DecodeIqs(const unsigned char* b)
+{
+    if (std::memcmp(b + 16, "IQS", 3) != 0)
+        return std::nullopt;
     FreeGpsRecord r;
     const Status status = StatusAt(b, 0x48);
     if (status == Status::Unknown || !ClockAt(b, 0x30))
         return std::nullopt;
     if (status == Status::NoFix)
         return r;
-    if (std::memcmp(b + 16, "IQS", 3) == 0) {
-        r.latitude = std::fabs(double(Int32LE(b + 0x4c))) / 1e7 * (b[0x49] == 'S' ? -1 : 1);
-        r.longitude = std::fabs(double(Int32LE(b + 0x50))) / 1e7 * (b[0x4a] == 'W' ? -1 : 1);
-        r.kmh = Int32LE(b + 0x54) / 100.0 * 3.6;
-    } else {
-        if (!FromDdmm(FloatLE(b + 0x4c), b[0x49], r.latitude) || !FromDdmm(FloatLE(b + 0x50), b[0x4a], r.longitude))
-            return std::nullopt;
-        r.kmh = FloatLE(b + 0x54) * kKnotsToKmh;
-        r.course = FloatLE(b + 0x58);
-    }
-    r.fix = true;
-    return r;
-}
-
-// The compact layout (Viofo A119 v3 and others): clock at 0x10, three zero
-// bytes, status and letters at 0x28, four floats from 0x2c, the accelerometer
-// from 0x3c.
-std::optional<FreeGpsRecord> DecodeCompact(const unsigned char* b)
-{
-    FreeGpsRecord r;
-    const Status status = StatusAt(b, 0x28);
-    if (status == Status::Unknown || b[0x25] || b[0x26] || b[0x27] || !ClockAt(b, 0x10))
-        return std::nullopt;
-    ReadCounts256(b + 0x3c, r);
-    if (status == Status::NoFix)
-        return r;
-    if (!FromDdmm(FloatLE(b + 0x2c), b[0x29], r.latitude) || !FromDdmm(FloatLE(b + 0x30), b[0x2a], r.longitude))
-        return std::nullopt;
-    r.kmh = FloatLE(b + 0x34) * kKnotsToKmh;
-    r.course = FloatLE(b + 0x38);
+    r.latitude = std::fabs(double(Int32LE(b + 0x4c))) / 1e7 * (b[0x49] == 'S' ? -1 : 1);
+    r.longitude = std::fabs(double(Int32LE(b + 0x50))) / 1e7 * (b[0x4a] == 'W' ? -1 : 1);
+    r.kmh = Int32LE(b + 0x54) / 100.0 * 3.6;
     r.fix = true;
     return r;
 }
@@ -242,9 +249,11 @@ std::optional<FreeGpsRecord> DecodeFreeGpsBlock(const unsigned char* block, std:
         return std::nullopt;
     std::array<unsigned char, kReadPerBlock> b{};  // zeros past the block's end
     std::memcpy(b.data(), block, std::min(size, b.size()));
-    std::optional<FreeGpsRecord> r = DecodePlain(b.data());
+    std::optional<FreeGpsRecord> r = DecodeIqs(b.data());
     if (!r)
-        r = DecodeCompact(b.data());
+        r = DecodeFloats(b.data(), kPlainLayout);
+    if (!r)
+        r = DecodeFloats(b.data(), kCompactLayout);
     if (!r)
         r = DecodeText(b.data(), std::min(size, b.size()));
     if (r && r->fix && !Plausible(*r))

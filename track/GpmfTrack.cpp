@@ -107,27 +107,30 @@ std::string ElementTypes(const Item& item, const std::string& complexType)
     return each ? std::string(item.structSize / each, item.type) : std::string();
 }
 
-// Each structure of the item as numbers divided by SCAL (one value for all,
-// or one per element); empty when the layout does not add up.
-std::vector<std::vector<double>> ScaledRows(const Item& item, const std::string& types, const std::vector<double>& scale)
+constexpr std::size_t kMaxElements = 16;
+
+// Calls visit(values, count, row, rows) for each structure of the item, its
+// numbers divided by SCAL (one value for all, or one per element); nothing
+// when the layout does not add up.
+template <typename Visit>
+void ForEachScaledRow(const Item& item, const std::string& types, const std::vector<double>& scale, Visit visit)
 {
-    std::vector<std::vector<double>> rows;
     std::size_t width = 0;
     for (char t : types)
         width += TypeSize(t);
-    if (types.empty() || width != item.structSize || scale.empty())
-        return rows;
+    if (types.empty() || types.size() > kMaxElements || width != item.structSize || scale.empty())
+        return;
+    double row[kMaxElements];
     for (std::size_t r = 0; r < item.repeat; ++r) {
-        std::vector<double> row;
         const unsigned char* p = item.data + r * item.structSize;
         for (std::size_t e = 0; e < types.size(); ++e) {
             const double divisor = scale.size() == 1 ? scale[0] : (e < scale.size() ? scale[e] : 1.0);
-            row.push_back(divisor != 0 ? ReadNumber(p, types[e]) / divisor : std::nan(""));
+            row[e] = divisor != 0 ? ReadNumber(p, types[e]) / divisor : std::nan("");
             p += TypeSize(types[e]);
         }
-        rows.push_back(std::move(row));
+        if (!visit(row, types.size(), r, item.repeat))
+            return;
     }
-    return rows;
 }
 
 // What an item says applies to the items after it in the same stream.
@@ -145,31 +148,32 @@ struct PayloadReader {
 
     void Gps(const Item& item, const StreamState& s, bool nine)
     {
-        const auto rows = ScaledRows(item, ElementTypes(item, s.complexType), s.scale);
-        for (std::size_t k = 0; k < rows.size() && out.gps.size() < kMaxTimedSamples; ++k) {
-            const auto& v = rows[k];
-            if (v.size() < (nine ? 9u : 5u))
-                return;
+        ForEachScaledRow(item, ElementTypes(item, s.complexType), s.scale,
+                         [&](const double* v, std::size_t n, std::size_t k, std::size_t rows) {
+            if (n < (nine ? 9u : 5u) || out.gps.size() >= kMaxTimedSamples)
+                return false;
             GpsSample g;
-            g.time = SampleTime(k, rows.size());
+            g.time = SampleTime(k, rows);
             g.fix = s.fix != 0 && (!nine || v[8] > 0) && std::isfinite(v[0]) && std::isfinite(v[1]) &&
                     std::fabs(v[0]) <= 90 && std::fabs(v[1]) <= 180 && !(v[0] == 0 && v[1] == 0);
             g.latitude = v[0];
             g.longitude = v[1];
             g.kmh = std::isfinite(v[3]) ? v[3] * 3.6 : 0;
             out.gps.push_back(g);
-        }
+            return true;
+        });
     }
 
     void Accelerometer(const Item& item, const StreamState& s)
     {
-        const auto rows = ScaledRows(item, ElementTypes(item, s.complexType), s.scale);
-        for (std::size_t k = 0; k < rows.size() && out.g.size() < kMaxTimedSamples; ++k) {
-            if (rows[k].size() < 3)
-                return;
-            auto g = [&](int i) { return std::isfinite(rows[k][i]) ? static_cast<float>(rows[k][i] / kStandardGravity) : 0.0f; };
-            out.g.push_back({SampleTime(k, rows.size()), g(0), g(1), g(2)});
-        }
+        ForEachScaledRow(item, ElementTypes(item, s.complexType), s.scale,
+                         [&](const double* v, std::size_t n, std::size_t k, std::size_t rows) {
+            if (n < 3 || out.g.size() >= kMaxTimedSamples)
+                return false;
+            auto g = [&](int i) { return std::isfinite(v[i]) ? static_cast<float>(v[i] / kStandardGravity) : 0.0f; };
+            out.g.push_back({SampleTime(k, rows), g(0), g(1), g(2)});
+            return true;
+        });
     }
 
     // The items of one container; nested ones start their own stream state.
@@ -203,6 +207,31 @@ struct PayloadReader {
     }
 };
 
+// Course from the movement, in time order: the bearing from the last
+// position at least 2 m away.
+void AddCourses(std::vector<GpsSample>::iterator begin, std::vector<GpsSample>::iterator end)
+{
+    auto earlier = [](const GpsSample& a, const GpsSample& b) { return a.time < b.time; };
+    if (!std::is_sorted(begin, end, earlier))
+        std::stable_sort(begin, end, earlier);
+    double fromLatitude = 0, fromLongitude = 0, course = 0;
+    bool haveFrom = false;
+    for (auto s = begin; s != end; ++s) {
+        if (!s->fix)
+            continue;
+        if (!haveFrom) {
+            haveFrom = true;
+            fromLatitude = s->latitude;
+            fromLongitude = s->longitude;
+        } else if (DistanceMetres(fromLatitude, fromLongitude, s->latitude, s->longitude) >= 2.0) {
+            course = BearingDegrees(fromLatitude, fromLongitude, s->latitude, s->longitude);
+            fromLatitude = s->latitude;
+            fromLongitude = s->longitude;
+        }
+        s->course = course;
+    }
+}
+
 }  // namespace
 
 bool ReadGpmfPayload(const unsigned char* data, std::size_t size, double time, double duration, TimedSamples& out)
@@ -221,32 +250,23 @@ bool ReadGpmfTrack(BinaryFile& file, const MovieIndex& index, TimedSamples& out)
     const MediaTrack* track = index.TrackWith(nullptr, {"gpmd"});
     if (!track)
         return false;
-    TimedSamples found;
+    const std::size_t firstGps = out.gps.size(), firstG = out.g.size();
     std::vector<unsigned char> payload;
-    for (const MediaSample& sample : ReadTrackSamples(file, *track)) {
+    const auto samples = ReadTrackSamples(file, *track);
+    for (std::size_t i = 0; i < samples.size(); ++i) {
+        const MediaSample& sample = samples[i];
         if (sample.size > kMaxPayload)
             continue;
         payload.resize(sample.size);
         if (file.Seek(sample.offset) && file.ReadExact(payload.data(), payload.size()))
-            ReadGpmfPayload(payload.data(), payload.size(), sample.time, sample.duration, found);
-    }
-    // Course from the movement, in time order.
-    std::stable_sort(found.gps.begin(), found.gps.end(), [](const GpsSample& a, const GpsSample& b) { return a.time < b.time; });
-    const GpsSample* from = nullptr;
-    double course = 0;
-    for (GpsSample& s : found.gps) {
-        if (!s.fix)
-            continue;
-        if (!from)
-            from = &s;
-        else if (DistanceMetres(from->latitude, from->longitude, s.latitude, s.longitude) >= 2.0) {
-            course = BearingDegrees(from->latitude, from->longitude, s.latitude, s.longitude);
-            from = &s;
+            ReadGpmfPayload(payload.data(), payload.size(), sample.time, sample.duration, out);
+        if (i == 0) {
+            // Payloads hold alike counts: room for all of them at once.
+            out.gps.reserve(firstGps + std::min(kMaxTimedSamples, (out.gps.size() - firstGps) * samples.size()));
+            out.g.reserve(firstG + std::min(kMaxTimedSamples, (out.g.size() - firstG) * samples.size()));
         }
-        s.course = course;
     }
-    out.gps.insert(out.gps.end(), found.gps.begin(), found.gps.end());
-    out.g.insert(out.g.end(), found.g.begin(), found.g.end());
+    AddCourses(out.gps.begin() + static_cast<long>(firstGps), out.gps.end());
     return true;
 }
 
@@ -261,9 +281,9 @@ double BearingDegrees(double lat1, double lon1, double lat2, double lon2)
 
 double DistanceMetres(double lat1, double lon1, double lat2, double lon2)
 {
-    constexpr double kEarthRadius = 6371000.0;
-    const double p1 = lat1 * kPi / 180, p2 = lat2 * kPi / 180;
-    const double dp = p2 - p1, dl = (lon2 - lon1) * kPi / 180;
-    const double a = std::sin(dp / 2) * std::sin(dp / 2) + std::cos(p1) * std::cos(p2) * std::sin(dl / 2) * std::sin(dl / 2);
-    return 2 * kEarthRadius * std::asin(std::sqrt(std::min(1.0, a)));
+    // Flat-earth distance: exact enough over the few metres it is asked about.
+    constexpr double kMetresPerDegree = 6371000.0 * kPi / 180;
+    const double dy = (lat2 - lat1) * kMetresPerDegree;
+    const double dx = (lon2 - lon1) * kMetresPerDegree * std::cos((lat1 + lat2) / 2 * kPi / 180);
+    return std::sqrt(dx * dx + dy * dy);
 }

@@ -20,4 +20,5 @@ bool ReadGpmfTrack(BinaryFile& file, const MovieIndex& index, TimedSamples& out)
 
 // Bearing in degrees (0..360) from one position to another.
 double BearingDegrees(double lat1, double lon1, double lat2, double lon2);
+// Over short distances (the course's 2 m), flat-earth.
 double DistanceMetres(double lat1, double lon1, double lat2, double lon2);

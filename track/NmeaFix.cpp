@@ -154,16 +154,17 @@ double NmeaFix::UnixTime() const
 
 std::optional<NmeaFix> ReadNmeaFix(std::string_view text)
 {
-    // The earliest "RMC," or "GGA," that follows a two-letter talker.
-    for (std::size_t at = 2; at + 4 <= text.size(); ++at) {
-        const std::string_view type = text.substr(at, 4);
-        if ((type != "RMC," && type != "GGA,") || !IsTalker(text, at - 2))
+    // The earliest "RMC," or "GGA," that follows a two-letter talker: each
+    // comma is a candidate end of the sentence's name.
+    for (std::size_t comma = text.find(',', 5); comma != std::string_view::npos; comma = text.find(',', comma + 1)) {
+        const std::string_view type = text.substr(comma - 3, 3);
+        if ((type != "RMC" && type != "GGA") || !IsTalker(text, comma - 5))
             continue;
-        const auto body = SentenceBody(text, at - 2);
+        const auto body = SentenceBody(text, comma - 5);
         if (!body)
             continue;
         const Fields f = Split(*body);
-        return type == "RMC," ? ReadRmc(f) : ReadGga(f);
+        return type == "RMC" ? ReadRmc(f) : ReadGga(f);
     }
     return std::nullopt;
 }

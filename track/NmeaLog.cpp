@@ -30,6 +30,16 @@ std::optional<double> TakeStamp(std::string_view& line)
     return stamp;
 }
 
+// The first CR, LF or NUL (a plain loop: find_first_of asks memchr per byte).
+std::size_t LineEnd(std::string_view text)
+{
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\n' || text[i] == '\r' || text[i] == '\0')
+            return i;
+    }
+    return std::string_view::npos;
+}
+
 }  // namespace
 
 std::optional<double> NmeaLogReader::Time(std::string_view& line, double secondOfDay)
@@ -79,23 +89,29 @@ void ReadLines(BinaryFile& file, std::uint64_t from, std::uint64_t end, NmeaLogR
 {
     end = std::min(end, file.Size());
     std::vector<char> chunk(1 << 16);
-    std::string line;
+    std::string carried;  // the start of a line that runs on into the next chunk
+    auto feed = [&](std::string_view line) {
+        if (!line.empty())
+            reader.Line(line.substr(0, kMaxLine));
+    };
     for (std::uint64_t at = from; at < end && file.Seek(at);) {
         const std::size_t got = file.Read(chunk.data(), static_cast<std::size_t>(std::min<std::uint64_t>(chunk.size(), end - at)));
         if (got == 0)
             break;
-        for (std::size_t i = 0; i < got; ++i) {
-            const char c = chunk[i];
-            if (c == '\n' || c == '\r' || c == '\0') {
-                if (!line.empty())
-                    reader.Line(line);
-                line.clear();
-            } else if (line.size() < kMaxLine) {
-                line += c;
+        std::string_view rest(chunk.data(), got);
+        for (std::size_t stop; (stop = LineEnd(rest)) != std::string_view::npos;) {
+            if (carried.empty()) {
+                feed(rest.substr(0, stop));
+            } else {
+                carried.append(rest.substr(0, std::min(stop, kMaxLine)));
+                feed(carried);
+                carried.clear();
             }
+            rest.remove_prefix(stop + 1);
         }
+        if (carried.size() < kMaxLine)
+            carried.append(rest.substr(0, kMaxLine - carried.size()));
         at += got;
     }
-    if (!line.empty())
-        reader.Line(line);
+    feed(carried);
 }

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <tuple>
 #include <cmath>
 
 namespace {
@@ -17,14 +18,22 @@ std::int64_t Millis(double seconds)
     return std::llround(seconds * 1000.0);
 }
 
+// The samples inside the recording, in time order, with their times in ms.
 template <typename Sample>
-void KeepInside(std::vector<Sample>& samples, std::int64_t endMs)
+std::vector<std::pair<std::int64_t, const Sample*>> Inside(const std::vector<Sample>& samples, std::int64_t endMs)
 {
-    std::erase_if(samples, [&](const Sample& s) {
-        return !std::isfinite(s.time) || Millis(s.time) < 0 || Millis(s.time) >= endMs;
-    });
-    std::stable_sort(samples.begin(), samples.end(),
-                     [](const Sample& a, const Sample& b) { return Millis(a.time) < Millis(b.time); });
+    std::vector<std::pair<std::int64_t, const Sample*>> kept;
+    kept.reserve(samples.size());
+    for (const Sample& s : samples) {
+        if (!std::isfinite(s.time) || s.time < 0 || s.time > 1e7)
+            continue;
+        if (const std::int64_t ms = Millis(s.time); ms < endMs)
+            kept.emplace_back(ms, &s);
+    }
+    auto earlier = [](const auto& a, const auto& b) { return a.first < b.first; };
+    if (!std::is_sorted(kept.begin(), kept.end(), earlier))
+        std::stable_sort(kept.begin(), kept.end(), earlier);
+    return kept;
 }
 
 double LastSecond(const TimedSamples& samples)
@@ -60,39 +69,45 @@ std::string DecimalDegreesText(double degrees, double limit)
     return DegreesText(degrees < 0 && micro != 0, static_cast<int>(micro / 1000000), static_cast<int>(micro % 1000000), 6);
 }
 
-void AppendSampleSlots(TimedSamples samples, double durationSeconds, TrackSlots& track)
+void AppendSampleSlots(const TimedSamples& samples, double durationSeconds, TrackSlots& track)
 {
     if (!(durationSeconds > 0))
         durationSeconds = LastSecond(samples);
     durationSeconds = std::min(durationSeconds, kMaxTrackSlots / 10.0);
     const std::int64_t endMs = Millis(durationSeconds);
-    KeepInside(samples.gps, endMs);
-    KeepInside(samples.g, endMs);
+    const auto gpsSamples = Inside(samples.gps, endMs);
+    const auto gSamples = Inside(samples.g, endMs);
     const auto slotCount = static_cast<std::size_t>((endMs + 99) / 100);
+    track.reserve(track.size() + std::min(slotCount, kMaxTrackSlots));
     std::size_t nextGps = 0, nextG = 0;
+    std::int64_t gpsAt = 0, gAt = 0;
     const GpsSample* gps = nullptr;
     const GSample* g = nullptr;
+    tagAssistInfo position;  // the texts of `gps`, made once per sample
     for (std::size_t n = 0; n < slotCount && track.size() < kMaxTrackSlots; ++n) {
         const std::int64_t at = static_cast<std::int64_t>(n) * 100;
-        while (nextGps < samples.gps.size() && Millis(samples.gps[nextGps].time) <= at)
-            gps = &samples.gps[nextGps++];
-        while (nextG < samples.g.size() && Millis(samples.g[nextG].time) <= at)
-            g = &samples.g[nextG++];
+        const GpsSample* before = gps;
+        for (; nextGps < gpsSamples.size() && gpsSamples[nextGps].first <= at; ++nextGps)
+            std::tie(gpsAt, gps) = gpsSamples[nextGps];
+        for (; nextG < gSamples.size() && gSamples[nextG].first <= at; ++nextG)
+            std::tie(gAt, g) = gSamples[nextG];
         // A sample holds until the next, for at most two seconds: a camera
         // that stops writing has not stood still.
-        if (gps && at - Millis(gps->time) > kHoldMs)
+        if (gps && at - gpsAt > kHoldMs)
             gps = nullptr;
-        if (g && at - Millis(g->time) > kHoldMs)
+        if (g && at - gAt > kHoldMs)
             g = nullptr;
-        tagAssistInfo slot;
+        if (gps != before) {
+            position = tagAssistInfo();
+            if (gps && gps->fix)
+                FillPosition(*gps, position);
+        }
+        tagAssistInfo& slot = track.emplace_back(position);
         if (g) {
             slot.x = g->x;
             slot.y = g->y;
             slot.z = g->z;
         }
-        if (gps && gps->fix)
-            FillPosition(*gps, slot);
-        track.push_back(std::move(slot));
     }
 }
 

@@ -41,7 +41,7 @@ std::string DecimalDegreesText(double degrees, double limit);
 // so no position is invented, and holds it for at most two seconds; samples
 // outside the recording are dropped.
 // Positions only where the fix says so; speed truncated toward zero.
-void AppendSampleSlots(TimedSamples samples, double durationSeconds, TrackSlots& track);
+void AppendSampleSlots(const TimedSamples& samples, double durationSeconds, TrackSlots& track);
 
 // NMEA "ddmm.mmmm" (any number of decimals) to decimal degrees; false for a
 // text that is not one, or minutes of 60 and over.
