@@ -90,7 +90,9 @@ public:
     int VolumeBarLevelShown(int k) const { return volumeBarLit_[static_cast<std::size_t>(k)]; }
     int CurrentIndex() const { return currentIndex_; }
     int CycleMode() const { return cycleMode_; }
-    bool Swapped() const { return swapped_; }
+    // The views say which player shows where: swapped when the rear camera is large.
+    bool Swapped() const;
+    CMediaPlayer& LargePlayer();
     bool SecondViewShown() const { return secondViewShown_; }
     int LastSpeed() const { return lastSpeed_; }
     double LastCourse() const { return lastCourse_; }
@@ -122,6 +124,8 @@ private:
     // Opening.
     void SendRoute();
     void OpenCompanion(const tagFileNode& node);
+    void PutPlayersInTheirViews();
+    void ApplyVolume(int level);
     void ShowMessage(const QString& text, bool error);
     void AddImportCandidates(const std::vector<ImportCandidate>& candidates);
 
@@ -159,8 +163,7 @@ private:
     int currentIndex_ = 0;
     int cycleMode_ = 1;
     bool secondViewShown_ = false;
-    bool swapped_ = false;
-    int volumeLevel_ = -1;
+    int volumeLevel_ = 10;  // the level set with the buttons, kept for every recording
     int lastSpeed_ = 0;
     double lastCourse_ = 180.0;
     bool fullScreenNext_ = true;

@@ -9,6 +9,7 @@
 #include "widgets/DlgVideoView.h"
 
 #include <QLabel>
+#include <algorithm>
 
 namespace {
 
@@ -53,41 +54,61 @@ void CPlayerDlg::OnBnClickedClear()
 
 void CPlayerDlg::OnBnClickedVideo()
 {
-    Button(1043)->LoadImage(secondViewShown_ ? 171 : 173);
     ShowSecondView(!secondViewShown_);
 }
 
+bool CPlayerDlg::Swapped() const
+{
+    return mainView_->Player() == &secondPlayer_;
+}
+
+CMediaPlayer& CPlayerDlg::LargePlayer()
+{
+    return *mainView_->Player();
+}
+
+// Only a pair can swap: without a rear camera open the button does nothing.
 void CPlayerDlg::OnBnClickedSwap()
 {
-    if (!Open(mainPlayer_.GetState()))
+    if (!Open(mainPlayer_.GetState()) || !Open(secondPlayer_.GetState()))
         return;
-    CMediaPlayer* large = swapped_ ? &mainPlayer_ : &secondPlayer_;
-    CMediaPlayer* small = swapped_ ? &secondPlayer_ : &mainPlayer_;
+    CMediaPlayer* large = secondView_->Player();
+    CMediaPlayer* small = mainView_->Player();
     small->AttachVideoWindow(secondView_);
     large->AttachVideoWindow(mainView_);
     mainView_->SetPlayer(large);
     secondView_->SetPlayer(small);
-    swapped_ = !swapped_;
+}
+
+// The front camera back in the large view, as every recording opens.
+void CPlayerDlg::PutPlayersInTheirViews()
+{
+    if (!Swapped())
+        return;
+    mainPlayer_.AttachVideoWindow(mainView_);
+    secondPlayer_.AttachVideoWindow(secondView_);
+    mainView_->SetPlayer(&mainPlayer_);
+    secondView_->SetPlayer(&secondPlayer_);
+}
+
+// The level is the window's: every recording opened later plays at it.
+void CPlayerDlg::ApplyVolume(int level)
+{
+    volumeLevel_ = std::clamp(level, 0, 10);
+    mainPlayer_.SetVolumeLevel(volumeLevel_);
+    ShowVolumeLevel(volumeLevel_);
 }
 
 void CPlayerDlg::OnBnClickedVolumeDown()
 {
-    if (!Open(mainPlayer_.GetState()))
-        return;
-    int level = mainPlayer_.GetVolumeLevel();
-    if (level > 0)
-        mainPlayer_.SetVolumeLevel(--level);
-    ShowVolumeLevel(level);
+    if (Open(mainPlayer_.GetState()))
+        ApplyVolume(volumeLevel_ - 1);
 }
 
 void CPlayerDlg::OnBnClickedVolumeUp()
 {
-    if (!Open(mainPlayer_.GetState()))
-        return;
-    int level = mainPlayer_.GetVolumeLevel();
-    if (level < 10)
-        mainPlayer_.SetVolumeLevel(++level);
-    ShowVolumeLevel(level);
+    if (Open(mainPlayer_.GetState()))
+        ApplyVolume(volumeLevel_ + 1);
 }
 
 // At least one bar is lit: levels 0 and 1 both light the first.

@@ -205,8 +205,11 @@ void CPlayerDlg::InitDialog()
     ShowSecondView(false);
 }
 
+// The Video/List button offers the other of the two.
 void CPlayerDlg::ShowSecondView(bool show)
 {
+    if (CPngButton* video = Button(1043); video && show != secondViewShown_)
+        video->LoadImage(show ? 171 : 173);
     secondViewShown_ = show;
     secondView_->setVisible(show);
     listView_->setVisible(!show);

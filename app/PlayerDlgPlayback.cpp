@@ -49,6 +49,7 @@ void CPlayerDlg::PlayFile(int direction)
         --currentIndex_;
     }
     tagFileNode node;
+    PutPlayersInTheirViews();
     if (recordings_.GetCount() >= 1 && recordings_.GetNode(currentIndex_, node) == 0) {
         if (!track_.IsSupported(node.datPath, node.path)) {
             ShowMessage("UnSupported file!", false);
@@ -65,16 +66,10 @@ void CPlayerDlg::PlayFile(int direction)
                 track_.LoadTrack(node.datPath, node.path);
             waveform_->SetTotalSeconds(seconds);
             waveform_->Refresh();
-            if (volumeLevel_ == -1) {
-                volumeLevel_ = mainPlayer_.GetVolumeLevel();
-                ShowVolumeLevel(volumeLevel_);
-            } else {
-                mainPlayer_.SetVolumeLevel(volumeLevel_);
-            }
             SendRoute();
             mainPlayer_.TogglePlayPause();
             OpenCompanion(node);
-            mainPlayer_.SetVolumeLevel(volumeLevel_);
+            ApplyVolume(volumeLevel_);
             secondPlayer_.SetVolumeLevel(0);  // the companion plays at the lowest level
         }
         listView_->setFocus();
@@ -103,15 +98,18 @@ void CPlayerDlg::OpenCompanion(const tagFileNode& node)
     });
     companionOpen_ = false;
     // A name no companion rule applies to gives itself back: no rear camera.
-    if (companion == node.path || !QFileInfo::exists(QString::fromStdString(companion)))
+    // Without one the rear player is closed, so that nothing stale shows or
+    // starts, and the list takes the secondary place.
+    if (companion == node.path || !QFileInfo::exists(QString::fromStdString(companion)) ||
+        secondPlayer_.OpenFile(QString::fromStdString(companion), secondView_, secondView_) != S_OK) {
+        secondPlayer_.CloseClip();
+        secondView_->update();
+        ShowSecondView(false);
         return;
-    // The companion's notices go to its own view, as its picture does.
-    if (secondPlayer_.OpenFile(QString::fromStdString(companion), secondView_, secondView_) == S_OK) {
-        if (volumeLevel_ <= 0)
-            volumeLevel_ = secondPlayer_.GetVolumeLevel();
-        secondPlayer_.TogglePlayPause();
-        companionOpen_ = true;
     }
+    // The companion's notices go to its own view, as its picture does.
+    secondPlayer_.TogglePlayPause();
+    companionOpen_ = true;
     ShowSecondView(true);
 }
 

@@ -55,7 +55,7 @@ void CPlayerDlg::OnBnClickedCapture()
             return;
         captureFolder_ = QFileInfo(name).absolutePath();
         QApplication::setOverrideCursor(Qt::WaitCursor);
-        (swapped_ ? secondPlayer_ : mainPlayer_).CaptureImage(name);  // the picture in the large view
+        LargePlayer().CaptureImage(name);  // the picture in the large view
         QApplication::restoreOverrideCursor();
     });
 }

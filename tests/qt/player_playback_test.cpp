@@ -334,6 +334,83 @@ private slots:
         QCOMPARE(dlg->MainPlayer().VideoWindow(), static_cast<QWidget*>(dlg->MainView()));
     }
 
+    void afterSwapTheNextRecordingOpensWithTheFrontLarge()
+    {
+        auto dlg = Window(pairs_);
+        DoubleClick(*dlg, "A60514081500_0001.MOV");
+        dlg->OnBnClickedSwap();
+        QVERIFY(dlg->Swapped());
+        dlg->OnBnClickedNext();
+        QCOMPARE(dlg->MainPlayer().FileName(), pairs_ + "/A60514081530_0003.MOV");
+        QVERIFY(!dlg->Swapped());
+        QCOMPARE(&dlg->LargePlayer(), &dlg->MainPlayer());
+        QCOMPARE(dlg->MainPlayer().VideoWindow(), static_cast<QWidget*>(dlg->MainView()));
+        QCOMPARE(dlg->SecondPlayer().VideoWindow(), static_cast<QWidget*>(dlg->SecondView()));
+        QCOMPARE(dlg->SecondView()->Player(), &dlg->SecondPlayer());
+        // The next Swap swaps again, visibly: the rear camera's frame in the large view.
+        dlg->OnBnClickedSwap();
+        QVERIFY(dlg->Swapped());
+        QCOMPARE(dlg->SecondPlayer().VideoWindow(), static_cast<QWidget*>(dlg->MainView()));
+        dlg->OnBnClickedPrev();
+        QVERIFY(!dlg->Swapped());
+        QCOMPARE(dlg->MainView()->Player(), &dlg->MainPlayer());
+    }
+
+    void theVolumeStaysForLaterRecordings()
+    {
+        auto dlg = Window(pairs_);
+        DoubleClick(*dlg, "A60514081500_0001.MOV");
+        for (int i = 0; i < 6; ++i)
+            dlg->OnBnClickedVolumeDown();
+        QCOMPARE(dlg->MainPlayer().GetVolumeLevel(), 4);
+        dlg->OnBnClickedNext();  // as Cycle does at the end
+        QCOMPARE(dlg->MainPlayer().FileName(), pairs_ + "/A60514081530_0003.MOV");
+        QCOMPARE(dlg->MainPlayer().GetVolumeLevel(), 4);
+        QCOMPARE(dlg->VolumeBarLevelShown(3), 1);  // four bars
+        QCOMPARE(dlg->VolumeBarLevelShown(4), 0);
+        dlg->OnBnClickedVolumeUp();
+        DoubleClick(*dlg, "A60514081500_0001.MOV");
+        QCOMPARE(dlg->MainPlayer().GetVolumeLevel(), 5);
+    }
+
+    void aSilentFirstRecordingDoesNotSilenceTheRest()
+    {
+        QTemporaryDir folder;
+        const QString silent = dir_.filePath("silent.mov");
+        QCOMPARE(QProcess::execute("ffmpeg", {"-nostdin", "-v", "error", "-y", "-f", "lavfi", "-i",
+                                              "testsrc=size=160x120:rate=10:duration=2", "-an", "-c:v", "libx264",
+                                              "-pix_fmt", "yuv420p", silent}),
+                 0);
+        QVERIFY(Write(folder.filePath("A60514081500_0001.MOV"), "mov", {"--layout", "generic", "--video", silent}, 0, 2));
+        QVERIFY(Write(folder.filePath("A60514081530_0003.MOV"), "mov",
+                      {"--layout", "generic", "--video", Video("front.mov")}, 10));
+        auto dlg = Window(folder.path());
+        DoubleClick(*dlg, "A60514081500_0001.MOV");
+        QCOMPARE(dlg->MainPlayer().GetState(), Running);
+        QCOMPARE(dlg->VolumeBarLevelShown(9), 1);  // the level the next sound plays at
+        dlg->OnBnClickedNext();
+        QCOMPARE(dlg->MainPlayer().GetVolumeLevel(), 10);
+    }
+
+    void aRecordingWithoutARearClosesTheRear()
+    {
+        auto dlg = Window(pairs_);
+        DoubleClick(*dlg, "A60514081530_0003.MOV");
+        QCOMPARE(dlg->SecondPlayer().GetState(), Running);
+        dlg->OnBnClickedNext();  // 0005 has no rear camera
+        QCOMPARE(dlg->MainPlayer().FileName(), pairs_ + "/A60514081600_0005.MOV");
+        QCOMPARE(dlg->SecondPlayer().GetState(), Closed);
+        QVERIFY(dlg->SecondPlayer().FileName().isEmpty());
+        QVERIFY(!dlg->SecondViewShown());
+        dlg->OnBnClickedPlay();  // pause and play again: nothing stale starts
+        dlg->OnBnClickedPlay();
+        QCOMPARE(dlg->MainPlayer().GetState(), Running);
+        QCOMPARE(dlg->SecondPlayer().GetState(), Closed);
+        dlg->OnBnClickedSwap();  // no pair: nothing to swap
+        QVERIFY(!dlg->Swapped());
+        QCOMPARE(dlg->MainView()->Player(), &dlg->MainPlayer());
+    }
+
     void videoButtonAndClear()
     {
         auto dlg = Window(pairs_);
