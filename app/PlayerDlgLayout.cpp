@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
+#include <QWindow>
 #include <cmath>
 
 namespace {
@@ -160,6 +161,9 @@ void CPlayerDlg::CreateViews()
     secondView_->setGeometry(Layout::SecondViewRect());
     secondView_->hide();
     secondView_->installEventFilter(this);  // its player's notices pass the window too
+    // Presses on the pictures and the waveform are theirs: they never drag.
+    for (QWidget* w : std::initializer_list<QWidget*>{mainView_, secondView_, waveform_})
+        w->setAttribute(Qt::WA_NoMousePropagation);
     // Control 1000 lies over the main view until the first recording is opened.
     idlePlaceholder_ = new IdlePicture(this, idleImage_);
     idlePlaceholder_->setGeometry(video);
@@ -250,11 +254,14 @@ void CPlayerDlg::keyPressEvent(QKeyEvent* event)
     }
 }
 
-// Any uncovered point of the skin drags the caption-less window.
+// Any uncovered point of the skin drags the caption-less window: the window
+// manager moves it where it can (X11 and Wayland alike), else the window
+// follows the pointer itself.
 void CPlayerDlg::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton) {
-        dragging_ = true;
+        const bool systemMove = windowHandle() && windowHandle()->startSystemMove();
+        dragging_ = !systemMove;
         dragOffset_ = event->globalPosition().toPoint() - frameGeometry().topLeft();
     }
     QDialog::mousePressEvent(event);

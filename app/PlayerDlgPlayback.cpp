@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <cmath>
 
 namespace {
@@ -194,7 +195,9 @@ bool CPlayerDlg::eventFilter(QObject* watched, QEvent* event)
         OnGraphNotify();  // the window sees its children's notices too
         return true;
     }
-    if (event->type() == QEvent::MouseButtonPress && watched == seekBar_) {
+    // Only the left button seeks: the pair pauses for it alone.
+    if (event->type() == QEvent::MouseButtonPress && watched == seekBar_ &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         mainPlayer_.Pause();
         secondPlayer_.Pause();
     }

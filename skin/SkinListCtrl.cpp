@@ -1,5 +1,8 @@
 #include "SkinListCtrl.h"
 
+#include <QStyle>
+#include <algorithm>
+
 #include "ResourceImage.h"
 
 #include <QMouseEvent>
@@ -254,13 +257,23 @@ void CSkinListCtrl::Init()
     hScroll_->setVisible(isVisibleTo(parentWidget()));
 }
 
+int CSkinListCtrl::TextWidthWithMargins(const QString& text) const
+{
+    // The style's margin on each side of a cell's text, as the view draws it.
+    const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+    return fontMetrics().horizontalAdvance(text) + 2 * margin;
+}
+
 void CSkinListCtrl::SetColumns()
 {
     setHeaderLabels({"No.", "Files", "Time"});
     headerItem()->setTextAlignment(0, Qt::AlignCenter);
-    const int widths[] = {32, 140, 130};
-    for (int c = 0; c < 3; ++c)
-        setColumnWidth(c, widths[c]);
+    // The whole time stamp fits; the names take what is left of the list.
+    const int number = 32;
+    const int time = TextWidthWithMargins("00:00:00 00-00-0000") + 2;
+    setColumnWidth(0, number);
+    setColumnWidth(2, time);
+    setColumnWidth(1, std::max(80, contentsRect().width() - number - time));
 }
 
 void CSkinListCtrl::PlaceBars()

@@ -103,6 +103,8 @@ public:
     // Creates the bars beside and below the list, in its parent.
     void Init();
     // "No." centred 32 wide, "Files" 140, "Time" 130.
+    // What a cell needs to show `text` whole.
+    int TextWidthWithMargins(const QString& text) const;
     void SetColumns();
     void SelectRow(int row);
     int SelectedRow() const;

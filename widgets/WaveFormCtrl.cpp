@@ -9,6 +9,7 @@
 namespace {
 
 const QColor kTextColour(130, 149, 179);
+constexpr int kTextGap = 10;  // between the speed and the times
 const QColor kXColour(255, 255, 255);
 const QColor kYColour(255, 0, 0);
 const QColor kZColour(0, 255, 0);
@@ -243,6 +244,11 @@ void CWaveFormCtrl::DrawTexts(QPainter& p, const QRect& plot)
     text(L + 200, kXColour, QString::asprintf("X: %0.4f", slot.x));
     text(L + 280, kYColour, QString::asprintf("Y: %0.4f", slot.y));
     text(L + 360, kZColour, QString::asprintf("Z: %0.4f", slot.z));
-    text(L + 520, kTextColour, QString::asprintf("%dKm/H", slot.speed));
-    text(R - 92, kTextColour, ClockText(elapsedSeconds_) + "/" + ClockText(totalSeconds_));
+    // The times end at the plot's right edge and the speed ends a gap before
+    // them, so neither is clipped nor runs into the other at any length.
+    const QString times = ClockText(elapsedSeconds_) + "/" + ClockText(totalSeconds_);
+    const int timesLeft = R - metrics.horizontalAdvance(times);
+    const QString speed = QString::asprintf("%dKm/H", slot.speed);
+    text(timesLeft, kTextColour, times);
+    text(timesLeft - kTextGap - metrics.horizontalAdvance(speed), kTextColour, speed);
 }

@@ -411,6 +411,35 @@ private slots:
         QCOMPARE(dlg->MainView()->Player(), &dlg->MainPlayer());
     }
 
+    void onlyTheLeftButtonPausesForASeek()
+    {
+        auto dlg = Window(pairs_);
+        DoubleClick(*dlg, "A60514081500_0001.MOV");
+        for (Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
+            QTest::mousePress(dlg->SeekBar(), button, {}, QPoint(300, 5));
+            QTest::mouseRelease(dlg->SeekBar(), button, {}, QPoint(300, 5));
+            QCOMPARE(dlg->MainPlayer().GetState(), Running);
+            QCOMPARE(dlg->SecondPlayer().GetState(), Running);
+        }
+        QTest::mousePress(dlg->SeekBar(), Qt::LeftButton, {}, QPoint(300, 5));
+        QCOMPARE(dlg->MainPlayer().GetState(), Paused);
+        QCOMPARE(dlg->SecondPlayer().GetState(), Paused);
+        QTest::mouseRelease(dlg->SeekBar(), Qt::LeftButton, {}, QPoint(300, 5));
+    }
+
+    void theTimeColumnShowsTheWholeStamp()
+    {
+        auto dlg = Window(pairs_);
+        CSkinListCtrl* list = dlg->ListView();
+        const QString stamp = list->topLevelItem(0)->text(2);
+        QCOMPARE(stamp.size(), 19);  // "08:15:00 05-14-2026"
+        QVERIFY(list->header()->sectionSize(2) >= list->TextWidthWithMargins(stamp));
+        int total = 0;
+        for (int c = 0; c < 3; ++c)
+            total += list->header()->sectionSize(c);
+        QVERIFY(total <= list->contentsRect().width());
+    }
+
     void videoButtonAndClear()
     {
         auto dlg = Window(pairs_);

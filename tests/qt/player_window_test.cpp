@@ -111,6 +111,30 @@ private slots:
         QCOMPARE(dlg.pos(), before);
     }
 
+    // Presses on the pictures and the waveform are not presses on the skin.
+    void picturesAndWaveformDoNotDrag()
+    {
+        CPlayerDlg dlg;
+        dlg.move(100, 100);
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+        dlg.OnBnClickedVideo();  // the secondary picture in place of the list
+        for (QWidget* target : {static_cast<QWidget*>(dlg.MainView()), static_cast<QWidget*>(dlg.SecondView()),
+                                static_cast<QWidget*>(dlg.Waveform())}) {
+            const QPoint before = dlg.pos();
+            QTest::mousePress(target, Qt::LeftButton, {}, QPoint(20, 20));
+            QMouseEvent move(QEvent::MouseMove, QPointF(60, 50), target->mapToGlobal(QPointF(60, 50)), Qt::NoButton,
+                             Qt::LeftButton, {});
+            QApplication::sendEvent(target, &move);
+            QMouseEvent moveOnWindow(QEvent::MouseMove, QPointF(500, 300), dlg.mapToGlobal(QPointF(500, 300)),
+                                     Qt::NoButton, Qt::LeftButton, {});
+            QApplication::sendEvent(&dlg, &moveOnWindow);
+            QTest::mouseRelease(target, Qt::LeftButton, {}, QPoint(60, 50));
+            QTest::qWait(20);
+            QCOMPARE(dlg.pos(), before);
+        }
+    }
+
     void speedNeedleEndPoints_data()
     {
         QTest::addColumn<int>("speed");

@@ -22,12 +22,12 @@ QImage Render(QWidget& widget)
 }
 
 // A side file whose every second has the given G values.
-std::string SideFile(const TempDir& dir, const std::vector<std::array<int, 3>>& seconds)
+std::string SideFile(const TempDir& dir, const std::vector<std::array<int, 3>>& seconds, const char* knots = "20.0")
 {
     std::string text = "11111111\n";
     for (const auto& g : seconds)
         text += ScrambledLine(std::to_string(g[0]) + "\t" + std::to_string(g[1]) + "\t" + std::to_string(g[2]) +
-                                  "\t$GPRMC,1,A,4807.0380,N,01131.0000,E,20.0,90.0,230394",
+                                  "\t$GPRMC,1,A,4807.0380,N,01131.0000,E," + knots + ",90.0,230394",
                               10);
     WriteFile(dir / "w.DAT", text);
     return dir / "w.DAT";
@@ -363,6 +363,41 @@ private slots:
         QVERIFY(hasColour(QRect(L + 200, B, 70, 13), QColor(255, 255, 255)));   // X: 1.0000
         QVERIFY(hasColour(QRect(L + 280, B, 70, 13), QColor(255, 0, 0)));       // Y: -1.0000
         QVERIFY(hasColour(QRect(plot.right() - 92, B, 90, 13), QColor(130, 149, 179)));  // the time
+    }
+
+    // At the longest texts the times end inside the plot's right edge and the
+    // speed keeps clear of them.
+    void waveformLongestTextsStayApart()
+    {
+        TempDir dir;
+        CTrackLoader track;
+        track.LoadTrack(SideFile(dir, {{0, 0, 0}}, "140.6"), "w.MOV");
+        QCOMPARE(track.Slots().at(0).speed, 260);
+        CWaveFormCtrl wave;
+        wave.resize(677, 161);
+        wave.SetTrack(&track);
+        wave.SetTotalSeconds(86399);
+        wave.Refresh();
+        wave.SetElapsedSeconds(86399);
+        wave.SetCursor(0);
+        const QImage shown = Render(wave);
+        const QRect plot = wave.PlotRect();
+        // Columns right of Z's value with text-coloured pixels below the plot.
+        std::vector<int> lit;
+        for (int x = plot.left() + 440; x < shown.width(); ++x) {
+            for (int y = plot.bottom() + 1; y < shown.height(); ++y) {
+                if (QColor(shown.pixel(x, y)) == QColor(130, 149, 179)) {
+                    lit.push_back(x);
+                    break;
+                }
+            }
+        }
+        QVERIFY(!lit.empty());
+        QVERIFY2(lit.back() <= plot.right(), qPrintable(QString::number(lit.back())));
+        int widestGap = 0;
+        for (std::size_t i = 1; i < lit.size(); ++i)
+            widestGap = std::max(widestGap, lit[i] - lit[i - 1] - 1);
+        QVERIFY2(widestGap >= 8, qPrintable(QString::number(widestGap)));  // speed, a gap, then the times
     }
 
     void waveformWithoutDataShowsAnEmptyPlot()
