@@ -166,37 +166,52 @@ std::string UnescapeMountField(const std::string& field)
     return out;
 }
 
-// The removable flag of a block device, or of the disk a partition lies on.
-bool IsRemovableDevice(const std::string& device)
+bool StartsWith(const std::string& text, const char* head)
 {
-    if (device.rfind("/dev/", 0) != 0)
-        return false;
+    return text.rfind(head, 0) == 0;
+}
+
+// What the kernel's device tree says of the block device behind a mount:
+// the removable flag of its disk, and the bus it hangs on (the device's
+// place in /sys/devices names the USB or MMC host on the way).
+void DescribeDevice(const std::string& device, const fs::path& sys, MountedVolume& volume)
+{
+    if (!StartsWith(device, "/dev/"))
+        return;
     std::error_code ec;
-    fs::path dev = fs::canonical(device, ec);
+    const fs::path dev = fs::weakly_canonical(device, ec);  // /dev/disk/by-label/... to /dev/sdb1
+    const std::string name = (ec ? fs::path(device) : dev).filename().string();
+    fs::path node = fs::canonical(sys / "class" / "block" / name, ec);
     if (ec)
-        return false;
-    fs::path sys = fs::canonical(fs::path("/sys/class/block") / dev.filename(), ec);
-    if (ec)
-        return false;
-    if (fs::exists(sys / "partition", ec))
-        sys = sys.parent_path();
-    std::ifstream flag(sys / "removable");
+        return;
+    if (fs::exists(node / "partition", ec))
+        node = node.parent_path();
+    std::ifstream flag(node / "removable");
     int removable = 0;
-    return (flag >> removable) && removable == 1;
+    volume.removable = (flag >> removable) && removable == 1;
+    const std::string where = node.string();
+    volume.sdSlot = StartsWith(name, "mmcblk") || where.find("/mmc_host/") != std::string::npos;
+    volume.usb = where.find("/usb") != std::string::npos;
 }
 
 }  // namespace
 
-std::vector<MountedVolume> ListMountedVolumes()
+std::vector<MountedVolume> ListMountedVolumes(const SystemPaths& paths)
 {
     std::vector<MountedVolume> volumes;
-    std::ifstream mounts("/proc/self/mounts");
+    std::ifstream mounts(paths.mounts);
     std::string line;
     while (std::getline(mounts, line)) {
         std::istringstream fields(line);
         std::string device, mountPoint;
-        if (fields >> device >> mountPoint)
-            volumes.push_back({UnescapeMountField(mountPoint), IsRemovableDevice(UnescapeMountField(device))});
+        if (!(fields >> device >> mountPoint))
+            continue;
+        MountedVolume volume;
+        volume.root = UnescapeMountField(mountPoint);
+        // udisks mounts what the user plugs in under /media/$USER or /run/media/$USER.
+        volume.desktopMount = StartsWith(volume.root, "/media/") || StartsWith(volume.root, "/run/media/");
+        DescribeDevice(UnescapeMountField(device), paths.sys, volume);
+        volumes.push_back(volume);
     }
     return volumes;
 }
@@ -205,7 +220,7 @@ int FindCardRoot(const std::vector<MountedVolume>& volumes, std::string& root)
 {
     for (const MountedVolume& v : volumes) {
         std::error_code ec;
-        if (v.removable && fs::is_directory(fs::path(v.root) / "DCIM", ec)) {
+        if (v.MayBeCard() && fs::is_directory(fs::path(v.root) / "DCIM", ec)) {
             root = v.root;
             return 1;
         }

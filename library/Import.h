@@ -39,12 +39,26 @@ struct ImportCandidate {
 std::vector<ImportCandidate> ListImportFiles(const std::string& folder);
 
 struct MountedVolume {
-    std::string root;  // mount point
-    bool removable = false;
+    std::string root;        // mount point
+    bool removable = false;  // the kernel's removable flag of the device's disk
+    bool sdSlot = false;     // an SD card slot (mmcblk): its flag says 0
+    bool usb = false;        // on the USB bus: a card reader or a recorder itself
+    bool desktopMount = false;  // mounted by the desktop under /media or /run/media
+
+    // Where a recorder's memory card may be.
+    bool MayBeCard() const { return removable || sdSlot || usb || desktopMount; }
 };
 
-// The mounted volumes, with the kernel's removable flag of their device.
-std::vector<MountedVolume> ListMountedVolumes();
+// Where the mount table and the kernel's device tree are read; tests give
+// their own.
+struct SystemPaths {
+    std::string mounts = "/proc/self/mounts";
+    std::string sys = "/sys";
+};
 
-// 1 and `root` set for the first removable volume holding a DCIM folder; else 0.
+// The mounted volumes, with what their device and mount point say of them.
+std::vector<MountedVolume> ListMountedVolumes(const SystemPaths& paths = {});
+
+// 1 and `root` set for the first volume that may be a card and holds a DCIM
+// folder; else 0.
 int FindCardRoot(const std::vector<MountedVolume>& volumes, std::string& root);

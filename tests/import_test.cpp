@@ -108,6 +108,69 @@ TEST(FindCardRoot, FirstRemovableVolumeWithDcimWins)
     EXPECT_TRUE(none.empty());
 }
 
+// A fake kernel device tree: a block device (and its partition) at the place
+// its bus gives it, with its removable flag, linked from class/block.
+void FakeBlockDevice(const TempDir& sys, const std::string& busPath, const std::string& disk, const std::string& part,
+                     int removable)
+{
+    namespace fs = std::filesystem;
+    const fs::path diskDir = sys.Path() / "devices" / busPath / "block" / disk;
+    fs::create_directories(diskDir / part);
+    WriteFile((diskDir / "removable").string(), std::to_string(removable) + "\n");
+    WriteFile((diskDir / part / "partition").string(), "1\n");
+    fs::create_directories(sys.Path() / "class" / "block");
+    fs::create_symlink(fs::relative(diskDir, sys.Path() / "class" / "block"), sys.Path() / "class" / "block" / disk);
+    fs::create_symlink(fs::relative(diskDir / part, sys.Path() / "class" / "block"), sys.Path() / "class" / "block" / part);
+}
+
+struct CardCase {
+    const char* name;
+    const char* busPath;
+    const char* disk;
+    int removable;
+    const char* mountPoint;  // where the card is mounted
+};
+
+TEST(ListMountedVolumes, FindsCardsWhereverTheyAreMounted)
+{
+    const CardCase cases[] = {
+        // A laptop's own SD slot: the kernel calls it fixed.
+        {"sd slot", "platform/80860F14:01/mmc_host/mmc0/mmc0:aaaa", "mmcblk0", 0, "/media/ann/3131-6262"},
+        // A USB card reader.
+        {"usb reader", "pci0000:00/0000:00:14.0/usb2/2-1/2-1:1.0/host6/target6:0:0/6:0:0:0", "sdb", 1, "/mnt/card"},
+        // The recorder itself as USB mass storage, flag 0, mounted by the desktop.
+        {"recorder", "pci0000:00/0000:00:14.0/usb1/1-3/1-3:1.0/host7/target7:0:0/7:0:0:0", "sdc", 0,
+         "/run/media/ann/RECORDER"},
+    };
+    for (const CardCase& c : cases) {
+        TempDir sys, cards;
+        // The internal disk comes first and has a DCIM folder of its own.
+        FakeBlockDevice(sys, "pci0000:00/0000:00:1d.0/0000:3d:00.0/nvme/nvme0/nvme0n1", "nvme0n1", "nvme0n1p2", 0);
+        const std::string part = std::string(c.disk) + (c.disk[0] == 'm' ? "p1" : "1");
+        FakeBlockDevice(sys, c.busPath, c.disk, part, c.removable);
+        const std::string fixed = cards / "home", card = cards / "card";
+        std::filesystem::create_directories(fixed + "/DCIM");
+        std::filesystem::create_directories(card + "/DCIM");
+        WriteFile(cards / "mounts", "/dev/nvme0n1p2 " + fixed + " ext4 rw 0 0\n/dev/" + part + " " + card +
+                                        " vfat rw 0 0\n");
+        auto volumes = ListMountedVolumes({cards / "mounts", sys.Path().string()});
+        ASSERT_EQ(volumes.size(), 2u) << c.name;
+        EXPECT_FALSE(volumes[0].MayBeCard()) << c.name;
+        EXPECT_TRUE(volumes[1].MayBeCard()) << c.name;
+        std::string root;
+        EXPECT_EQ(FindCardRoot(volumes, root), 1) << c.name;
+        EXPECT_EQ(root, card) << c.name;
+        // The desktop's mount points say so by themselves.
+        WriteFile(cards / "mounts", std::string("/dev/") + part + " " + c.mountPoint + " vfat rw 0 0\n");
+        volumes = ListMountedVolumes({cards / "mounts", sys.Path().string()});
+        ASSERT_EQ(volumes.size(), 1u);
+        EXPECT_EQ(volumes[0].desktopMount, std::string(c.mountPoint) != "/mnt/card") << c.name;
+        EXPECT_EQ(volumes[0].sdSlot, std::string(c.disk) == "mmcblk0") << c.name;
+        EXPECT_EQ(volumes[0].usb, std::string(c.busPath).find("/usb") != std::string::npos) << c.name;
+        EXPECT_EQ(volumes[0].removable, c.removable == 1) << c.name;
+    }
+}
+
 TEST(ListMountedVolumes, ListsTheRoot)
 {
     bool root = false;
