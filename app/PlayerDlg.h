@@ -124,6 +124,9 @@ private:
     // Opening.
     void SendRoute();
     void OpenCompanion(const tagFileNode& node);
+    // False, after stopping the pair with a message, when the recording being
+    // played has gone from under it (the card pulled, the file deleted or cut).
+    bool CheckRecordingPresent();
     void PutPlayersInTheirViews();
     void ApplyVolume(int level);
     void ShowMessage(const QString& text, bool error);
@@ -168,6 +171,8 @@ private:
     double lastCourse_ = 180.0;
     bool fullScreenNext_ = true;
     bool companionOpen_ = false;
+    QString playingPath_;      // the main recording as opened, to notice it going
+    qint64 playingSize_ = 0;
     QPoint dragOffset_;
     bool dragging_ = false;
     MessageHook messageHook_;

@@ -177,6 +177,7 @@ void CPlayerDlg::InitDialog()
     connect(&needleTimer_, &QTimer::timeout, this, [this] {
         DrawSpeedNeedle(lastSpeed_);
         DrawCompassNeedle(lastCourse_);
+        CheckRecordingPresent();
     });
     needleTimer_.start(1000);
     cardTimer_.setSingleShot(true);

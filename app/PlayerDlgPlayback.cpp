@@ -59,6 +59,8 @@ void CPlayerDlg::PlayFile(int direction)
         if (mainPlayer_.OpenFile(QString::fromStdString(node.path), mainView_, this) != S_OK) {
             ShowMessage("Play file failed!", true);
         } else {
+            playingPath_ = QString::fromStdString(node.path);
+            playingSize_ = QFileInfo(playingPath_).size();
             const int seconds = static_cast<int>(mainPlayer_.GetDuration());
             seekBar_->SetRange(0, seconds * 1000 / 200, false);
             if (node.isNT96650A)
@@ -167,10 +169,34 @@ void CPlayerDlg::SyncToPosition()
     DrawSpeedNeedle(0);
 }
 
-// The end of the main recording: the next one (Cycle on) or the same again.
+bool CPlayerDlg::CheckRecordingPresent()
+{
+    if (playingPath_.isEmpty() || !Active(mainPlayer_.GetState()))
+        return true;
+    const QFileInfo file(playingPath_);
+    if (file.exists() && file.size() >= playingSize_)
+        return true;
+    // The list and the place in it stay: the user picks what to play next.
+    const QString name = file.fileName();
+    playingPath_.clear();
+    userStopped_ = 1;
+    mainPlayer_.CloseClip();
+    secondPlayer_.CloseClip();
+    companionOpen_ = false;
+    mainView_->update();
+    secondView_->update();
+    SyncToPosition();
+    ShowMessage("The recording is no longer there: " + name, true);
+    return false;
+}
+
+// The end of the main recording: the next one (Cycle on) or the same again;
+// nothing when the recording has gone from under the player.
 void CPlayerDlg::OnGraphNotify()
 {
     const PlayState before = mainPlayer_.GetState();
+    if (!CheckRecordingPresent())
+        return;
     mainPlayer_.HandleGraphEvent();
     if (before != Stopped && mainPlayer_.GetState() == Stopped) {
         if (!userStopped_)

@@ -26,7 +26,9 @@ namespace {
 
 constexpr int EC_COMPLETE = 1;
 constexpr double kRates[] = {1.0, 2.0, 3.0, 8.0, -1.0, -2.0, -3.0, -8.0};
-constexpr int kOpenTimeoutMs = 15000;
+// A file whose first picture has not come in this time never shows one
+// (damaged, cut short): the window is not held longer than this.
+constexpr int kOpenTimeoutMs = 2000;
 
 }  // namespace
 
@@ -236,7 +238,8 @@ bool CMediaPlayer::WaitForOpen()
             ready = loaded;
             break;
         case MPV_EVENT_END_FILE:
-            if (static_cast<mpv_event_end_file*>(event->data)->reason == MPV_END_FILE_REASON_ERROR)
+            // An error, or the end before the first frame stood ready.
+            if (static_cast<mpv_event_end_file*>(event->data)->reason == MPV_END_FILE_REASON_ERROR || (loaded && !ready))
                 return false;
             break;
         default:

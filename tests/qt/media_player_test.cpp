@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QElapsedTimer>
 #include <QTest>
 
 #include <mpv/client.h>
@@ -151,6 +152,48 @@ private slots:
         QVERIFY(player.OpenFile(text_, view_.get(), &notify_) != S_OK);
         QCOMPARE(player.OpenFile(mov_, view_.get(), &notify_), S_OK);
         QCOMPARE(player.GetState(), Paused);
+    }
+
+    // Files whose picture never comes: the open gives up within 2 s, or opens
+    // (sound only), and the next good file opens in the same player.
+    void filesWithoutAPictureDoNotHoldTheWindow()
+    {
+        QFile source(mov_);
+        QVERIFY(source.open(QIODevice::ReadOnly));
+        const QByteArray bytes = source.readAll();
+        const int media = bytes.indexOf("mdat") + 4;
+        QVERIFY(media > 4);
+        QByteArray zeroed = bytes;  // the movie box intact, its media all zeros
+        zeroed.replace(media, zeroed.size() - media, QByteArray(zeroed.size() - media, '\0'));
+        const QByteArray truncated = bytes.left(media + 64);
+        const QByteArray noMedia = bytes.left(media);  // the recorder lost power at once
+        QByteArray garbled = bytes;  // the media overwritten by noise
+        quint32 noise = 12345;
+        for (int i = media; i < garbled.size(); ++i) {
+            noise = noise * 1103515245u + 12345u;
+            garbled[i] = static_cast<char>(noise >> 24);
+        }
+        const QString silent = Path("sound.m4a");
+        QCOMPARE(QProcess::execute("ffmpeg", {"-nostdin", "-v", "error", "-y", "-f", "lavfi", "-i",
+                                              "sine=frequency=440:duration=2", silent}),
+                 0);
+        for (const auto& [name, content] : {std::pair{QString("zeroed.mov"), zeroed}, std::pair{QString("cut.mov"), truncated},
+                                    std::pair{QString("garbled.mov"), garbled}, std::pair{QString("empty.mov"), noMedia}}) {
+            QFile out(Path(name));
+            QVERIFY(out.open(QIODevice::WriteOnly));
+            out.write(content);
+        }
+        for (const QString& name : {QString("zeroed.mov"), QString("cut.mov"), QString("garbled.mov"), QString("empty.mov"),
+                                  QString("sound.m4a")}) {
+            CMediaPlayer player;
+            QElapsedTimer clock;
+            clock.start();
+            const HRESULT hr = player.OpenFile(Path(name), view_.get(), &notify_);
+            QVERIFY2(clock.elapsed() < 2500, qPrintable(name + ": " + QString::number(clock.elapsed()) + " ms"));
+            if (hr == S_OK)
+                QCOMPARE(player.GetState(), Paused);
+            QCOMPARE(player.OpenFile(mov_, view_.get(), &notify_), S_OK);
+        }
     }
 
     void volumeLevels()

@@ -440,6 +440,41 @@ private slots:
         QVERIFY(total <= list->contentsRect().width());
     }
 
+    // The file removed, or cut short, under a playing pair: the pair stops
+    // with a message, the list and the place stay, the next recording plays.
+    void aRecordingThatVanishesStopsWithAMessage()
+    {
+        for (const bool remove : {true, false}) {
+            QTemporaryDir folder;
+            for (const QString& name : {QString("A60514081500_0001.MOV"), QString("B60514081500_0002.MOV"),
+                                        QString("A60514081530_0003.MOV")})
+                QVERIFY(QFile::copy(pairs_ + "/" + (name.startsWith('B') ? "B60514081500_0002.MOV" : name),
+                                    folder.filePath(name)));
+            auto dlg = Window(folder.path());
+            messages_.clear();
+            DoubleClick(*dlg, "A60514081500_0001.MOV");
+            QCOMPARE(dlg->MainPlayer().GetState(), Running);
+            const QString path = folder.filePath("A60514081500_0001.MOV");
+            if (remove) {
+                QVERIFY(QFile::remove(path));
+            } else {
+                QFile file(path);
+                QVERIFY(file.resize(file.size() / 2));
+            }
+            QVERIFY(WaitFor([&] { return !messages_.isEmpty(); }, 2500));
+            QCOMPARE(messages_.first(), QString("The recording is no longer there: A60514081500_0001.MOV (error)"));
+            QCOMPARE(messages_.size(), 1);
+            QVERIFY(dlg->MainPlayer().GetState() != Running);
+            QCOMPARE(dlg->SecondPlayer().GetState(), Closed);
+            QCOMPARE(dlg->Recordings().GetCount(), 2);
+            QCOMPARE(dlg->CurrentIndex(), 0);
+            QTest::qWait(1200);  // no second message, no spinning on to the next
+            QCOMPARE(messages_.size(), 1);
+            DoubleClick(*dlg, "A60514081530_0003.MOV");
+            QCOMPARE(dlg->MainPlayer().GetState(), Running);
+        }
+    }
+
     void videoButtonAndClear()
     {
         auto dlg = Window(pairs_);
