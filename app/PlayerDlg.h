@@ -12,6 +12,7 @@
 #include <QImage>
 #include <QTimer>
 #include <array>
+#include <deque>
 #include <functional>
 #include <memory>
 
@@ -41,13 +42,19 @@ public:
     void DrawCompassNeedle(double course);
 
     // Importing.
+    // Rows appear as files are read; a long import goes on between events,
+    // with its progress shown over the list, until done or cancelled (Stop).
     void ImportFolder(const QString& folder);
+    bool Importing() const { return !pendingImport_.empty(); }
+    void CancelImport();
+    QLabel* ImportProgress() const { return importProgress_; }
     void ImportPaths(const QStringList& paths);  // folders and files, as on the command line
     void ScanCard();
 
     // Commands.
     void OnBnClickedPlay();
     void OnBnClickedStop();
+    void StopPair();
     void OnBnClickedPrev() { PlayFile(2); }
     void OnBnClickedNext() { PlayFile(1); }
     void OnBnClickedCycle();
@@ -71,6 +78,8 @@ public:
     void SetSaveNameHook(SaveNameHook hook) { saveNameHook_ = std::move(hook); }
     using PrinterHook = std::function<bool(QPrinter& printer)>;
     void SetPrinterHook(PrinterHook hook) { printerHook_ = std::move(hook); }
+    // How long each slice of a long import reads (a slow card is slow to read).
+    void SetImportSliceMs(int ms) { importSliceMs_ = ms; }
     using VolumeSource = std::function<std::vector<MountedVolume>()>;
     void SetVolumeSource(VolumeSource source) { volumeSource_ = std::move(source); }
     CMediaPlayer& MainPlayer() { return mainPlayer_; }
@@ -97,6 +106,9 @@ public:
     int LastSpeed() const { return lastSpeed_; }
     double LastCourse() const { return lastCourse_; }
     bool UserStopped() const { return userStopped_; }
+
+    // Closing ends a long import too.
+    void done(int result) override;
 
 protected:
     bool event(QEvent* event) override;
@@ -131,6 +143,7 @@ private:
     void ApplyVolume(int level);
     void ShowMessage(const QString& text, bool error);
     void AddImportCandidates(const std::vector<ImportCandidate>& candidates);
+    void ImportSome();
 
     void ShowAbout();
     void WithPairPaused(const std::function<void()>& command);
@@ -161,6 +174,12 @@ private:
     QTimer clock_;        // timer 1, 100 ms
     QTimer needleTimer_;  // timer 2, 1000 ms
     QTimer cardTimer_;    // timer 3, once, 1000 ms after start
+    QTimer importTimer_;  // adds the next files of a long import
+    std::deque<ImportCandidate> pendingImport_;
+    int importTotal_ = 0;
+    int importDone_ = 0;
+    int importSliceMs_ = 20;  // files are read this long at a time; the window answers in between
+    QLabel* importProgress_ = nullptr;
 
     int userStopped_ = 0;
     int currentIndex_ = 0;

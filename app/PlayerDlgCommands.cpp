@@ -29,7 +29,14 @@ void CPlayerDlg::OnBnClickedPlay()
     userStopped_ = 0;
 }
 
+// The Stop button stops a long import as well as the pair.
 void CPlayerDlg::OnBnClickedStop()
+{
+    CancelImport();
+    StopPair();
+}
+
+void CPlayerDlg::StopPair()
 {
     userStopped_ = 1;
     mainPlayer_.StopClip();
@@ -46,9 +53,10 @@ void CPlayerDlg::OnBnClickedCycle()
 
 void CPlayerDlg::OnBnClickedClear()
 {
+    CancelImport();
     const PlayState s = mainPlayer_.GetState();
     if (s != Stopped && s != Closed)
-        OnBnClickedStop();
+        StopPair();
     recordings_.RemoveAll();
 }
 

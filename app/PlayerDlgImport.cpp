@@ -3,35 +3,58 @@
 
 #include "PlayerDlg.h"
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
 
-namespace {
-
-// Shows a busy cursor while it lives.
-struct BusyCursor {
-    BusyCursor() { QApplication::setOverrideCursor(Qt::BusyCursor); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-};
-
-}  // namespace
-
-// Files are added one by one; the window keeps painting between them, so a
-// large card shows its rows arriving instead of a frozen window.
+// The files join a queue read a slice at a time: a short import is done
+// before this returns, a long one goes on between the window's events, so a
+// large card shows its rows arriving while the window paints, moves and
+// answers Stop and Escape.
 void CPlayerDlg::AddImportCandidates(const std::vector<ImportCandidate>& candidates)
 {
-    BusyCursor busy;
-    QElapsedTimer sinceRepaint;
-    sinceRepaint.start();
-    for (const ImportCandidate& c : candidates) {
+    if (pendingImport_.empty())
+        importTotal_ = importDone_ = 0;
+    pendingImport_.insert(pendingImport_.end(), candidates.begin(), candidates.end());
+    importTotal_ += static_cast<int>(candidates.size());
+    ImportSome();
+}
+
+void CPlayerDlg::ImportSome()
+{
+    QElapsedTimer slice;
+    slice.start();
+    do {  // at least one file a slice
+        if (pendingImport_.empty())
+            break;
+        const ImportCandidate c = std::move(pendingImport_.front());
+        pendingImport_.pop_front();
         recordings_.AddFile(c.path, c.name, c.extension);
-        if (sinceRepaint.elapsed() > 50) {
-            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-            sinceRepaint.restart();
-        }
+        ++importDone_;
+    } while (slice.elapsed() < importSliceMs_);
+    if (pendingImport_.empty()) {
+        importTimer_.stop();
+        importProgress_->hide();
+        return;
     }
+    importProgress_->setText(QString("Importing: %1 of %2 files").arg(importDone_).arg(importTotal_));
+    importProgress_->show();
+    importProgress_->raise();
+    importTimer_.start(0);
+}
+
+void CPlayerDlg::done(int result)
+{
+    CancelImport();
+    QDialog::done(result);
+}
+
+void CPlayerDlg::CancelImport()
+{
+    pendingImport_.clear();
+    importTimer_.stop();
+    importProgress_->hide();
 }
 
 void CPlayerDlg::ImportFolder(const QString& folder)
@@ -52,8 +75,7 @@ void CPlayerDlg::ScanCard()
     const auto volumes = volumeSource_ ? volumeSource_() : ListMountedVolumes();
     if (!FindCardRoot(volumes, root))
         return;
-    BusyCursor busy;
-    ::ScanCard(root, recordings_);
+    AddImportCandidates(ListCardFiles(root));
 }
 
 void CPlayerDlg::ImportPaths(const QStringList& paths)

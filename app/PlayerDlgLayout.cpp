@@ -82,6 +82,7 @@ CPlayerDlg::~CPlayerDlg()
     clock_.stop();
     needleTimer_.stop();
     cardTimer_.stop();
+    importTimer_.stop();
 }
 
 void CPlayerDlg::CreateControls()
@@ -90,6 +91,12 @@ void CPlayerDlg::CreateControls()
     mapPlaceholder_ = StaticText(this, "Loading...", kMap.Rect(), Qt::AlignCenter, Qt::black);
     listView_ = new CSkinListCtrl(this);
     listView_->setGeometry(kList.Rect());
+    // A long import's progress, over the foot of the list.
+    const QRect list = kList.Rect();
+    importProgress_ = StaticText(this, "", QRect(list.left(), list.bottom() - 21, list.width(), 22), Qt::AlignCenter,
+                                 QColor(32, 32, 32));
+    importProgress_->setStyleSheet("background: rgba(224, 234, 244, 230); color: rgb(32, 32, 32);");
+    importProgress_->hide();
     waveform_ = new CWaveFormCtrl(this);
     waveform_->setGeometry(kWaveform.Rect());
     waveform_->SetTrack(&track_);
@@ -183,6 +190,8 @@ void CPlayerDlg::InitDialog()
     cardTimer_.setSingleShot(true);
     connect(&cardTimer_, &QTimer::timeout, this, &CPlayerDlg::ScanCard);
     cardTimer_.start(1000);
+    importTimer_.setSingleShot(true);
+    connect(&importTimer_, &QTimer::timeout, this, &CPlayerDlg::ImportSome);
     CreateViews();
     listView_->Init();
     listView_->SetColumns();

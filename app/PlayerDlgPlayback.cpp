@@ -39,7 +39,7 @@ void CPlayerDlg::ShowMessage(const QString& text, bool error)
 void CPlayerDlg::PlayFile(int direction)
 {
     if (Active(mainPlayer_.GetState()) || Active(secondPlayer_.GetState()))
-        OnBnClickedStop();
+        StopPair();
     if (direction == 1) {
         if (currentIndex_ >= listView_->RowCount() - 1)
             return;

@@ -96,15 +96,40 @@ bool IsImportFrontFile(const std::string& baseName, const std::string& extension
     return n > 0 && (baseName[n - 1] == 'A' || (n >= 17 && baseName[n - 17] == 'A'));
 }
 
-void ScanCardFolder(const std::string& folder, CRecordingList& recordings)
+namespace {
+
+void AddCardFolderFiles(const std::string& folder, std::vector<ImportCandidate>& out)
 {
     std::vector<FolderFile> files = ListFiles(folder);
     std::sort(files.begin(), files.end(),
               [](const FolderFile& a, const FolderFile& b) { return a.path.string() < b.path.string(); });
     for (const FolderFile& f : files) {
         if (IsCardFrontFile(f.base, f.extension))
-            recordings.AddFile(f.path.string(), f.base + f.extension, f.extension);
+            out.push_back({f.path.string(), f.base + f.extension, f.extension});
     }
+}
+
+void AddAll(const std::vector<ImportCandidate>& candidates, CRecordingList& recordings)
+{
+    for (const ImportCandidate& c : candidates)
+        recordings.AddFile(c.path, c.name, c.extension);
+}
+
+}  // namespace
+
+void ScanCardFolder(const std::string& folder, CRecordingList& recordings)
+{
+    std::vector<ImportCandidate> candidates;
+    AddCardFolderFiles(folder, candidates);
+    AddAll(candidates, recordings);
+}
+
+std::vector<ImportCandidate> ListCardFiles(const std::string& root)
+{
+    std::vector<ImportCandidate> candidates;
+    for (const std::string& folder : CardFolders(root))
+        AddCardFolderFiles(folder, candidates);
+    return candidates;
 }
 
 std::vector<std::string> CardFolders(const std::string& root)
@@ -120,8 +145,7 @@ std::vector<std::string> CardFolders(const std::string& root)
 
 void ScanCard(const std::string& root, CRecordingList& recordings)
 {
-    for (const std::string& folder : CardFolders(root))
-        ScanCardFolder(folder, recordings);
+    AddAll(ListCardFiles(root), recordings);
 }
 
 std::vector<ImportCandidate> ListImportFiles(const std::string& folder)
@@ -143,8 +167,7 @@ std::vector<ImportCandidate> ListImportFiles(const std::string& folder)
 int ImportFolder(const std::string& folder, CRecordingList& recordings)
 {
     const auto candidates = ListImportFiles(folder);
-    for (const ImportCandidate& c : candidates)
-        recordings.AddFile(c.path, c.name, c.extension);
+    AddAll(candidates, recordings);
     return static_cast<int>(candidates.size());
 }
 

@@ -37,6 +37,8 @@ struct ImportCandidate {
     std::string extension;
 };
 std::vector<ImportCandidate> ListImportFiles(const std::string& folder);
+// The same for a memory card: its folders in order, each sorted by path.
+std::vector<ImportCandidate> ListCardFiles(const std::string& root);
 
 struct MountedVolume {
     std::string root;        // mount point

@@ -11,6 +11,8 @@
 #include "widgets/WaveFormCtrl.h"
 
 #include <QLabel>
+#include <QTimer>
+#include <fstream>
 
 namespace {
 
@@ -234,6 +236,57 @@ private slots:
         QCOMPARE(ListNames(dlg.ListView()),
                  (std::vector<std::string>{"A0001.MOV", "A0002.MOV", "A0009.MOV", "A0005.MOV"}));
         QCOMPARE(dlg.Recordings().GetCount(), 4);
+    }
+
+    // Thousands of files: rows arrive while the window answers events, with
+    // the progress over the list; the rows end as a plain import lists them.
+    void longImportsKeepTheWindowAnswering()
+    {
+        TempDir dir;
+        constexpr int kFiles = 1500;
+        for (int i = 0; i < kFiles; ++i) {
+            char name[64];
+            std::snprintf(name, sizeof name, "A6%010d_%04d.MOV", 514081500 + i, i % 10000);
+            std::ofstream(dir / name);
+        }
+        const QString folder = QString::fromStdString(dir.Path().string());
+        CPlayerDlg dlg;
+        dlg.SetImportSliceMs(0);  // a slow card: a file a slice
+        dlg.show();
+        dlg.ImportFolder(folder);
+        QVERIFY(dlg.Importing());
+        QVERIFY(dlg.Recordings().GetCount() < kFiles);
+        QVERIFY(dlg.ImportProgress()->isVisible());
+        QVERIFY(dlg.ImportProgress()->text().endsWith(QString(" of %1 files").arg(kFiles)));
+        bool answered = false;  // an event handled while the import goes on
+        QTimer::singleShot(0, &dlg, [&] { answered = dlg.Importing(); });
+        QTRY_VERIFY_WITH_TIMEOUT(!dlg.Importing(), 60000);
+        QVERIFY(answered);
+        QVERIFY(!dlg.ImportProgress()->isVisible());
+        std::vector<std::string> expected;
+        for (const ImportCandidate& c : ListImportFiles(dir.Path().string()))
+            expected.push_back(c.name);
+        QCOMPARE(ListNames(dlg.ListView()), expected);
+        QCOMPARE(dlg.ListView()->topLevelItem(kFiles - 1)->text(0), QString(" %1").arg(kFiles));
+
+        // Stop ends a long import where it is; so does closing the window.
+        dlg.OnBnClickedClear();
+        dlg.ImportFolder(folder);
+        QVERIFY(dlg.Importing());
+        dlg.OnBnClickedStop();
+        QVERIFY(!dlg.Importing());
+        QVERIFY(!dlg.ImportProgress()->isVisible());
+        const int stoppedAt = dlg.Recordings().GetCount();
+        QTest::qWait(100);
+        QCOMPARE(dlg.Recordings().GetCount(), stoppedAt);
+        dlg.OnBnClickedClear();
+        dlg.ImportFolder(folder);
+        QTest::keyClick(&dlg, Qt::Key_Escape);
+        QVERIFY(!dlg.isVisible());
+        const int closedAt = dlg.Recordings().GetCount();
+        QTest::qWait(100);
+        QCOMPARE(dlg.Recordings().GetCount(), closedAt);
+        QVERIFY(closedAt < kFiles);
     }
 
     void importKeepsNamesAndTheFrontCameraRules()
