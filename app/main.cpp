@@ -1,14 +1,19 @@
 // DualDash: plays the front and rear recordings of car video recorders with
 // their route, speed, course and G-sensor data.
 //
-// dualdash [FOLDER|FILE]...   folders are imported as with the Import button;
-//                             files that are front-camera recordings are listed.
+// dualdash [--tile-url TEMPLATE [--tile-attribution HTML]] [FOLDER|FILE]...
+//   folders are imported as with the Import button; files that are
+//   front-camera recordings are listed. The map's tile server may also be set
+//   by DUALDASH_TILE_URL / DUALDASH_TILE_ATTRIBUTION or in the settings file.
 
 #include "PlayerDlg.h"
 
 #include "map/DlgMap.h"
+#include "map/TileSource.h"
 
 #include <QApplication>
+#include <QProcessEnvironment>
+#include <QSettings>
 #include <clocale>
 
 int main(int argc, char** argv)
@@ -19,8 +24,11 @@ int main(int argc, char** argv)
     QApplication::setApplicationName("DualDash");
     QApplication::setDesktopFileName("dualdash");
     std::setlocale(LC_NUMERIC, "C");  // libmpv works only under the C numeric locale
+    QStringList arguments = QApplication::arguments().mid(1);
+    QSettings settings(QSettings::IniFormat, QSettings::UserScope, "DualDash", "dualdash");
+    SetTileSource(ResolveTileSource(arguments, QProcessEnvironment::systemEnvironment(), settings));
     CPlayerDlg window;
-    window.ImportPaths(QApplication::arguments().mid(1));
+    window.ImportPaths(arguments);
     window.show();
     window.exec();  // the window's own loop is the program's only loop
     return 0;

@@ -1,10 +1,18 @@
 #include "DlgMap.h"
 
+#include "TileSource.h"
+
 #include <QEvent>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QKeyEvent>
 #include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <QWebEnginePage>
+#include <QWebEngineProfile>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
 #include <QWebEngineView>
 #include <unistd.h>
 
@@ -12,6 +20,20 @@ CDlgMap::CDlgMap(QWidget* placeholder) : QWidget(placeholder)
 {
     hide();
     view_ = new QWebEngineView(this);
+    // The map's own profile (User-Agent, tile cache), and the tile source
+    // handed to the page before its scripts run.
+    auto* page = new QWebEnginePage(MapProfile(), view_);
+    QWebEngineScript tiles;
+    tiles.setName(QStringLiteral("tile-source"));
+    tiles.setInjectionPoint(QWebEngineScript::DocumentCreation);
+    tiles.setWorldId(QWebEngineScript::MainWorld);
+    const TileSource& source = CurrentTileSource();
+    tiles.setSourceCode(QStringLiteral("window.dualdashTiles = %1;")
+                            .arg(QString::fromUtf8(QJsonDocument(QJsonObject{{"url", source.urlTemplate},
+                                                                             {"attribution", source.attribution}})
+                                                       .toJson(QJsonDocument::Compact))));
+    page->scripts().insert(tiles);
+    view_->setPage(page);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(view_);

@@ -1,0 +1,173 @@
+// The map's street tiles from a tile server on loopback: every request names
+// DualDash, the tiles show on the page, and a second map takes them from the
+// cache. The tile source's setting by option, environment and settings file.
+
+#include "QtTestMain.h"
+#include "map/DlgMap.h"
+#include "map/TileSource.h"
+
+#include <QBuffer>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QImage>
+#include <QProcessEnvironment>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QWebEngineView>
+
+namespace {
+
+const QColor kTileColour(255, 0, 200);
+
+// Serves one solid tile for every path, and remembers each request's User-Agent.
+class TileServer : public QObject {
+public:
+    TileServer()
+    {
+        QImage tile(256, 256, QImage::Format_RGB32);
+        tile.fill(kTileColour);
+        QBuffer buffer(&png_);
+        buffer.open(QIODevice::WriteOnly);
+        tile.save(&buffer, "PNG");
+        server_.listen(QHostAddress::LocalHost, 0);
+        connect(&server_, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket* socket = server_.nextPendingConnection())
+                connect(socket, &QTcpSocket::readyRead, this, [this, socket] { Answer(socket); });
+        });
+    }
+
+    QString Template() const { return QString("http://127.0.0.1:%1/{z}/{x}/{y}.png").arg(server_.serverPort()); }
+    QStringList agents;
+
+private:
+    void Answer(QTcpSocket* socket)
+    {
+        QByteArray& request = pending_[socket];
+        request += socket->readAll();
+        if (!request.contains("\r\n\r\n"))
+            return;
+        for (const QByteArray& line : request.split('\n')) {
+            if (line.toLower().startsWith("user-agent:"))
+                agents << QString::fromLatin1(line.mid(11).trimmed());
+        }
+        pending_.remove(socket);
+        socket->write("HTTP/1.1 200 OK\r\nContent-Type: image/png\r\nCache-Control: public, max-age=604800\r\n"
+                      "Content-Length: " + QByteArray::number(png_.size()) + "\r\nConnection: close\r\n\r\n" + png_);
+        socket->disconnectFromHost();
+    }
+
+    QTcpServer server_;
+    QByteArray png_;
+    QHash<QTcpSocket*, QByteArray> pending_;
+};
+
+bool WaitFor(const std::function<bool()>& condition, int ms = 20000)
+{
+    QDeadlineTimer deadline(ms);
+    while (!condition() && !deadline.hasExpired())
+        QTest::qWait(20);
+    return condition();
+}
+
+int LoadedTiles(CDlgMap& map)
+{
+    int count = -1;
+    map.View()->page()->runJavaScript("document.querySelectorAll('.leaflet-tile-loaded').length",
+                                      [&](const QVariant& v) { count = v.toInt(); });
+    WaitFor([&] { return count >= 0; }, 5000);
+    return count;
+}
+
+bool ShowsColour(const QImage& image, const QColor& colour)
+{
+    for (int y = 0; y < image.height(); y += 7)
+        for (int x = 0; x < image.width(); x += 7)
+            if (QColor(image.pixel(x, y)) == colour)
+                return true;
+    return false;
+}
+
+}  // namespace
+
+class MapTilesTest : public QObject {
+    Q_OBJECT
+private:
+    QTemporaryDir cache_;
+
+    // A map in its own window, waited for until its tiles have loaded.
+    std::unique_ptr<QWidget> ShowMap(CDlgMap*& map)
+    {
+        auto window = std::make_unique<QWidget>();
+        window->resize(400, 300);
+        auto* placeholder = new QWidget(window.get());
+        placeholder->setGeometry(0, 0, 400, 300);
+        map = new CDlgMap(placeholder);
+        window->show();
+        QSignalSpy ready(map, &CDlgMap::pageReady);
+        if (!map->IsLoaded())
+            ready.wait(30000);
+        return window;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        // The user's cache folder, here a fresh one.
+        QVERIFY(cache_.isValid());
+        qputenv("XDG_CACHE_HOME", cache_.path().toUtf8());
+    }
+
+    void tilesComeFromTheServerNamingDualDashThenFromTheCache()
+    {
+        TileServer server;
+        SetTileSource({server.Template(), "Test tiles"});
+        CDlgMap* map = nullptr;
+        auto window = ShowMap(map);
+        QVERIFY(map->IsLoaded());
+        QVERIFY(WaitFor([&] { return LoadedTiles(*map) > 0; }));
+        QVERIFY(!server.agents.isEmpty());
+        for (const QString& agent : server.agents)
+            QVERIFY2(agent.startsWith("DualDash/"), qPrintable(agent));
+        QVERIFY(server.agents.first().contains(MapUserAgent().section(' ', 0, 0)));
+        QVERIFY(WaitFor([&] { return ShowsColour(map->View()->grab().toImage(), kTileColour); }, 10000));
+        const int first = server.agents.size();
+        window.reset();
+
+        // The same drive again: no tile is fetched twice.
+        CDlgMap* again = nullptr;
+        auto second = ShowMap(again);
+        QVERIFY(WaitFor([&] { return LoadedTiles(*again) >= first; }));
+        QCOMPARE(server.agents.size(), first);
+        QVERIFY(!QDir(cache_.path() + "/DualDash/map").isEmpty());
+        SetTileSource(TileSource::OpenStreetMap());
+    }
+
+    void theTileSourceSetting()
+    {
+        QTemporaryDir config;
+        QSettings settings(config.filePath("dualdash.conf"), QSettings::IniFormat);
+        QProcessEnvironment environment;
+        QStringList arguments = {"/cards/one"};
+        QCOMPARE(ResolveTileSource(arguments, environment, settings).urlTemplate, TileSource::OpenStreetMap().urlTemplate);
+        settings.setValue("map/tileUrl", "https://tiles.example/{z}/{x}/{y}.png");
+        settings.setValue("map/tileAttribution", "Example");
+        QCOMPARE(ResolveTileSource(arguments, environment, settings).attribution, QString("Example"));
+        environment.insert("DUALDASH_TILE_URL", "https://env.example/{z}/{x}/{y}.png");
+        QCOMPARE(ResolveTileSource(arguments, environment, settings).urlTemplate,
+                 QString("https://env.example/{z}/{x}/{y}.png"));
+        arguments = {"--tile-url", "http://127.0.0.1:8080/{z}/{x}/{y}.png", "/cards/one", "--tile-attribution=Mine"};
+        const TileSource chosen = ResolveTileSource(arguments, environment, settings);
+        QCOMPARE(chosen.urlTemplate, QString("http://127.0.0.1:8080/{z}/{x}/{y}.png"));
+        QCOMPARE(chosen.attribution, QString("Mine"));
+        QCOMPARE(arguments, QStringList{"/cards/one"});  // the options are not folders to import
+        arguments = {"--tile-url", "file:///etc/{z}{x}{y}"};  // not a tile server: passed over
+        QCOMPARE(ResolveTileSource(arguments, environment, settings).urlTemplate,
+                 QString("https://env.example/{z}/{x}/{y}.png"));
+    }
+};
+
+DUALDASH_QT_TEST_MAIN(MapTilesTest)
+#include "map_tiles_test.moc"
