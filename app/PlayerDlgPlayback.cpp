@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -70,8 +71,12 @@ void CPlayerDlg::PlayFile(int direction)
             waveform_->SetTotalSeconds(seconds);
             waveform_->Refresh();
             SendRoute();
-            mainPlayer_.TogglePlayPause();
+            // Both stand on their first frame before either starts, so the
+            // pair begins in step.
             OpenCompanion(node);
+            mainPlayer_.TogglePlayPause();
+            if (companionOpen_)
+                secondPlayer_.TogglePlayPause();
             ApplyVolume(volumeLevel_);
             secondPlayer_.SetVolumeLevel(0);  // the companion plays at the lowest level
         }
@@ -111,7 +116,6 @@ void CPlayerDlg::OpenCompanion(const tagFileNode& node)
         return;
     }
     // The companion's notices go to its own view, as its picture does.
-    secondPlayer_.TogglePlayPause();
     companionOpen_ = true;
     ShowSecondView(true);
 }
@@ -131,15 +135,33 @@ void CPlayerDlg::OnTimer1()
     }
 }
 
-// The rear picture follows the front one: a rear more than 100 ms away from
-// the front is set to the front's position.
+// The rear picture follows the front one. A small gap closes by playing the
+// rear a little faster or slower (a seek would stall its picture); only a
+// gap over half a second is sought across, and a seek under way is let land
+// rather than asked for again. A change of speed shows in the position only
+// after the audio buffered at the old speed has played (about 0.3 s), so the
+// part of the gap the current speed is already closing is counted off.
 void CPlayerDlg::KeepRearInStep()
 {
-    if (!companionOpen_ || mainPlayer_.GetState() != Running || secondPlayer_.GetState() != Running)
+    constexpr double kGain = 2.0;        // speed change per second of gap
+    constexpr double kMostNudge = 0.15;  // at most 15 % faster or slower
+    constexpr double kLatency = 0.3;     // seconds before a change of speed shows
+    constexpr double kSeekGap = 0.5;     // seconds
+    constexpr double kInStep = 0.008;    // seconds: close enough to leave alone
+    if (!companionOpen_ || mainPlayer_.GetState() != Running || secondPlayer_.GetState() != Running ||
+        mainPlayer_.SeekPending() || secondPlayer_.SeekPending())
         return;
     const double front = mainPlayer_.GetPosition();
-    if (front < secondPlayer_.GetDuration() && std::abs(secondPlayer_.GetPosition() - front) > 0.1)
+    if (front >= secondPlayer_.GetDuration())
+        return;
+    const double gap = front - secondPlayer_.GetPosition();  // positive: the rear is behind
+    if (std::abs(gap) > kSeekGap) {
+        secondPlayer_.NudgeSpeed(1.0);
         secondPlayer_.SetPosition(front);
+        return;
+    }
+    const double coming = gap - (secondPlayer_.SpeedNudge() - 1.0) * kLatency;
+    secondPlayer_.NudgeSpeed(std::abs(coming) < kInStep ? 1.0 : 1.0 + std::clamp(coming * kGain, -kMostNudge, kMostNudge));
 }
 
 void CPlayerDlg::SyncToPosition()

@@ -1,11 +1,16 @@
 // How far the rear picture strays from the front one while a pair plays in
-// the window: the front and rear positions are sampled every 100 ms over the
-// whole pair. Run: rear_sync_bench FOLDER_WITH_ONE_PAIR
-// (bench/rear_sync_bench.sh writes a three-minute pair and runs it).
+// the window, read from the rendered views: both recordings carry their frame
+// numbers (mkrec video --frame-numbers), and each sample grabs both views and
+// reads the numbers they show. Prints the distribution of rear - front in
+// frames from the first second on, and the players' own clocks beside it.
+// Run: rear_sync_bench FOLDER_WITH_ONE_PAIR (bench/rear_sync_bench.sh makes
+// the pairs and runs it).
 
 #include "app/PlayerDlg.h"
 #include "map/DlgMap.h"
+#include "MediaFiles.h"
 #include "skin/SkinListCtrl.h"
+#include "widgets/DlgVideoView.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -13,6 +18,17 @@
 #include <algorithm>
 #include <clocale>
 #include <cstdio>
+#include <map>
+
+namespace {
+
+// The number burnt into the picture a view shows, or -1.
+int ShownFrame(CDlgVideoView* view)
+{
+    return FrameNumberShown(view->grab().toImage(), view->Player()->VideoRect());
+}
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -25,21 +41,35 @@ int main(int argc, char** argv)
     CPlayerDlg dlg;
     dlg.show();
     dlg.ImportFolder(argv[1]);
+    QTest::qWait(500);
     emit dlg.ListView()->rowDoubleClicked(0);
     if (dlg.SecondPlayer().GetState() != Running)
         return 1;
-    std::vector<double> gaps;
+    std::map<int, int> frames;  // rear - front, in frames: samples
+    std::vector<double> clocks;
     const double duration = dlg.MainPlayer().GetDuration();
+    int samples = 0, within = 0, unread = 0;
     while (dlg.MainPlayer().GetState() == Running && dlg.MainPlayer().GetPosition() < duration - 0.5) {
-        QTest::qWait(100);
-        if (dlg.SecondPlayer().GetState() == Running)
-            gaps.push_back(std::abs(dlg.MainPlayer().GetPosition() - dlg.SecondPlayer().GetPosition()));
+        QTest::qWait(50);
+        if (dlg.SecondPlayer().GetState() != Running || dlg.MainPlayer().GetPosition() < 1.0)
+            continue;
+        clocks.push_back(dlg.SecondPlayer().GetPosition() - dlg.MainPlayer().GetPosition());
+        const int front = ShownFrame(dlg.MainView()), rear = ShownFrame(dlg.SecondView());
+        const int limit = static_cast<int>(duration * 30) + 30;
+        if (front < 0 || rear < 0 || front > limit || rear > limit) {
+            ++unread;
+            continue;
+        }
+        ++frames[rear - front];
+        ++samples;
+        within += std::abs(rear - front) <= 1;
     }
-    std::sort(gaps.begin(), gaps.end());
-    const auto at = [&](double q) { return gaps.empty() ? 0.0 : gaps[static_cast<std::size_t>(q * (gaps.size() - 1))]; };
-    const long over = std::count_if(gaps.begin(), gaps.end(), [](double g) { return g > 0.1; });
-    std::printf("pair of %.0f s, %zu samples: rear - front median %.3f s, 99th percentile %.3f s, max %.3f s, "
-                "samples over 100 ms: %ld\n",
-                duration, gaps.size(), at(0.5), at(0.99), at(1.0), over);
+    std::sort(clocks.begin(), clocks.end());
+    const auto at = [&](double q) { return clocks.empty() ? 0.0 : clocks[static_cast<std::size_t>(q * (clocks.size() - 1))]; };
+    std::printf("pair of %.0f s, %d samples from the views (%d unread): rear - front in frames:", duration, samples, unread);
+    for (const auto& [difference, count] : frames)
+        std::printf(" %+d:%d", difference, count);
+    std::printf("\nwithin one frame: %.1f%%; players' clocks rear - front: median %.3f s, 1st %.3f s, 99th %.3f s\n",
+                samples ? 100.0 * within / samples : 0.0, at(0.5), at(0.01), at(0.99));
     return 0;
 }

@@ -1,15 +1,21 @@
 #!/usr/bin/env bash
-# A three-minute front and rear pair played in the window; prints how far the
-# rear strays from the front.
+# Front and rear pairs with their frame numbers burnt in, played in the window;
+# prints how many frames the rear picture is from the front one, read from the
+# screen, at 1920x1080 + 1280x720 (H.264) and at 3840x2160 (HEVC) + 1920x1080.
 set -euo pipefail
 build="${1:-build}"
-seconds="${2:-180}"
+seconds="${2:-30}"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 "$build/tools/mkrec" route "$work/route.csv" --seconds "$seconds"
-"$build/tools/mkrec" video "$work/front.mov" --seconds "$seconds" --size 640x360
-"$build/tools/mkrec" video "$work/rear.mov" --seconds "$seconds" --size 320x240 --rear
-mkdir "$work/pair"
-"$build/tools/mkrec" mov "$work/pair/A60514081500_0001.MOV" --layout generic --video "$work/front.mov" --route "$work/route.csv"
-"$build/tools/mkrec" mov "$work/pair/B60514081500_0002.MOV" --layout generic --video "$work/rear.mov" --route "$work/route.csv"
-DUALDASH_AUDIO_OUTPUT=null xvfb-run -a -s "-screen 0 1280x800x24" "$build/bench/rear_sync_bench" "$work/pair" 2>/dev/null
+pair() {  # name, front size, rear size, front options
+  "$build/tools/mkrec" video "$work/$1-front.mov" --seconds "$seconds" --size "$2" --frame-numbers $4
+  "$build/tools/mkrec" video "$work/$1-rear.mov" --seconds "$seconds" --size "$3" --frame-numbers --rear
+  mkdir "$work/$1"
+  "$build/tools/mkrec" mov "$work/$1/A60514081500_0001.MOV" --layout generic --video "$work/$1-front.mov" --route "$work/route.csv"
+  "$build/tools/mkrec" mov "$work/$1/B60514081500_0002.MOV" --layout generic --video "$work/$1-rear.mov" --route "$work/route.csv"
+  echo "== $1: front $2${4:+ $4}, rear $3"
+  DUALDASH_AUDIO_OUTPUT=null xvfb-run -a -s "-screen 0 1280x800x24" "$build/bench/rear_sync_bench" "$work/$1" 2>/dev/null
+}
+pair hd 1920x1080 1280x720 ""
+[ -n "${HD_ONLY:-}" ] || pair uhd 3840x2160 1920x1080 --hevc

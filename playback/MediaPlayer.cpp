@@ -189,6 +189,8 @@ HRESULT CMediaPlayer::OpenFile(const QString& path, QWidget* videoWindow, QWidge
         return E_FAIL;
     }
     rate_ = 1.0;
+    nudge_ = 1.0;
+    seeksAsked_ = 0;
     mpv_set_property_string(mpv_, "speed", "1");
     mpv_set_property_string(mpv_, "play-direction", "forward");
     SetFlag("pause", true);
@@ -458,6 +460,7 @@ double CMediaPlayer::GetPosition() const
 
 void CMediaPlayer::SeekExact(double seconds)
 {
+    ++seeksAsked_;
     pendingSeek_ = seconds < 0 ? 0 : seconds;
     const QByteArray target = QByteArray::number(pendingSeek_, 'f', 6);
     Command({"seek", target.constData(), "absolute+exact"});
@@ -479,12 +482,22 @@ double CMediaPlayer::GetDuration() const
     return seconds;
 }
 
+void CMediaPlayer::NudgeSpeed(double factor)
+{
+    if (!opened_ || std::fabs(factor - nudge_) < 0.002)
+        return;
+    nudge_ = factor;
+    double speed = std::fabs(rate_) * nudge_;
+    mpv_set_property(mpv_, "speed", MPV_FORMAT_DOUBLE, &speed);
+}
+
 HRESULT CMediaPlayer::SetRate(int index)
 {
     const double rate = index >= 0 && index < 8 ? kRates[index] : 1.0;
     if (!opened_)
         return S_OK;
     mpv_set_property_string(mpv_, "play-direction", rate < 0 ? "backward" : "forward");
+    nudge_ = 1.0;
     double speed = std::fabs(rate);
     mpv_set_property(mpv_, "speed", MPV_FORMAT_DOUBLE, &speed);
     rate_ = rate;

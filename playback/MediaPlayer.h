@@ -59,6 +59,14 @@ public:
     double GetDuration() const;
     HRESULT SetRate(int index);
     double GetRate() const { return rate_; }
+    // Plays a little faster or slower than the rate (factor near 1), to
+    // close a small gap to another player without a seek.
+    void NudgeSpeed(double factor);
+    double SpeedNudge() const { return nudge_; }
+    // A seek was asked for and has not landed yet.
+    bool SeekPending() const { return pendingSeek_ >= 0; }
+    // Seeks asked for since the file was opened.
+    int SeeksAsked() const { return seeksAsked_; }
     int GetVolumeLevel() const;
     void SetVolumeLevel(int level);
 
@@ -102,6 +110,8 @@ private:
     QString fileName_;
     PlayState state_ = Closed;
     double rate_ = 1.0;
+    double nudge_ = 1.0;
+    int seeksAsked_ = 0;
     int volumeHundredths_ = 0;        // attenuation, hundredths of a decibel
     QSize videoSize_;
     QRect videoRect_;                 // in the video window

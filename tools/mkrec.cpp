@@ -21,7 +21,7 @@ int Usage()
 {
     std::fputs(
         "usage: mkrec route OUT.csv --seconds N\n"
-        "       mkrec video OUT.mov|OUT.avi --seconds N [--size WxH] [--rear]\n"
+        "       mkrec video OUT.mov|OUT.avi --seconds N [--size WxH] [--rear] [--hevc] [--frame-numbers]\n"
         "       mkrec mov OUT --layout LAYOUT --video V --route R [common]   (OUT.mp4 writes an MP4 type)\n"
         "           LAYOUT: plain, generic, a7l, nt96650a, freegps, freegps-compact, gpmf, gpmf9, blackvue, nmea-text\n"
         "           --freegps-place index|free|mdat (freeGPS blocks), --no-dollar (NMEA cues without '$')\n"
@@ -52,7 +52,7 @@ Options Parse(int argc, char** argv)
     Options o;
     for (int i = 2; i < argc; ++i) {
         std::string a = argv[i];
-        if (a == "--rear" || a == "--gga" || a == "--no-dollar")
+        if (a == "--rear" || a == "--gga" || a == "--no-dollar" || a == "--hevc" || a == "--frame-numbers")
             o.named[a] = "1";
         else if (a.rfind("--", 0) == 0 && i + 1 < argc)
             o.named[a] = argv[++i];
@@ -310,7 +310,13 @@ int Run(const std::string& command, const Options& o)
         return SaveRoute(out, MakeDemoRoute(static_cast<int>(o.Number("--seconds", 60)))) ? 0 : 1;
     std::string error;
     if (command == "video") {
-        error = MakeSyntheticVideo(out, static_cast<int>(o.Number("--seconds", 3)), o.Get("--size", "320x240"), o.Has("--rear"));
+        SyntheticVideo video;
+        video.seconds = static_cast<int>(o.Number("--seconds", 3));
+        video.size = o.Get("--size", "320x240");
+        video.rear = o.Has("--rear");
+        video.hevc = o.Has("--hevc");
+        video.frameNumbers = o.Has("--frame-numbers");
+        error = MakeSyntheticVideo(out, video);
     } else {
         RecordingSpec spec;
         MovLayout layout = MovLayout::Generic;

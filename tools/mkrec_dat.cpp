@@ -41,18 +41,54 @@ std::string WriteSideFile(const std::string& outPath, const RecordingSpec& spec)
     return WriteWholeFile(outPath, Bytes(text.begin(), text.end())) ? "" : "cannot write " + outPath;
 }
 
+namespace {
+
+constexpr int kFrameNumberBits = 16;
+
+// The drawing of the frame number over the test picture: a black band, a
+// white cell per set bit, and the digits in the middle.
+std::string FrameNumberFilters(const std::string& size)
+{
+    const int height = std::atoi(size.substr(size.find('x') + 1).c_str());
+    std::string filters = "drawbox=x=0:y=0:w=iw:h=ih/6:color=black:t=fill";
+    for (int bit = 0; bit < kFrameNumberBits; ++bit) {
+        filters += ",drawbox=x=iw*" + std::to_string(bit) + "/16:y=0:w=iw/16:h=ih/6:color=white:t=fill:enable='eq(mod(floor(n/" +
+                   std::to_string(1 << bit) + ")\\,2)\\,1)'";
+    }
+    filters += ",drawtext=fontfile=/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf:text='%{frame_num}':fontsize=" +
+               std::to_string(std::max(12, height / 4)) + ":fontcolor=white:box=1:boxcolor=black:x=(w-tw)/2:y=(h-th)/2";
+    return filters;
+}
+
+}  // namespace
+
 std::string MakeSyntheticVideo(const std::string& outPath, int seconds, const std::string& size, bool rear)
 {
+    SyntheticVideo video;
+    video.seconds = seconds;
+    video.size = size;
+    video.rear = rear;
+    return MakeSyntheticVideo(outPath, video);
+}
+
+std::string MakeSyntheticVideo(const std::string& outPath, const SyntheticVideo& video)
+{
     const bool avi = outPath.size() > 4 && (outPath.substr(outPath.size() - 4) == ".avi" || outPath.substr(outPath.size() - 4) == ".AVI");
-    const std::string duration = std::to_string(seconds);
-    const std::string picture = std::string(rear ? "testsrc" : "testsrc2") + "=size=" + size + ":rate=30:duration=" + duration;
-    const std::string tone = std::string("sine=frequency=") + (rear ? "660" : "440") + ":sample_rate=48000:duration=" + duration;
+    const std::string duration = std::to_string(video.seconds);
+    const std::string picture = std::string(video.rear ? "testsrc" : "testsrc2") + "=size=" + video.size +
+                                ":rate=30:duration=" + duration;
+    const std::string tone = std::string("sine=frequency=") + (video.rear ? "660" : "440") +
+                             ":sample_rate=48000:duration=" + duration;
     std::vector<std::string> args = {"ffmpeg", "-nostdin", "-loglevel", "error", "-y", "-f", "lavfi", "-i", picture,
                                      "-f", "lavfi", "-i", tone};
+    if (video.frameNumbers)
+        args.insert(args.end(), {"-vf", FrameNumberFilters(video.size)});
     const std::vector<std::string> codecs = avi
         ? std::vector<std::string>{"-c:v", "mjpeg", "-q:v", "5", "-pix_fmt", "yuvj420p", "-c:a", "pcm_s16le"}
-        : std::vector<std::string>{"-c:v", "libx264", "-preset", "ultrafast", "-g", "30", "-pix_fmt", "yuv420p",
-                                   "-c:a", "aac", "-b:a", "64k"};
+        : video.hevc ? std::vector<std::string>{"-c:v", "libx265", "-preset", "ultrafast", "-x265-params", "log-level=error",
+                                                "-g", "30", "-tag:v", "hvc1", "-pix_fmt", "yuv420p", "-c:a", "aac", "-b:a", "64k"}
+                     : std::vector<std::string>{"-c:v", "libx264", "-preset", "ultrafast", "-g", "30", "-pix_fmt", "yuv420p",
+                                                "-c:a", "aac", "-b:a", "64k"};
     args.insert(args.end(), codecs.begin(), codecs.end());
     args.insert(args.end(), {"-shortest", outPath});
     std::vector<char*> argv;

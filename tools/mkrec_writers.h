@@ -46,3 +46,16 @@ std::string WriteCameraSideFile(const std::string& outPath, const std::string& f
 // Runs ffmpeg: testsrc2 (or testsrc for a rear camera) with a tone, H.264 and
 // AAC for .mov, MJPEG and PCM for .avi.
 std::string MakeSyntheticVideo(const std::string& outPath, int seconds, const std::string& size, bool rear);
+
+struct SyntheticVideo {
+    int seconds = 3;
+    std::string size = "320x240";
+    bool rear = false;
+    bool hevc = false;          // H.265 instead of H.264 (.mov only)
+    // The frame number burnt in: large digits to read by eye, and over the top
+    // sixth of the picture 16 cells, white for a set bit (lowest bit left),
+    // for a program to read from a screenshot.
+    bool frameNumbers = false;
+};
+std::string MakeSyntheticVideo(const std::string& outPath, const SyntheticVideo& video);
+

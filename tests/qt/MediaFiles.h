@@ -7,12 +7,36 @@
 #include <QString>
 #include <QTemporaryDir>
 
-inline bool MakeVideo(const QString& path, int seconds, const QString& size, bool rear = false)
+inline bool MakeVideo(const QString& path, int seconds, const QString& size, bool rear = false,
+                      bool frameNumbers = false)
 {
     QStringList args = {"video", path, "--seconds", QString::number(seconds), "--size", size};
     if (rear)
         args << "--rear";
+    if (frameNumbers)
+        args << "--frame-numbers";
     return QProcess::execute(MKREC_PATH, args) == 0;
+}
+
+// The frame number burnt into a picture (mkrec video --frame-numbers) shown at
+// `video` in `shown`: 16 cells across its top sixth, white for a set bit,
+// lowest bit left. -1 when the picture is too small to read.
+inline int FrameNumberShown(const QImage& shown, const QRect& video)
+{
+    if (video.width() < 32 || video.height() < 12 || !shown.rect().contains(video))
+        return -1;
+    int number = 0;
+    const int y = video.top() + video.height() / 12;
+    for (int bit = 0; bit < 16; ++bit) {
+        const int x = video.left() + (2 * bit + 1) * video.width() / 32;
+        int sum = 0;
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx)
+                sum += qGray(shown.pixel(x + dx, y + dy));
+        if (sum / 9 > 128)
+            number |= 1 << bit;
+    }
+    return number;
 }
 
 // One frame of `path` at `seconds`, decoded by ffmpeg itself.

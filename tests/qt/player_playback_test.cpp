@@ -633,6 +633,47 @@ private slots:
         QVERIFY(!QFile::exists(pdf));
     }
 
+    // Read from the views: after a gap of a quarter second the rear catches
+    // up by speed alone, and shows the front's frame or one away from then on.
+    void theRearCatchesUpWithoutSeeking()
+    {
+        QTemporaryDir folder;
+        QVERIFY(MakeVideo(Video("numbered-front.mov"), 6, "320x240", false, true));
+        QVERIFY(MakeVideo(Video("numbered-rear.mov"), 6, "320x240", true, true));
+        QVERIFY(Write(folder.filePath("A60514081500_0001.MOV"), "mov",
+                      {"--layout", "generic", "--video", Video("numbered-front.mov")}, 0, 6));
+        QVERIFY(Write(folder.filePath("B60514081500_0002.MOV"), "mov",
+                      {"--layout", "generic", "--video", Video("numbered-rear.mov")}, 0, 6));
+        auto dlg = Window(folder.path());
+        DoubleClick(*dlg, "A60514081500_0001.MOV");
+        // A gap of a second: one seek across it, not one a tick while it lands.
+        QVERIFY(WaitFor([&] { return dlg->MainPlayer().GetPosition() > 1.2; }));
+        const int before = dlg->SecondPlayer().SeeksAsked();
+        dlg->SecondPlayer().SetPosition(dlg->MainPlayer().GetPosition() - 1.0);
+        QTest::qWait(600);
+        QCOMPARE(dlg->SecondPlayer().SeeksAsked(), before + 2);
+        QVERIFY(std::abs(dlg->MainPlayer().GetPosition() - dlg->SecondPlayer().GetPosition()) < 0.2);
+        // A quarter of a second: closed by speed alone.
+        dlg->SecondPlayer().SetPosition(dlg->MainPlayer().GetPosition() - 0.25);
+        QVERIFY(WaitFor([&] { return !dlg->SecondPlayer().SeekPending(); }));
+        const int seeks = dlg->SecondPlayer().SeeksAsked();
+        QVERIFY(WaitFor([&] { return std::abs(dlg->MainPlayer().GetPosition() - dlg->SecondPlayer().GetPosition()) < 0.02; },
+                        2500));
+        int samples = 0, within = 0;
+        while (dlg->MainPlayer().GetState() == Running && dlg->MainPlayer().GetPosition() < 5.5) {
+            QTest::qWait(50);
+            const int front = FrameNumberShown(dlg->MainView()->grab().toImage(), dlg->MainPlayer().VideoRect());
+            const int rear = FrameNumberShown(dlg->SecondView()->grab().toImage(), dlg->SecondPlayer().VideoRect());
+            if (front < 0 || rear < 0 || front > 200 || rear > 200)
+                continue;
+            ++samples;
+            within += std::abs(rear - front) <= 1;
+        }
+        QCOMPARE(dlg->SecondPlayer().SeeksAsked(), seeks);  // caught up by speed, not by seeks
+        QVERIFY(samples >= 10);
+        QVERIFY2(within >= samples * 9 / 10, qPrintable(QString("%1 of %2").arg(within).arg(samples)));
+    }
+
     void theRearStaysWithTheFront()
     {
         auto dlg = Window(pairs_);
