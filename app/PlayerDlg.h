@@ -51,6 +51,20 @@ public:
     void ImportPaths(const QStringList& paths);  // folders and files, as on the command line
     void ScanCard();
 
+    // The keys, as Linux video players have them (the help lists them).
+    bool HandleKey(QKeyEvent* event);
+    static QString KeyHelpText();
+    void TogglePair();                 // Space: keeps the speed, unlike the Play button
+    void SeekPairBy(double seconds);
+    void StepPair(bool forward);
+    void SetPairRate(int index);       // 0..3: 1x, 2x, 3x, 8x
+    int RateIndex() const { return rateIndex_; }
+    void ToggleMute();
+    void ToggleFullScreen();
+    void ToggleKeyHelp();
+    QLabel* KeyHelp() const { return keyHelp_; }
+    QLabel* RateText() const { return rateText_; }
+
     // Commands.
     void OnBnClickedPlay();
     void OnBnClickedStop();
@@ -75,6 +89,9 @@ public:
     void SetMessageHook(MessageHook hook) { messageHook_ = std::move(hook); }
     // The save dialog's answer (empty: cancelled), and the print dialog's.
     using SaveNameHook = std::function<QString(const QString& folder)>;
+    // The folder chooser's answer (empty: cancelled).
+    using FolderHook = std::function<QString()>;
+    void SetFolderHook(FolderHook hook) { folderHook_ = std::move(hook); }
     void SetSaveNameHook(SaveNameHook hook) { saveNameHook_ = std::move(hook); }
     using PrinterHook = std::function<bool(QPrinter& printer)>;
     void SetPrinterHook(PrinterHook hook) { printerHook_ = std::move(hook); }
@@ -146,6 +163,7 @@ private:
     void ImportSome();
 
     void ShowAbout();
+    void RouteKeys();
     void WithPairPaused(const std::function<void()>& command);
 
     CMediaPlayer mainPlayer_;
@@ -180,6 +198,9 @@ private:
     int importDone_ = 0;
     int importSliceMs_ = 20;  // files are read this long at a time; the window answers in between
     QLabel* importProgress_ = nullptr;
+    QLabel* keyHelp_ = nullptr;   // the keys, over the large picture
+    QLabel* rateText_ = nullptr;  // the pair's speed while it is not 1x
+    int rateIndex_ = 0;
 
     int userStopped_ = 0;
     int currentIndex_ = 0;
@@ -196,6 +217,7 @@ private:
     bool dragging_ = false;
     MessageHook messageHook_;
     SaveNameHook saveNameHook_;
+    FolderHook folderHook_;
     PrinterHook printerHook_;
     QString captureFolder_;  // where the last snapshot went; the home folder at first
     VolumeSource volumeSource_;

@@ -64,7 +64,7 @@ void CPlayerDlg::ImportFolder(const QString& folder)
 
 void CPlayerDlg::OnBnClickedImport()
 {
-    const QString folder = QFileDialog::getExistingDirectory(this, "Select directory");
+    const QString folder = folderHook_ ? folderHook_() : QFileDialog::getExistingDirectory(this, "Select directory");
     if (!folder.isEmpty())
         ImportFolder(folder);
 }

@@ -74,6 +74,7 @@ CPlayerDlg::CPlayerDlg(QWidget* parent) : QDialog(parent, Qt::Window | Qt::Frame
     setAttribute(Qt::WA_OpaquePaintEvent);
     CreateControls();
     InitDialog();
+    RouteKeys();
 }
 
 CPlayerDlg::~CPlayerDlg()
@@ -97,6 +98,13 @@ void CPlayerDlg::CreateControls()
                                  QColor(32, 32, 32));
     importProgress_->setStyleSheet("background: rgba(224, 234, 244, 230); color: rgb(32, 32, 32);");
     importProgress_->hide();
+    const QRect video = kVideo.Rect();
+    keyHelp_ = StaticText(this, KeyHelpText(), video.adjusted(90, 40, -90, -40), Qt::AlignCenter, QColor(0, 0, 0));
+    keyHelp_->setStyleSheet("background: rgba(16, 22, 30, 235); color: rgb(214, 224, 236); font-size: 13px;");
+    keyHelp_->hide();
+    rateText_ = StaticText(this, "", QRect(video.right() - 60, video.top() + 8, 52, 24), Qt::AlignCenter, QColor(0, 0, 0));
+    rateText_->setStyleSheet("background: rgba(16, 22, 30, 200); color: rgb(255, 255, 255); font-weight: bold;");
+    rateText_->hide();
     waveform_ = new CWaveFormCtrl(this);
     waveform_->setGeometry(kWaveform.Rect());
     waveform_->SetTrack(&track_);
@@ -251,6 +259,8 @@ void CPlayerDlg::paintEvent(QPaintEvent* event)
 
 void CPlayerDlg::keyPressEvent(QKeyEvent* event)
 {
+    if (HandleKey(event))
+        return;
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:

@@ -421,6 +421,22 @@ void CMediaPlayer::Pause()
     state_ = Paused;
 }
 
+void CMediaPlayer::StepFrame(bool forward)
+{
+    if (!opened_)
+        return;
+    pendingSeek_ = -1;
+    Command({forward ? "frame-step" : "frame-back-step"});
+    state_ = Paused;
+}
+
+void CMediaPlayer::SetMuted(bool muted)
+{
+    muted_ = muted;
+    if (mpv_)
+        SetFlag("mute", muted);
+}
+
 void CMediaPlayer::StopClip()
 {
     if (!opened_ || (state_ != Paused && state_ != Running))

@@ -51,6 +51,10 @@ public:
     HRESULT HandleGraphEvent();
     void TogglePlayPause();
     void Pause();
+    // One frame forward or back, left paused there.
+    void StepFrame(bool forward);
+    void SetMuted(bool muted);
+    bool IsMuted() const { return muted_; }
     void StopClip();
     void CloseClip();
     PlayState GetState() const { return state_; }
@@ -112,6 +116,7 @@ private:
     double rate_ = 1.0;
     double nudge_ = 1.0;
     int seeksAsked_ = 0;
+    bool muted_ = false;
     int volumeHundredths_ = 0;        // attenuation, hundredths of a decibel
     QSize videoSize_;
     QRect videoRect_;                 // in the video window

@@ -17,21 +17,25 @@ void CDlgVideoView::paintEvent(QPaintEvent*)
     QPainter(this).fillRect(rect(), Qt::black);
 }
 
+void CDlgVideoView::SetFullScreen(bool on)
+{
+    if (!player_)
+        return;
+    // The flag turns whether or not the player could switch.
+    player_->SetFullScreen(on);
+    fullScreen_ = on;
+}
+
 void CDlgVideoView::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    if (player_) {
-        // The flag turns whether or not the player could switch.
-        player_->SetFullScreen(!fullScreen_);
-        fullScreen_ = !fullScreen_;
-    }
+    SetFullScreen(!fullScreen_);
     QWidget::mouseDoubleClickEvent(event);
 }
 
 void CDlgVideoView::keyPressEvent(QKeyEvent* event)
 {
     if (fullScreen_ && player_ && event->key() == Qt::Key_Escape) {
-        player_->SetFullScreen(false);
-        fullScreen_ = 0;
+        SetFullScreen(false);
         event->accept();
         return;
     }

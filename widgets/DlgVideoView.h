@@ -14,6 +14,8 @@ public:
     void SetPlayer(CMediaPlayer* player) { player_ = player; }
     CMediaPlayer* Player() const { return player_; }
     bool IsFullScreen() const { return fullScreen_ != 0; }
+    // Full screen on or off, as a double click does.
+    void SetFullScreen(bool on);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,0 +1,190 @@
+// The keys of Linux video players (mpv, Celluloid, Haruna), applied to the
+// pair: one table gives both what each key does and the help that lists them.
+
+#include "PlayerDlg.h"
+
+#include "skin/SkinListCtrl.h"
+#include "widgets/DlgVideoView.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <algorithm>
+
+namespace {
+
+constexpr int kForwardRates = 4;  // the player's rates 1x, 2x, 3x, 8x
+constexpr double kRates[kForwardRates] = {1, 2, 3, 8};
+
+struct KeyBinding {
+    int key;
+    Qt::KeyboardModifiers modifiers;
+    const char* keys;  // as the help shows them; empty: listed with the one before
+    const char* what;
+    void (*action)(CPlayerDlg&);
+};
+
+const KeyBinding kBindings[] = {
+    {Qt::Key_Space, Qt::NoModifier, "Space", "play / pause", [](CPlayerDlg& d) { d.TogglePair(); }},
+    {Qt::Key_Left, Qt::NoModifier, "\u2190 / \u2192", "5 s back / forward", [](CPlayerDlg& d) { d.SeekPairBy(-5); }},
+    {Qt::Key_Right, Qt::NoModifier, "", "", [](CPlayerDlg& d) { d.SeekPairBy(5); }},
+    {Qt::Key_Left, Qt::ShiftModifier, "Shift+\u2190 / \u2192", "1 s back / forward", [](CPlayerDlg& d) { d.SeekPairBy(-1); }},
+    {Qt::Key_Right, Qt::ShiftModifier, "", "", [](CPlayerDlg& d) { d.SeekPairBy(1); }},
+    {Qt::Key_Down, Qt::NoModifier, "\u2193 / \u2191", "60 s back / forward", [](CPlayerDlg& d) { d.SeekPairBy(-60); }},
+    {Qt::Key_Up, Qt::NoModifier, "", "", [](CPlayerDlg& d) { d.SeekPairBy(60); }},
+    {Qt::Key_Comma, Qt::NoModifier, ", / .", "one frame back / forward", [](CPlayerDlg& d) { d.StepPair(false); }},
+    {Qt::Key_Period, Qt::NoModifier, "", "", [](CPlayerDlg& d) { d.StepPair(true); }},
+    {Qt::Key_BracketLeft, Qt::NoModifier, "[ / ]", "slower / faster", [](CPlayerDlg& d) { d.SetPairRate(d.RateIndex() - 1); }},
+    {Qt::Key_BracketRight, Qt::NoModifier, "", "", [](CPlayerDlg& d) { d.SetPairRate(d.RateIndex() + 1); }},
+    {Qt::Key_Backspace, Qt::NoModifier, "Backspace", "normal speed", [](CPlayerDlg& d) { d.SetPairRate(0); }},
+    {Qt::Key_M, Qt::NoModifier, "m", "mute", [](CPlayerDlg& d) { d.ToggleMute(); }},
+    {Qt::Key_9, Qt::NoModifier, "9 / 0", "volume down / up", [](CPlayerDlg& d) { d.OnBnClickedVolumeDown(); }},
+    {Qt::Key_0, Qt::NoModifier, "", "", [](CPlayerDlg& d) { d.OnBnClickedVolumeUp(); }},
+    {Qt::Key_F, Qt::NoModifier, "f, F11", "full screen (Escape leaves it)", [](CPlayerDlg& d) { d.ToggleFullScreen(); }},
+    {Qt::Key_F11, Qt::NoModifier, "", "", [](CPlayerDlg& d) { d.ToggleFullScreen(); }},
+    {Qt::Key_PageUp, Qt::NoModifier, "PgUp / PgDn", "previous / next recording", [](CPlayerDlg& d) { d.OnBnClickedPrev(); }},
+    {Qt::Key_PageDown, Qt::NoModifier, "", "", [](CPlayerDlg& d) { d.OnBnClickedNext(); }},
+    {Qt::Key_O, Qt::ControlModifier, "Ctrl+O", "import a folder", [](CPlayerDlg& d) { d.OnBnClickedImport(); }},
+    {Qt::Key_S, Qt::NoModifier, "s", "capture the large picture", [](CPlayerDlg& d) { d.OnBnClickedCapture(); }},
+    {Qt::Key_P, Qt::ControlModifier, "Ctrl+P", "print the moment", [](CPlayerDlg& d) { d.OnBnClickedPrint(); }},
+    {Qt::Key_Question, Qt::NoModifier, "? or F1", "this help", [](CPlayerDlg& d) { d.ToggleKeyHelp(); }},
+    {Qt::Key_F1, Qt::NoModifier, "", "", [](CPlayerDlg& d) { d.ToggleKeyHelp(); }},
+};
+
+// Shift is part of some keys themselves ('?' on most layouts).
+Qt::KeyboardModifiers Relevant(const QKeyEvent* event)
+{
+    Qt::KeyboardModifiers m = event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+    if (event->key() == Qt::Key_Question)
+        m &= ~Qt::ShiftModifier;
+    return m;
+}
+
+bool Open(PlayState s)
+{
+    return s == Paused || s == Running;
+}
+
+}  // namespace
+
+QString CPlayerDlg::KeyHelpText()
+{
+    QString rows;
+    for (std::size_t i = 0; i < std::size(kBindings); ++i) {
+        if (*kBindings[i].keys)
+            rows += QString("<tr><td><b>%1</b></td><td>&nbsp;&nbsp;%2</td></tr>").arg(kBindings[i].keys, kBindings[i].what);
+    }
+    return "<table>" + rows + "<tr><td><b>Escape</b></td><td>&nbsp;&nbsp;leave full screen, else close</td></tr></table>";
+}
+
+bool CPlayerDlg::HandleKey(QKeyEvent* event)
+{
+    if (keyHelp_->isVisible() && event->key() != Qt::Key_Question && event->key() != Qt::Key_F1) {
+        keyHelp_->hide();  // any key closes the help, Escape without closing the window
+        if (event->key() == Qt::Key_Escape)
+            return true;
+    }
+    if (event->key() == Qt::Key_Escape && (mainView_->IsFullScreen() || secondView_->IsFullScreen())) {
+        mainView_->SetFullScreen(false);
+        secondView_->SetFullScreen(false);
+        return true;
+    }
+    // The list, while it shows and has the keyboard, moves through its rows.
+    const bool listKeys = event->key() == Qt::Key_Up || event->key() == Qt::Key_Down ||
+                          event->key() == Qt::Key_PageUp || event->key() == Qt::Key_PageDown;
+    if (listKeys && listView_->isVisible() && listView_->hasFocus())
+        return false;
+    for (const KeyBinding& b : kBindings) {
+        if (b.key == event->key() && b.modifiers == Relevant(event)) {
+            b.action(*this);
+            return true;
+        }
+    }
+    return false;
+}
+
+// The keys reach the window whichever of its parts has the keyboard (the
+// map, the list, a button), and from a full-screen picture too (its window
+// hands them to the view): the application's key presses pass here first.
+class KeyRouter : public QObject {
+public:
+    explicit KeyRouter(CPlayerDlg* window) : QObject(window), window_(window) { qApp->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress || watched == window_)
+            return false;  // the window's own keys come through keyPressEvent
+        auto* widget = qobject_cast<QWidget*>(watched);
+        return widget && widget->window() == window_ && window_->HandleKey(static_cast<QKeyEvent*>(event));
+    }
+
+private:
+    CPlayerDlg* window_;
+};
+
+void CPlayerDlg::RouteKeys()
+{
+    new KeyRouter(this);
+}
+
+void CPlayerDlg::TogglePair()
+{
+    if (!Open(mainPlayer_.GetState()) && mainPlayer_.GetState() != Stopped)
+        return;
+    const bool start = mainPlayer_.GetState() != Running;
+    for (CMediaPlayer* p : {&mainPlayer_, &secondPlayer_}) {
+        if (start && p->GetState() != Running)
+            p->TogglePlayPause();
+        else if (!start)
+            p->Pause();
+    }
+    userStopped_ = 0;
+}
+
+void CPlayerDlg::SeekPairBy(double seconds)
+{
+    if (!Open(mainPlayer_.GetState()))
+        return;
+    // Never past the end: that would end the recording, not show its last moment.
+    const double to = std::clamp(mainPlayer_.GetPosition() + seconds, 0.0, std::max(0.0, mainPlayer_.GetDuration() - 0.1));
+    mainPlayer_.SetPosition(to);
+    if (Open(secondPlayer_.GetState()))
+        secondPlayer_.SetPosition(std::min(to, secondPlayer_.GetDuration()));
+    SyncToPosition();
+}
+
+void CPlayerDlg::StepPair(bool forward)
+{
+    mainPlayer_.StepFrame(forward);
+    if (Open(secondPlayer_.GetState()))
+        secondPlayer_.StepFrame(forward);
+}
+
+void CPlayerDlg::SetPairRate(int index)
+{
+    rateIndex_ = std::clamp(index, 0, kForwardRates - 1);
+    mainPlayer_.SetRate(rateIndex_);
+    secondPlayer_.SetRate(rateIndex_);
+    // The speed stays on screen while it is not 1x.
+    rateText_->setText(QString("%1x").arg(kRates[rateIndex_]));
+    rateText_->setVisible(rateIndex_ != 0);
+    rateText_->raise();
+}
+
+void CPlayerDlg::ToggleMute()
+{
+    mainPlayer_.SetMuted(!mainPlayer_.IsMuted());
+}
+
+void CPlayerDlg::ToggleFullScreen()
+{
+    if (Open(mainPlayer_.GetState()))
+        mainView_->SetFullScreen(!mainView_->IsFullScreen());
+}
+
+void CPlayerDlg::ToggleKeyHelp()
+{
+    keyHelp_->setVisible(!keyHelp_->isVisible());
+    keyHelp_->raise();
+}
