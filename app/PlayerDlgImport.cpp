@@ -4,9 +4,13 @@
 #include "PlayerDlg.h"
 
 #include <QElapsedTimer>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMimeData>
+#include <QUrl>
 
 // The files join a queue read a slice at a time: a short import is done
 // before this returns, a long one goes on between the window's events, so a
@@ -76,6 +80,37 @@ void CPlayerDlg::ScanCard()
     if (!FindCardRoot(volumes, root))
         return;
     AddImportCandidates(ListCardFiles(root));
+}
+
+namespace {
+
+QStringList LocalPaths(const QMimeData* data)
+{
+    QStringList paths;
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile())
+            paths << url.toLocalFile();
+    }
+    return paths;
+}
+
+}  // namespace
+
+// Folders and recordings dropped on the window are imported as the command
+// line imports them.
+void CPlayerDlg::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!LocalPaths(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void CPlayerDlg::dropEvent(QDropEvent* event)
+{
+    const QStringList paths = LocalPaths(event->mimeData());
+    if (paths.isEmpty())
+        return;
+    event->acceptProposedAction();
+    ImportPaths(paths);
 }
 
 void CPlayerDlg::ImportPaths(const QStringList& paths)

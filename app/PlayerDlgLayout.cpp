@@ -72,6 +72,7 @@ CPlayerDlg::CPlayerDlg(QWidget* parent) : QDialog(parent, Qt::Window | Qt::Frame
         setWindowIcon(QIcon(QPixmap::fromImage(icon)));
     setFixedSize(Layout::kSkinWidth, Layout::kSkinHeight);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setAcceptDrops(true);
     CreateControls();
     InitDialog();
     RouteKeys();

@@ -34,6 +34,7 @@ CDlgMap::CDlgMap(QWidget* placeholder) : QWidget(placeholder)
                                                        .toJson(QJsonDocument::Compact))));
     page->scripts().insert(tiles);
     view_->setPage(page);
+    view_->setAcceptDrops(false);  // a file dropped on the map goes to the window, not the page
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(view_);

@@ -11,6 +11,7 @@
 #include "widgets/WaveFormCtrl.h"
 
 #include <QLabel>
+#include <QMimeData>
 #include <QTimer>
 #include <fstream>
 
@@ -287,6 +288,31 @@ private slots:
         QTest::qWait(100);
         QCOMPARE(dlg.Recordings().GetCount(), closedAt);
         QVERIFY(closedAt < kFiles);
+    }
+
+    void droppedFoldersAndRecordingsAreImported()
+    {
+        TempDir dir, other;
+        for (const char* f : {"A40101120000_0009.MOV", "B40101120000_0010.MOV", "notes.txt"})
+            WriteFile(dir / f, "");
+        WriteFile(other / "20260514_081500_NF.mp4", "");
+        CPlayerDlg dlg;
+        dlg.show();
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(QString::fromStdString(dir.Path().string())),
+                      QUrl::fromLocalFile(QString::fromStdString(other / "20260514_081500_NF.mp4")),
+                      QUrl("https://example.org/clip.mp4")});
+        QDragEnterEvent enter(QPoint(500, 300), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&dlg, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(500, 300), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&dlg, &drop);
+        QCOMPARE(ListNames(dlg.ListView()), (std::vector<std::string>{"A40101120000_0009.MOV", "20260514_081500_NF.mp4"}));
+        QMimeData text;
+        text.setText("not a file");
+        QDragEnterEvent refused(QPoint(500, 300), Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&dlg, &refused);
+        QVERIFY(!refused.isAccepted());
     }
 
     void importKeepsNamesAndTheFrontCameraRules()
