@@ -5,6 +5,7 @@
 
 #include "library/Import.h"
 #include "library/RecordingList.h"
+#include "PlayerSettings.h"
 #include "playback/MediaPlayer.h"
 #include "track/TrackLoader.h"
 
@@ -49,6 +50,8 @@ public:
     void CancelImport();
     QLabel* ImportProgress() const { return importProgress_; }
     void ImportPaths(const QStringList& paths);  // folders and files, as on the command line
+    // The last session's folders again, when the settings say so.
+    void ImportRememberedFolders();
     void ScanCard();
 
     // The keys, as Linux video players have them (the help lists them).
@@ -221,6 +224,7 @@ private:
     SaveNameHook saveNameHook_;
     FolderHook folderHook_;
     PrinterHook printerHook_;
+    PlayerSettings settings_;
     QString captureFolder_;  // where the last snapshot went; the home folder at first
     VolumeSource volumeSource_;
 };

@@ -49,6 +49,7 @@ void CPlayerDlg::OnBnClickedCycle()
     const int old = cycleMode_;
     cycleMode_ = !cycleMode_;
     Button(1018)->LoadImage(old ? 154 : 149);
+    settings_.SetCycleMode(cycleMode_);
 }
 
 void CPlayerDlg::OnBnClickedClear()
@@ -58,6 +59,7 @@ void CPlayerDlg::OnBnClickedClear()
     if (s != Stopped && s != Closed)
         StopPair();
     recordings_.RemoveAll();
+    settings_.ClearFolders();  // the list is empty: nothing to bring back next time
 }
 
 void CPlayerDlg::OnBnClickedVideo()
@@ -103,6 +105,7 @@ void CPlayerDlg::PutPlayersInTheirViews()
 void CPlayerDlg::ApplyVolume(int level)
 {
     volumeLevel_ = std::clamp(level, 0, 10);
+    settings_.SetVolume(volumeLevel_);
     mainPlayer_.SetVolumeLevel(volumeLevel_);
     ShowVolumeLevel(volumeLevel_);
 }

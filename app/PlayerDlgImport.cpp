@@ -63,7 +63,18 @@ void CPlayerDlg::CancelImport()
 
 void CPlayerDlg::ImportFolder(const QString& folder)
 {
+    settings_.AddFolder(QFileInfo(folder).absoluteFilePath());
     AddImportCandidates(ListImportFiles(folder.toStdString()));
+}
+
+void CPlayerDlg::ImportRememberedFolders()
+{
+    if (!settings_.ReimportFolders())
+        return;
+    for (const QString& folder : settings_.Folders()) {
+        if (QFileInfo(folder).isDir())
+            ImportFolder(folder);
+    }
 }
 
 void CPlayerDlg::OnBnClickedImport()

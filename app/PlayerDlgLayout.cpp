@@ -76,6 +76,11 @@ CPlayerDlg::CPlayerDlg(QWidget* parent) : QDialog(parent, Qt::Window | Qt::Frame
     CreateControls();
     InitDialog();
     RouteKeys();
+    // What the last session left.
+    volumeLevel_ = settings_.Volume();
+    captureFolder_ = settings_.CaptureFolder();
+    if (settings_.CycleMode() != cycleMode_)
+        OnBnClickedCycle();
 }
 
 CPlayerDlg::~CPlayerDlg()

@@ -54,6 +54,7 @@ void CPlayerDlg::OnBnClickedCapture()
         if (name.isEmpty())
             return;
         captureFolder_ = QFileInfo(name).absolutePath();
+        settings_.SetCaptureFolder(captureFolder_);
         QApplication::setOverrideCursor(Qt::WaitCursor);
         LargePlayer().CaptureImage(name);  // the picture in the large view
         QApplication::restoreOverrideCursor();

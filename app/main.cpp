@@ -25,9 +25,10 @@ int main(int argc, char** argv)
     QApplication::setDesktopFileName("dualdash");
     std::setlocale(LC_NUMERIC, "C");  // libmpv works only under the C numeric locale
     QStringList arguments = QApplication::arguments().mid(1);
-    QSettings settings(QSettings::IniFormat, QSettings::UserScope, "DualDash", "dualdash");
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, "DualDash", "dualdash");
     SetTileSource(ResolveTileSource(arguments, QProcessEnvironment::systemEnvironment(), settings));
     CPlayerDlg window;
+    window.ImportRememberedFolders();
     window.ImportPaths(arguments);
     window.show();
     window.exec();  // the window's own loop is the program's only loop

@@ -5,7 +5,14 @@
 #include "map/DlgMap.h"
 
 #include <QApplication>
+#include <QSettings>
 #include <QTest>
+
+// Each test starts as a first session: nothing remembered from the one before.
+inline void ForgetPlayerSettings()
+{
+    QSettings(QSettings::NativeFormat, QSettings::UserScope, "DualDash", "dualdash").clear();
+}
 
 #define DUALDASH_QT_TEST_MAIN(TestClass)                          \
     int main(int argc, char** argv)                               \

@@ -64,6 +64,8 @@ private:
     }
 
 private slots:
+    void init() { ForgetPlayerSettings(); }
+
     void initTestCase()
     {
         QVERIFY(dir_.isValid());

@@ -13,6 +13,7 @@
 #include "widgets/WaveFormCtrl.h"
 
 #include <QLabel>
+#include <QSettings>
 #include <QPrinter>
 #include <QSignalSpy>
 #include <QWebEngineView>
@@ -107,6 +108,8 @@ private:
     }
 
 private slots:
+    void init() { ForgetPlayerSettings(); }
+
     void initTestCase()
     {
         QVERIFY(dir_.isValid());
@@ -473,6 +476,43 @@ private slots:
             DoubleClick(*dlg, "A60514081530_0003.MOV");
             QCOMPARE(dlg->MainPlayer().GetState(), Running);
         }
+    }
+
+    // The next session starts where this one ended: its folders, volume,
+    // Cycle mode and capture folder, kept in the settings file.
+    void theNextSessionRemembers()
+    {
+        QTemporaryDir captures;
+        {
+            auto dlg = Window(pairs_);
+            DoubleClick(*dlg, "A60514081500_0001.MOV");
+            for (int i = 0; i < 3; ++i)
+                dlg->OnBnClickedVolumeDown();
+            dlg->OnBnClickedCycle();
+            dlg->SetSaveNameHook([&](const QString&) { return captures.filePath("moment.jpg"); });
+            dlg->OnBnClickedCapture();
+        }
+        const QString file = QSettings(QSettings::NativeFormat, QSettings::UserScope, "DualDash", "dualdash").fileName();
+        QVERIFY2(file.endsWith("/DualDash/dualdash.conf") && QFile::exists(file), qPrintable(file));
+        CPlayerDlg next;
+        next.SetMessageHook([](const QString&, bool) {});
+        next.ImportRememberedFolders();
+        QCOMPARE(next.Recordings().GetCount(), 5);
+        QCOMPARE(next.CycleMode(), 0);
+        QString offered;
+        next.SetSaveNameHook([&](const QString& folder) {
+            offered = folder;
+            return QString();
+        });
+        emit next.ListView()->rowDoubleClicked(0);
+        QCOMPARE(next.MainPlayer().GetVolumeLevel(), 7);
+        next.OnBnClickedCapture();
+        QCOMPARE(offered, captures.path());
+        // Cleared, the list is not brought back.
+        next.OnBnClickedClear();
+        CPlayerDlg third;
+        third.ImportRememberedFolders();
+        QCOMPARE(third.Recordings().GetCount(), 0);
     }
 
     void videoButtonAndClear()

@@ -35,6 +35,8 @@ std::vector<std::string> ListNames(CSkinListCtrl* list)
 class PlayerWindowTest : public QObject {
     Q_OBJECT
 private slots:
+    void init() { ForgetPlayerSettings(); }
+
     void controlsSitWhereTheTemplatePutsThem()
     {
         CPlayerDlg dlg;

@@ -27,6 +27,8 @@ long ResidentKiB()
 class SoakTest : public QObject {
     Q_OBJECT
 private slots:
+    void init() { ForgetPlayerSettings(); }
+
     void twoHundredRecordingsInOrder()
     {
         constexpr int kCount = 200;

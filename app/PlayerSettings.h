@@ -1,0 +1,28 @@
+#pragma once
+// What the player remembers from one session to the next, in the user's
+// configuration folder ($XDG_CONFIG_HOME/DualDash/dualdash.conf).
+
+#include <QSettings>
+#include <QStringList>
+
+class PlayerSettings {
+public:
+    PlayerSettings();
+
+    // The folders imported in the last session, imported again at start
+    // unless the user turned that off (on by default).
+    bool ReimportFolders() const;
+    QStringList Folders() const;
+    void AddFolder(const QString& folder);
+    void ClearFolders();
+
+    QString CaptureFolder() const;
+    void SetCaptureFolder(const QString& folder);
+    int Volume() const;  // 0..10
+    void SetVolume(int level);
+    int CycleMode() const;  // 1: on to the next recording
+    void SetCycleMode(int mode);
+
+private:
+    QSettings settings_;
+};
