@@ -25,6 +25,7 @@ class CSkinListCtrl;
 class CWaveFormCtrl;
 class QLabel;
 class QPrinter;
+class MprisService;
 
 class CPlayerDlg : public QDialog {
     Q_OBJECT
@@ -67,6 +68,7 @@ public:
     void ToggleKeyHelp();
     QLabel* KeyHelp() const { return keyHelp_; }
     QLabel* RateText() const { return rateText_; }
+    MprisService* Mpris() const { return mpris_; }
 
     // Commands.
     void OnBnClickedPlay();
@@ -206,6 +208,7 @@ private:
     QLabel* keyHelp_ = nullptr;   // the keys, over the large picture
     QLabel* rateText_ = nullptr;  // the pair's speed while it is not 1x
     int rateIndex_ = 0;
+    MprisService* mpris_ = nullptr;
 
     int userStopped_ = 0;
     int currentIndex_ = 0;

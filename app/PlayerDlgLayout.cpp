@@ -2,6 +2,7 @@
 
 #include "PlayerDlg.h"
 
+#include "MprisService.h"
 #include "map/DlgMap.h"
 #include "skin/BitmapSlider.h"
 #include "skin/Layout.h"
@@ -76,6 +77,7 @@ CPlayerDlg::CPlayerDlg(QWidget* parent) : QDialog(parent, Qt::Window | Qt::Frame
     CreateControls();
     InitDialog();
     RouteKeys();
+    mpris_ = new MprisService(this);
     // What the last session left.
     volumeLevel_ = settings_.Volume();
     captureFolder_ = settings_.CaptureFolder();

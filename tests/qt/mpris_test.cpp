@@ -1,0 +1,134 @@
+// MPRIS 2 on a private session bus (the test runs under dbus-run-session):
+// the desktop's media controls reach the pair through the bus.
+
+#include "MediaFiles.h"
+#include "QtTestMain.h"
+#include "app/MprisService.h"
+#include "app/PlayerDlg.h"
+#include "skin/SkinListCtrl.h"
+
+#include <QDBusConnection>
+#include <QDBusInterface>
+#include <QDBusReply>
+#include <QSignalSpy>
+
+namespace {
+
+const char* kService = "org.mpris.MediaPlayer2.dualdash";
+const char* kPath = "/org/mpris/MediaPlayer2";
+
+bool WaitFor(const std::function<bool()>& condition, int ms = 8000)
+{
+    QDeadlineTimer deadline(ms);
+    while (!condition() && !deadline.hasExpired())
+        QTest::qWait(10);
+    return condition();
+}
+
+// Catches the bus's signals of the player's object.
+class Listener : public QObject {
+    Q_OBJECT
+public:
+    QList<qlonglong> seeked;
+    QList<QVariantMap> changes;
+public slots:
+    void OnSeeked(qlonglong position) { seeked << position; }
+    void OnChanged(const QString&, const QVariantMap& changed, const QStringList&) { changes << changed; }
+};
+
+}  // namespace
+
+class MprisTest : public QObject {
+    Q_OBJECT
+private:
+    QTemporaryDir dir_;
+
+private slots:
+    void init() { ForgetPlayerSettings(); }
+
+    void initTestCase()
+    {
+        QVERIFY(QDBusConnection::sessionBus().isConnected());
+        QVERIFY(dir_.isValid());
+        QDir().mkpath(dir_.filePath("pair"));
+        QCOMPARE(QProcess::execute(MKREC_PATH, {"route", dir_.filePath("route.csv"), "--seconds", "20"}), 0);
+        QVERIFY(MakeVideo(dir_.filePath("v.mov"), 6, "96x72"));
+        for (const char* name : {"A60514081500_0001.MOV", "B60514081500_0002.MOV", "A60514081600_0003.MOV"})
+            QCOMPARE(QProcess::execute(MKREC_PATH, {"mov", dir_.filePath(QString("pair/") + name), "--layout", "generic",
+                                                    "--video", dir_.filePath("v.mov"), "--route", dir_.filePath("route.csv"),
+                                                    "--seconds", "6"}),
+                     0);
+    }
+
+    void mediaControlsDriveThePair()
+    {
+        CPlayerDlg dlg;
+        dlg.SetMessageHook([](const QString&, bool) {});
+        dlg.show();
+        QVERIFY(dlg.Mpris()->Registered());
+        dlg.ImportFolder(dir_.filePath("pair"));
+        QDBusInterface root(kService, kPath, "org.mpris.MediaPlayer2");
+        QDBusInterface player(kService, kPath, "org.mpris.MediaPlayer2.Player");
+        QVERIFY(player.isValid());
+        QCOMPARE(root.property("Identity").toString(), QString("DualDash"));
+        QCOMPARE(root.property("DesktopEntry").toString(), QString("dualdash"));
+        QCOMPARE(player.property("PlaybackStatus").toString(), QString("Stopped"));
+        Listener listener;
+        QDBusConnection bus = QDBusConnection::sessionBus();
+        QVERIFY(bus.connect(kService, kPath, "org.mpris.MediaPlayer2.Player", "Seeked", &listener, SLOT(OnSeeked(qlonglong))));
+        QVERIFY(bus.connect(kService, kPath, "org.freedesktop.DBus.Properties", "PropertiesChanged", &listener,
+                            SLOT(OnChanged(QString, QVariantMap, QStringList))));
+
+        emit dlg.ListView()->rowDoubleClicked(0);
+        QCOMPARE(player.property("PlaybackStatus").toString(), QString("Playing"));
+        QVERIFY(WaitFor([&] {
+            for (const QVariantMap& c : listener.changes)
+                if (c.value("PlaybackStatus").toString() == "Playing")
+                    return true;
+            return false;
+        }));
+        QVERIFY(player.call("PlayPause").type() != QDBusMessage::ErrorMessage);
+        QCOMPARE(dlg.MainPlayer().GetState(), Paused);
+        QCOMPARE(dlg.SecondPlayer().GetState(), Paused);
+        QCOMPARE(player.property("PlaybackStatus").toString(), QString("Paused"));
+        player.call("Play");
+        QCOMPARE(dlg.MainPlayer().GetState(), Running);
+        player.call("Pause");
+        QCOMPARE(dlg.MainPlayer().GetState(), Paused);
+
+        // Metadata: the recording's name and length; the track to seek in.
+        const QDBusMessage reply = QDBusInterface(kService, kPath, "org.freedesktop.DBus.Properties")
+                                       .call("Get", "org.mpris.MediaPlayer2.Player", "Metadata");
+        const QVariantMap metadata = qdbus_cast<QVariantMap>(reply.arguments().at(0).value<QDBusVariant>().variant());
+        QCOMPARE(metadata.value("xesam:title").toString(), QString("A60514081500_0001.MOV"));
+        QVERIFY(std::abs(metadata.value("mpris:length").toLongLong() - 6000000) < 100000);
+        const QDBusObjectPath track = qdbus_cast<QDBusObjectPath>(metadata.value("mpris:trackid"));
+
+        const double from = dlg.MainPlayer().GetPosition();  // Seek moves by an offset
+        player.call("Seek", qlonglong(2000000));
+        QVERIFY(WaitFor([&] { return !dlg.MainPlayer().SeekPending() && std::abs(dlg.MainPlayer().GetPosition() - from - 2.0) < 0.04; }));
+        QVERIFY(WaitFor([&] { return !listener.seeked.isEmpty(); }));
+        QVERIFY(std::abs(listener.seeked.last() / 1e6 - from - 2.0) < 0.04);
+        player.call("SetPosition", QVariant::fromValue(track), qlonglong(3500000));
+        QVERIFY(WaitFor([&] { return !dlg.MainPlayer().SeekPending() && std::abs(dlg.MainPlayer().GetPosition() - 3.5) < 0.02; }));
+        QVERIFY(WaitFor([&] { return std::abs(dlg.SecondPlayer().GetPosition() - 3.5) < 0.02; }));
+        QVERIFY(std::abs(player.property("Position").toLongLong() - 3500000) < 20000);
+        player.call("SetPosition", QVariant::fromValue(QDBusObjectPath("/org/dualdash/recording/7")), qlonglong(1000000));
+        QTest::qWait(100);
+        QVERIFY(std::abs(dlg.MainPlayer().GetPosition() - 3.5) < 0.02);  // another track: ignored
+
+        player.setProperty("Rate", 2.0);
+        QCOMPARE(dlg.MainPlayer().GetRate(), 2.0);
+        QCOMPARE(player.property("Rate").toDouble(), 2.0);
+
+        player.call("Next");
+        QCOMPARE(dlg.MainPlayer().FileName(), dir_.filePath("pair/A60514081600_0003.MOV"));
+        player.call("Previous");
+        QCOMPARE(dlg.CurrentIndex(), 0);
+        player.call("Stop");
+        QCOMPARE(player.property("PlaybackStatus").toString(), QString("Stopped"));
+    }
+};
+
+DUALDASH_QT_TEST_MAIN(MprisTest)
+#include "mpris_test.moc"
