@@ -4,10 +4,12 @@ import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import path from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
+import fs from 'node:fs';
 import { chromium } from 'playwright-core';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
-const pageUrl = pathToFileURL(path.join(here, '..', '..', 'res', 'map.html')).href;
+// The page beside its Leaflet, as the build puts them (CTest says where).
+const pageUrl = pathToFileURL(process.env.DUALDASH_MAP_PAGE || path.join(here, '..', '..', 'build', 'map', 'page', 'map.html')).href;
 let browser;
 
 before(async () => {
@@ -43,6 +45,14 @@ async function openPage({ blockLeaflet = false } = {}) {
 
 const countLayers = (page, kind) =>
     page.evaluate((k) => { let n = 0; map.eachLayer((l) => { if (l instanceof L[k]) ++n; }); return n; }, kind);
+
+test('the page runs the Leaflet that map/web pins, its licence beside it', async () => {
+    const pinned = JSON.parse(fs.readFileSync(path.join(here, '..', '..', 'map', 'web', 'package.json'), 'utf8'));
+    const { page } = await openPage();
+    assert.equal(await page.evaluate(() => L.version), pinned.dependencies.leaflet);
+    assert.ok(fs.existsSync(new URL('leaflet/LICENSE', pageUrl)));
+    await page.close();
+});
 
 test('the map is created offline, on the start view', async () => {
     const { page, errors, requested } = await openPage();
