@@ -8,6 +8,7 @@
 #include "PlayerSettings.h"
 #include "playback/MediaPlayer.h"
 #include "track/TrackLoader.h"
+#include "widgets/SpeedDash.h"
 
 #include <QDialog>
 #include <QImage>
@@ -41,6 +42,9 @@ public:
 
     // Instruments.
     void DrawSpeedNeedle(int speed);
+    // km/h or mph for the dial, the speed text and the waveform; remembered.
+    void SetSpeedUnit(SpeedDash::SpeedUnit unit);
+    SpeedDash::SpeedUnit SpeedUnit() const { return speedUnit_; }
     void DrawCompassNeedle(double course);
 
     // Importing.
@@ -180,6 +184,7 @@ private:
     QImage skinImage_;
     QImage idleImage_;
     QImage compassNeedle_;
+    QImage mphFace_;
     QImage turnedNeedle_;  // the needle as last turned, and for which course
     double turnedNeedleDegrees_ = 0;
 
@@ -208,6 +213,7 @@ private:
     QLabel* keyHelp_ = nullptr;   // the keys, over the large picture
     QLabel* rateText_ = nullptr;  // the pair's speed while it is not 1x
     int rateIndex_ = 0;
+    SpeedDash::SpeedUnit speedUnit_ = SpeedDash::SpeedUnit::Kmh;
     MprisService* mpris_ = nullptr;
 
     int userStopped_ = 0;

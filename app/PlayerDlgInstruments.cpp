@@ -4,13 +4,24 @@
 
 #include "widgets/SpeedDash.h"
 
+#include "widgets/WaveFormCtrl.h"
+
 #include <QLabel>
 
 void CPlayerDlg::DrawSpeedNeedle(int speed)
 {
     lastSpeed_ = SpeedDash::ClampSpeed(speed);
-    speedText_->setText(QString::asprintf("%dKm/H", lastSpeed_));
+    speedText_->setText(SpeedDash::SpeedText(lastSpeed_, speedUnit_));
     update(SpeedDash::kDialRect);  // the skin under it is painted again, then the needle
+}
+
+void CPlayerDlg::SetSpeedUnit(SpeedDash::SpeedUnit unit)
+{
+    speedUnit_ = unit;
+    settings_.SetSpeedInMph(unit == SpeedDash::SpeedUnit::Mph);
+    waveform_->SetSpeedUnit(unit);
+    DrawSpeedNeedle(lastSpeed_);
+    update(SpeedDash::kDialFaceRect);
 }
 
 void CPlayerDlg::DrawCompassNeedle(double course)

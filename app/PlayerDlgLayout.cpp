@@ -67,6 +67,7 @@ CPlayerDlg::CPlayerDlg(QWidget* parent) : QDialog(parent, Qt::Window | Qt::Frame
     LoadResourceImage(150, "PNG", skinImage_);
     LoadResourceImage(168, "JPG", idleImage_);
     LoadResourceImage(169, "BMP", compassNeedle_);
+    LoadResourceImage(174, "PNG", mphFace_);
     setWindowTitle("Player");
     QImage icon;
     if (LoadResourceImage(128, "PNG", icon))
@@ -83,6 +84,8 @@ CPlayerDlg::CPlayerDlg(QWidget* parent) : QDialog(parent, Qt::Window | Qt::Frame
     captureFolder_ = settings_.CaptureFolder();
     if (settings_.CycleMode() != cycleMode_)
         OnBnClickedCycle();
+    if (settings_.SpeedInMph())
+        SetSpeedUnit(SpeedDash::SpeedUnit::Mph);
 }
 
 CPlayerDlg::~CPlayerDlg()
@@ -250,6 +253,8 @@ void CPlayerDlg::paintEvent(QPaintEvent* event)
     QPainter p(this);
     p.setClipRegion(event->region());
     p.drawImage(0, 0, skinImage_);
+    if (speedUnit_ == SpeedDash::SpeedUnit::Mph)
+        p.drawImage(SpeedDash::kDialFaceRect.topLeft(), mphFace_);
     // The needles: the speed line in red, the compass through its magenta mask.
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setPen(QPen(QColor(255, 0, 0), 2));
@@ -313,6 +318,13 @@ void CPlayerDlg::contextMenuEvent(QContextMenuEvent* event)
 {
     QMenu menu(this);
     menu.addAction("About Player...", this, &CPlayerDlg::ShowAbout);
+    menu.addSeparator();
+    for (const auto& [unit, text] : {std::pair{SpeedDash::SpeedUnit::Kmh, "Speed in km/h"},
+                                     std::pair{SpeedDash::SpeedUnit::Mph, "Speed in mph"}}) {
+        QAction* action = menu.addAction(text, this, [this, unit = unit] { SetSpeedUnit(unit); });
+        action->setCheckable(true);
+        action->setChecked(speedUnit_ == unit);
+    }
     menu.addSeparator();
     menu.addAction("Minimize", this, &QWidget::showMinimized);
     menu.addAction("Close", this, &QDialog::reject);

@@ -179,10 +179,8 @@ void CPlayerDlg::SyncToPosition()
             return;  // no fix: map, speed and compass keep their last values
         if (mapView_)
             mapView_->SetLgtLat(QString::fromStdString(info.latitude), QString::fromStdString(info.longitude), "0");
-        if (info.speed != lastSpeed_) {
-            speedText_->setText(QString::asprintf("%dKm/H", info.speed));
+        if (info.speed != lastSpeed_)
             DrawSpeedNeedle(info.speed);
-        }
         if (info.course != lastCourse_)
             DrawCompassNeedle(info.course);
         return;

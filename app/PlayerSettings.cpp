@@ -59,3 +59,13 @@ void PlayerSettings::SetCycleMode(int mode)
 {
     settings_.setValue("player/cycle", mode);
 }
+
+bool PlayerSettings::SpeedInMph() const
+{
+    return settings_.value("units/speed").toString() == "mph";
+}
+
+void PlayerSettings::SetSpeedInMph(bool mph)
+{
+    settings_.setValue("units/speed", mph ? "mph" : "km/h");
+}

@@ -22,6 +22,8 @@ public:
     void SetVolume(int level);
     int CycleMode() const;  // 1: on to the next recording
     void SetCycleMode(int mode);
+    bool SpeedInMph() const;  // km/h unless the user chose mph
+    void SetSpeedInMph(bool mph);
 
 private:
     QSettings settings_;

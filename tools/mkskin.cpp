@@ -289,7 +289,12 @@ QImage SmallStrip(int width, int height, Icon icon, bool round)
 
 // ---- the window skin ---------------------------------------------------
 
-void SpeedDial(QPainter& p)
+enum class SpeedUnit { Kmh, Mph };
+constexpr double kKmPerMile = 1.609344;
+
+// The dial's face: its marks where the needle points for each speed, in km/h
+// or in mph (the needle turns by km/h either way).
+void SpeedDial(QPainter& p, SpeedUnit unit)
 {
     const QPointF c(Layout::kSpeedCentreX, Layout::kSpeedCentreY);
     QRadialGradient face(c, 60);
@@ -298,25 +303,28 @@ void SpeedDial(QPainter& p)
     p.setPen(QPen(kPanelEdge, 1.5));
     p.setBrush(face);
     p.drawEllipse(c, 57, 57);
-    // The needle's angle rule: speed + 140 degrees, clockwise from the x axis.
-    for (int kmh = 0; kmh <= 260; kmh += 10) {
+    // The needle's angle rule: km/h + 140 degrees, clockwise from the x axis.
+    const bool mph = unit == SpeedUnit::Mph;
+    const int top = mph ? 160 : 260;
+    for (int value = 0; value <= top; value += 10) {
+        const double kmh = mph ? value * kKmPerMile : value;
         const double a = (kmh + 140) * kPi / 180;
-        const bool major = kmh % 20 == 0;
+        const bool major = value % 20 == 0;
         const double r0 = major ? 44 : 48, r1 = 53;
         QColor tick = kmh >= 200 ? QColor(214, 84, 84) : (major ? kText.lighter(130) : kText);
         p.setPen(QPen(tick, major ? 2 : 1, Qt::SolidLine, Qt::FlatCap));
         p.drawLine(QPointF(c.x() + r0 * std::cos(a), c.y() + r0 * std::sin(a)),
                    QPointF(c.x() + r1 * std::cos(a), c.y() + r1 * std::sin(a)));
-        if (kmh % 40 == 0) {
+        if (value % (mph ? 20 : 40) == 0) {
             p.setFont(Font(8, QFont::DemiBold));
             p.setPen(kText.lighter(120));
             const QPointF at(c.x() + 35 * std::cos(a), c.y() + 35 * std::sin(a));
-            p.drawText(QRectF(at.x() - 12, at.y() - 6, 24, 12), Qt::AlignCenter, QString::number(kmh));
+            p.drawText(QRectF(at.x() - 12, at.y() - 6, 24, 12), Qt::AlignCenter, QString::number(value));
         }
     }
     p.setFont(Font(8));
     p.setPen(kText);
-    p.drawText(QRectF(c.x() - 20, c.y() + 12, 40, 12), Qt::AlignCenter, "km/h");
+    p.drawText(QRectF(c.x() - 20, c.y() + 12, 40, 12), Qt::AlignCenter, mph ? "mph" : "km/h");
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(60, 66, 76));
     p.drawEllipse(c, 4, 4);
@@ -349,7 +357,7 @@ void CompassRose(QPainter& p)
     }
 }
 
-QImage WindowSkin()
+QImage WindowSkin(SpeedUnit unit = SpeedUnit::Kmh)
 {
     using namespace Layout;
     QImage image = Canvas(kSkinWidth, kSkinHeight);
@@ -396,7 +404,7 @@ QImage WindowSkin()
     p.setPen(kText);
     p.drawText(map, Qt::AlignCenter, "");
     Panel(p, QRectF(map.left() - 3, 608, map.width() + 6, 154), 8);
-    SpeedDial(p);
+    SpeedDial(p, unit);
     CompassRose(p);
     const QRect speed = kSpeedText.Rect();
     p.setPen(QPen(kPanelEdge, 1));
@@ -616,6 +624,8 @@ int main(int argc, char** argv)
     QDir().mkpath(g_out);
     bool ok = true;
     ok &= Save(WindowSkin(), "window.png");
+    // The mph face, painted over the km/h one when the user chooses mph.
+    ok &= Save(WindowSkin(SpeedUnit::Mph).copy(Layout::kSpeedCentreX - 60, Layout::kSpeedCentreY - 60, 120, 120), "dial_mph.png");
     ok &= Save(IdlePicture(), "idle.jpg");
     ok &= Save(ProgramIcon(), "icon.png");
     const std::pair<Icon, const char*> transport[] = {

@@ -4,6 +4,14 @@
 
 namespace SpeedDash {
 
+QString SpeedText(int kmh, SpeedUnit unit)
+{
+    constexpr double kKmPerMile = 1.609344;
+    if (unit == SpeedUnit::Mph)
+        return QString::asprintf("%dMPH", static_cast<int>(kmh / kKmPerMile));
+    return QString::asprintf("%dKm/H", kmh);
+}
+
 int ClampSpeed(int speed)
 {
     return speed < 0 || speed > 260 ? 0 : speed;

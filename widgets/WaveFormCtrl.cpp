@@ -248,7 +248,7 @@ void CWaveFormCtrl::DrawTexts(QPainter& p, const QRect& plot)
     // them, so neither is clipped nor runs into the other at any length.
     const QString times = ClockText(elapsedSeconds_) + "/" + ClockText(totalSeconds_);
     const int timesLeft = R - metrics.horizontalAdvance(times);
-    const QString speed = QString::asprintf("%dKm/H", slot.speed);
+    const QString speed = SpeedDash::SpeedText(slot.speed, unit_);
     text(timesLeft, kTextColour, times);
     text(timesLeft - kTextGap - metrics.horizontalAdvance(speed), kTextColour, speed);
 }

@@ -2,6 +2,8 @@
 // The three G-sensor axes of the whole recording, a cursor at the current
 // moment, the values and speed of that moment and the elapsed and total time.
 
+#include "SpeedDash.h"
+
 #include <QColor>
 #include <QFont>
 #include <QImage>
@@ -23,6 +25,11 @@ public:
     void SetTrack(const CTrackLoader* track) { track_ = track; }
     void Refresh();
     void SetTotalSeconds(int seconds) { totalSeconds_ = seconds; }
+    void SetSpeedUnit(SpeedDash::SpeedUnit unit)
+    {
+        unit_ = unit;
+        update();
+    }
     void SetElapsedSeconds(int seconds);
     void SetCursor(int slot);
     // The cursor slot's values; outputs untouched when the cursor is off the track.
@@ -44,6 +51,7 @@ private:
     void DrawTexts(QPainter& painter, const QRect& plot);
 
     const CTrackLoader* track_ = nullptr;
+    SpeedDash::SpeedUnit unit_ = SpeedDash::SpeedUnit::Kmh;
     QFont font_;
     float xStep_ = 0.0f;
     float yScale_ = 0.0f;

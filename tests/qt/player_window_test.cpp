@@ -317,6 +317,43 @@ private slots:
         QVERIFY(!refused.isAccepted());
     }
 
+    // The mph face over the dial, the speed text in mph, and the choice kept.
+    void speedInMph()
+    {
+        QImage kmhSkin, mphFace;
+        QVERIFY(LoadResourceImage(150, "PNG", kmhSkin));
+        QVERIFY(LoadResourceImage(174, "PNG", mphFace));
+        const QRect face = SpeedDash::kDialFaceRect;
+        const QPoint label = face.topLeft() + QPoint(60, 76);  // where "km/h" or "mph" is written
+        auto shown = [&](CPlayerDlg& dlg) { return dlg.grab().toImage().convertToFormat(QImage::Format_RGB32); };
+        {
+            CPlayerDlg dlg;
+            dlg.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+            dlg.SetSpeedUnit(SpeedDash::SpeedUnit::Mph);
+            dlg.DrawSpeedNeedle(100);
+            QCOMPARE(dlg.SpeedText()->text(), QString("62MPH"));
+            const QImage window = shown(dlg);
+            int same = 0, differs = 0;
+            for (int dy = -8; dy <= 8; ++dy)
+                for (int dx = -14; dx <= 14; ++dx) {
+                    const QPoint at = label + QPoint(dx, dy);
+                    same += window.pixel(at) == mphFace.convertToFormat(QImage::Format_RGB32).pixel(at - face.topLeft());
+                    differs += window.pixel(at) != kmhSkin.pixel(at);
+                }
+            QCOMPARE(same, 17 * 29);
+            QVERIFY(differs > 0);
+        }
+        CPlayerDlg next;  // the next session starts in mph
+        QCOMPARE(next.SpeedUnit(), SpeedDash::SpeedUnit::Mph);
+        next.SetSpeedUnit(SpeedDash::SpeedUnit::Kmh);
+        next.DrawSpeedNeedle(100);
+        QCOMPARE(next.SpeedText()->text(), QString("100Km/H"));
+        next.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&next));
+        QCOMPARE(shown(next).pixel(label), kmhSkin.pixel(label));
+    }
+
     void importKeepsNamesAndTheFrontCameraRules()
     {
         TempDir dir;

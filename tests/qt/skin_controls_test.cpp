@@ -5,6 +5,7 @@
 #include "skin/ResourceImage.h"
 #include "skin/SkinListCtrl.h"
 #include "track/TrackLoader.h"
+#include "widgets/SpeedDash.h"
 #include "widgets/WaveFormCtrl.h"
 
 #include <QApplication>
@@ -49,7 +50,7 @@ private slots:
             int w, h;
         } pictures[] = {{150, "PNG", 1024, 768}, {168, "JPG", 680, 480}, {149, "PNG", 208, 51}, {154, "PNG", 208, 51},
                         {152, "PNG", 208, 51},   {167, "PNG", 208, 51},  {164, "PNG", 260, 29}, {171, "PNG", 260, 29},
-                        {173, "PNG", 260, 29},   {160, "PNG", 92, 23},   {159, "PNG", 92, 23},  {165, "PNG", 116, 21},
+                        {173, "PNG", 260, 29},   {174, "PNG", 120, 120},   {160, "PNG", 92, 23},   {159, "PNG", 92, 23},  {165, "PNG", 116, 21},
                         {163, "PNG", 116, 21},   {169, "BMP", 20, 72},   {129, "BMP", 675, 9},  {130, "BMP", 675, 9},
                         {131, "BMP", 18, 18},    {132, "BMP", 18, 18},   {135, "BMP", 4, 24},   {136, "BMP", 2, 24},
                         {137, "BMP", 4, 24},     {138, "BMP", 26, 12},   {140, "BMP", 1, 12},   {141, "BMP", 26, 12},
@@ -398,6 +399,14 @@ private slots:
         for (std::size_t i = 1; i < lit.size(); ++i)
             widestGap = std::max(widestGap, lit[i] - lit[i - 1] - 1);
         QVERIFY2(widestGap >= 8, qPrintable(QString::number(widestGap)));  // speed, a gap, then the times
+    }
+
+    void speedTextsInBothUnits()
+    {
+        QCOMPARE(SpeedDash::SpeedText(47, SpeedDash::SpeedUnit::Kmh), QString("47Km/H"));
+        QCOMPARE(SpeedDash::SpeedText(47, SpeedDash::SpeedUnit::Mph), QString("29MPH"));
+        QCOMPARE(SpeedDash::SpeedText(260, SpeedDash::SpeedUnit::Mph), QString("161MPH"));
+        QCOMPARE(SpeedDash::SpeedText(0, SpeedDash::SpeedUnit::Mph), QString("0MPH"));
     }
 
     void waveformWithoutDataShowsAnEmptyPlot()
