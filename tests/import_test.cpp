@@ -1,4 +1,5 @@
 #include "TestFiles.h"
+#include "library/Drives.h"
 #include "library/Import.h"
 #include "library/MemoryListView.h"
 
@@ -169,6 +170,48 @@ TEST(ListMountedVolumes, FindsCardsWhereverTheyAreMounted)
         EXPECT_EQ(volumes[0].usb, std::string(c.busPath).find("/usb") != std::string::npos) << c.name;
         EXPECT_EQ(volumes[0].removable, c.removable == 1) << c.name;
     }
+}
+
+RecordingSpan Span(const char* name, std::time_t start, double seconds, double km = 0, bool timed = true)
+{
+    return {name, start, seconds, km, timed};
+}
+
+std::vector<std::vector<std::string>> Names(const std::vector<Drive>& drives)
+{
+    std::vector<std::vector<std::string>> out;
+    for (const Drive& d : drives) {
+        out.emplace_back();
+        for (const RecordingSpan& r : d.recordings)
+            out.back().push_back(r.path);
+    }
+    return out;
+}
+
+TEST(GroupDrives, TimesThatFollowEachOther)
+{
+    constexpr std::time_t t = 1778746500;  // 2026-05-14 08:15:00 UTC
+    const struct {
+        const char* what;
+        std::vector<RecordingSpan> recordings;
+        std::vector<std::vector<std::string>> drives;
+    } cases[] = {
+        {"29 s joins, 31 s parts", {Span("a", t, 60), Span("b", t + 89, 60), Span("c", t + 89 + 60 + 31, 60)}, {{"a", "b"}, {"c"}}},
+        {"exactly 30 s joins", {Span("a", t, 60), Span("b", t + 90, 60)}, {{"a", "b"}}},
+        {"overlaps join", {Span("a", t, 60), Span("b", t + 55, 60)}, {{"a", "b"}}},
+        {"out of order", {Span("c", t + 120, 60), Span("a", t, 60), Span("b", t + 60, 60)}, {{"a", "b", "c"}}},
+        {"across midnight", {Span("a", 1778803170, 60), Span("b", 1778803230, 60)}, {{"a", "b"}}},  // 23:59:30, 00:00:30
+        {"a long file's end counts", {Span("a", t, 300), Span("b", t + 30, 10), Span("c", t + 320, 60)}, {{"a", "b", "c"}}},
+        {"untimed alone, last", {Span("x", 0, 60, 0, false), Span("a", t, 60), Span("b", t + 60, 60)}, {{"a", "b"}, {"x"}}},
+        {"none", {}, {}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Names(GroupDrives(c.recordings)), c.drives) << c.what;
+    const auto drives = GroupDrives({Span("a", t, 60, 1.5), Span("b", t + 60, 45, 0), Span("c", t + 110, 60, 0.25)});
+    ASSERT_EQ(drives.size(), 1u);
+    EXPECT_EQ(drives[0].Start(), t);
+    EXPECT_DOUBLE_EQ(drives[0].End(), t + 170.0);
+    EXPECT_DOUBLE_EQ(drives[0].Kilometres(), 1.75);  // a file without track adds nothing
 }
 
 TEST(ListMountedVolumes, ListsTheRoot)

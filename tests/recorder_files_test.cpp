@@ -165,6 +165,28 @@ TEST_F(RecorderFiles, DashtrackInfoFieldOrder)
                                               "isNT96650A", "supported", "loadResult", "slots", "source"}));
 }
 
+// The demo's card: three consecutive recordings with their tracks, one drive.
+TEST(Demo, DrivesOfTheCard)
+{
+    TempDir dir;
+    ASSERT_EQ(Execute(std::string(MKREC_PATH) + " demo " + Quote(dir.Path().string()) + " --seconds 4").status, 0);
+    CommandResult drives = Execute(std::string(DASHTRACK_PATH) + " drives " + Quote(dir / "card/DCIM/100MEDIA"));
+    ASSERT_EQ(drives.status, 0);
+    std::istringstream lines(drives.out);
+    std::vector<std::string> fields;
+    for (std::string f; std::getline(lines, f, '\t');)
+        fields.push_back(f);
+    ASSERT_EQ(fields.size(), 7u) << drives.out;
+    EXPECT_EQ(fields[0], "1");
+    EXPECT_EQ(fields[1], "A60514081500_0001.MOV");
+    EXPECT_EQ(fields[2], "A60514081508_0005.MOV");
+    EXPECT_EQ(fields[3], "2026-05-14T08:15:00Z");
+    EXPECT_EQ(fields[4], "2026-05-14T08:15:12Z");
+    EXPECT_EQ(fields[5], "00:00:12");
+    EXPECT_GT(std::stod(fields[6]), 0.01);  // the route's first metres
+    EXPECT_EQ(Execute(std::string(DASHTRACK_PATH) + " drives /nonexistent").status, 1);
+}
+
 TEST(Demo, CardAndImportFoldersAreListed)
 {
     TempDir dir;
@@ -174,7 +196,7 @@ TEST(Demo, CardAndImportFoldersAreListed)
     EXPECT_EQ(std::count(card.out.begin(), card.out.end(), '\n'), 3) << card.out;
     EXPECT_EQ(std::count(import.out.begin(), import.out.end(), '\n'), 13) << import.out;
     // One recording of each of today's layouts, the rear cameras not listed.
-    for (const char* row : {"20260514_081526_NF.mp4", "2026_0514_081524_001.MP4", "2026_0514_081530_002.MP4",
+    for (const char* row : {"20260514_081526_NF.mp4", "2026_0514_081522_001.MP4", "2026_0514_081530_002.MP4",
                             "DRIVE_20260514_081528_F.mp4", "GH010017.MP4"})
         EXPECT_NE(import.out.find(std::string("\t") + row + "\t"), std::string::npos) << row << "\n" << import.out;
     EXPECT_NE(card.out.find(" 1\tA60514081500_0001.MOV\t08:15:00 05-14-2026\n"), std::string::npos) << card.out;

@@ -1,6 +1,7 @@
 // dashtrack: prints the track of a recording, what the player knows of it, and
 // the rows an import would list.
 
+#include "library/Drives.h"
 #include "library/Import.h"
 #include "library/MemoryListView.h"
 #include "library/RecordingList.h"
@@ -9,7 +10,9 @@
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
+#include <cmath>
 #include <cstring>
+#include <ctime>
 #include <filesystem>
 #include <string>
 #include <sys/stat.h>
@@ -25,7 +28,9 @@ int Usage()
     std::fputs("usage: dashtrack slots PATH    the track as CSV, one line per 100 ms slot\n"
                "       dashtrack info PATH     what the player works out for a recording\n"
                "       dashtrack import FOLDER the list rows (No., Files, Time) after importing FOLDER\n"
-               "       dashtrack card ROOT     the list rows after scanning a memory card at ROOT\n",
+               "       dashtrack card ROOT     the list rows after scanning a memory card at ROOT\n"
+               "       dashtrack drives FOLDER... the drives the folders' recordings make: number, first and\n"
+               "                               last file, start, end (UTC), duration, km\n",
                stderr);
     return kExitUsage;
 }
@@ -95,6 +100,43 @@ int PrintInfo(const std::string& path)
     return 0;
 }
 
+std::string UtcText(double seconds)
+{
+    const std::time_t t = static_cast<std::time_t>(seconds);
+    std::tm utc {};
+    gmtime_r(&t, &utc);
+    char text[32];
+    std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%SZ", &utc);
+    return text;
+}
+
+std::string DurationText(double seconds)
+{
+    const long s = std::lround(seconds);
+    char text[32];
+    std::snprintf(text, sizeof text, "%02ld:%02ld:%02ld", s / 3600, s / 60 % 60, s % 60);
+    return text;
+}
+
+// One line a drive: number, first and last file, start, end, duration, km.
+int PrintDrives(const std::vector<std::string>& folders)
+{
+    std::vector<RecordingSpan> recordings;
+    for (const std::string& folder : folders) {
+        for (const ImportCandidate& c : ListImportFiles(folder))
+            recordings.push_back(DescribeRecording(c.path));
+    }
+    int number = 0;
+    for (const Drive& drive : GroupDrives(recordings)) {
+        const bool timed = drive.recordings.front().timed;
+        std::printf("%d\t%s\t%s\t%s\t%s\t%s\t%.2f\n", ++number, GetFileName(drive.recordings.front().path).c_str(),
+                    GetFileName(drive.recordings.back().path).c_str(), timed ? UtcText(drive.Start()).c_str() : "-",
+                    timed ? UtcText(drive.End()).c_str() : "-", DurationText(drive.End() - drive.Start()).c_str(),
+                    drive.Kilometres());
+    }
+    return 0;
+}
+
 int PrintRows(const CMemoryListView& view)
 {
     for (const auto& row : view.Rows())
@@ -106,6 +148,16 @@ int PrintRows(const CMemoryListView& view)
 
 int main(int argc, char** argv)
 {
+    if (argc >= 3 && std::string(argv[1]) == "drives") {
+        std::vector<std::string> folders(argv + 2, argv + argc);
+        for (const std::string& folder : folders) {
+            if (std::string reason = Unreadable(folder, true); !reason.empty()) {
+                std::fprintf(stderr, "dashtrack: %s: %s\n", folder.c_str(), reason.c_str());
+                return kExitUnreadable;
+            }
+        }
+        return PrintDrives(folders);
+    }
     if (argc != 3)
         return Usage();
     const std::string command = argv[1];

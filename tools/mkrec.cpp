@@ -219,7 +219,9 @@ std::string Stamp(const char* format, std::time_t when)
 std::string TodaysCameras(DemoWriter& w, const fs::path& import)
 {
     auto time = [&] { return w.start + static_cast<std::time_t>(w.segment) * w.seconds; };
-    std::string e = w.Single(import, Stamp("%Y_%m%d_%H%M%S_001.MP4", time()), MovLayout::FreeGps, w.Next());
+    // The name first: it is the stretch's start, before Next moves on.
+    const std::string freeGps = Stamp("%Y_%m%d_%H%M%S_001.MP4", time());
+    std::string e = w.Single(import, freeGps, MovLayout::FreeGps, w.Next());
     if (e.empty())
         e = w.Single(import, "GH010017.MP4", MovLayout::Gpmf, w.Next());
     // Both cameras of a pair record the same stretch under one time stamp.

@@ -1,0 +1,41 @@
+#pragma once
+// Drives: a recorder cuts a drive into one- to five-minute files; recordings
+// whose times follow each other are one drive.
+
+#include "track/AssistInfo.h"
+
+#include <ctime>
+#include <string>
+#include <vector>
+
+struct RecordingSpan {
+    std::string path;
+    std::time_t start = 0;   // UTC
+    double seconds = 0;      // length
+    double kilometres = 0;   // along its track, 0 without one
+    bool timed = true;       // false: no time stamp could be read
+
+    double End() const { return static_cast<double>(start) + seconds; }
+};
+
+struct Drive {
+    std::vector<RecordingSpan> recordings;  // in time order
+
+    std::time_t Start() const { return recordings.front().start; }
+    double End() const;
+    double Kilometres() const;
+};
+
+// A recording joins the drive before it when it starts at most `maxGap`
+// seconds after that drive's end (an overlap joins too). Recordings are taken
+// in time order whatever order they come in; those without a time stamp make
+// a drive each, after the others.
+std::vector<Drive> GroupDrives(std::vector<RecordingSpan> recordings, double maxGapSeconds = 30);
+
+// The recording's start and length: the movie header's creation time and
+// duration for MP4/MOV, the AVI header's frame count and rate with the file's
+// last-write time as its end for AVI; the length of its track, in km.
+RecordingSpan DescribeRecording(const std::string& path);
+
+// Kilometres along the slots' positions.
+double TrackKilometres(const TrackSlots& track);
