@@ -165,6 +165,36 @@ TEST_F(RecorderFiles, DashtrackInfoFieldOrder)
                                               "isNT96650A", "supported", "loadResult", "slots", "source"}));
 }
 
+std::uint64_t Fnv1a(const std::string& bytes)
+{
+    std::uint64_t h = 0xcbf29ce484222325ull;
+    for (unsigned char b : bytes)
+        h = (h ^ b) * 0x100000001b3ull;
+    return h;
+}
+
+// The older recorders' fixtures read exactly as they did before the newer
+// readers came: the whole CSV, by length and FNV-1a hash.
+TEST(ExistingFixtures, ReadAsBefore)
+{
+    const struct {
+        const char* file;
+        std::size_t length;
+        std::uint64_t hash;
+    } fixtures[] = {
+        {"mov/generic.mov", 1024, 0xbd2169884564cb1full},
+        {"mov/late.mov", 1024, 0xbd2169884564cb1full},
+        {"mov/nt.mov", 634, 0x7ddb143682555fcaull},
+        {"avi/rec.avi", 1034, 0xc0c91e857dc8961dull},
+    };
+    for (const auto& f : fixtures) {
+        CommandResult run = Execute(std::string(DASHTRACK_PATH) + " slots " + Quote(std::string(CORPUS_DIR) + "/" + f.file));
+        EXPECT_EQ(run.status, 0) << f.file;
+        EXPECT_EQ(run.out.size(), f.length) << f.file;
+        EXPECT_EQ(Fnv1a(run.out), f.hash) << f.file;
+    }
+}
+
 // The demo's card: three consecutive recordings with their tracks, one drive.
 TEST(Demo, DrivesOfTheCard)
 {
