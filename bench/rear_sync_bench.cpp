@@ -6,15 +6,9 @@
 // Run: rear_sync_bench FOLDER_WITH_ONE_PAIR (bench/rear_sync_bench.sh makes
 // the pairs and runs it).
 
-#include "app/PlayerDlg.h"
-#include "map/DlgMap.h"
-#include "MediaFiles.h"
-#include "skin/SkinListCtrl.h"
-#include "widgets/DlgVideoView.h"
+#include "PairWindow.h"
 
-#include <QApplication>
 #include <QElapsedTimer>
-#include <QTest>
 #include <algorithm>
 #include <clocale>
 #include <cstdio>
@@ -22,29 +16,8 @@
 
 namespace {
 
-// The number burnt into the picture a view shows, or -1.
-int ShownFrame(CDlgVideoView* view)
+int Measure(CPlayerDlg& dlg)
 {
-    return FrameNumberShown(view->grab().toImage(), view->Player()->VideoRect());
-}
-
-}  // namespace
-
-int main(int argc, char** argv)
-{
-    PrepareWebEngineEnvironment();
-    QApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    QApplication app(argc, argv);
-    std::setlocale(LC_NUMERIC, "C");
-    if (argc != 2)
-        return 64;
-    CPlayerDlg dlg;
-    dlg.show();
-    dlg.ImportFolder(argv[1]);
-    QTest::qWait(500);
-    emit dlg.ListView()->rowDoubleClicked(0);
-    if (dlg.SecondPlayer().GetState() != Running)
-        return 1;
     std::map<int, int> frames;  // rear - front, in frames: samples
     std::vector<double> clocks;
     const double duration = dlg.MainPlayer().GetDuration();
@@ -72,4 +45,11 @@ int main(int argc, char** argv)
     std::printf("\nwithin one frame: %.1f%%; players' clocks rear - front: median %.3f s, 1st %.3f s, 99th %.3f s\n",
                 samples ? 100.0 * within / samples : 0.0, at(0.5), at(0.01), at(0.99));
     return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    return RunOnPair(argc, argv, Measure);
 }

@@ -7,15 +7,8 @@ build="${1:-build}"
 seconds="${2:-30}"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
+. "$(dirname "$0")/pairs.sh"
 "$build/tools/mkrec" route "$work/route.csv" --seconds "$seconds"
-pair() {  # name, front size, rear size, front options
-  "$build/tools/mkrec" video "$work/$1-front.mov" --seconds "$seconds" --size "$2" --frame-numbers $4
-  "$build/tools/mkrec" video "$work/$1-rear.mov" --seconds "$seconds" --size "$3" --frame-numbers --rear
-  mkdir "$work/$1"
-  "$build/tools/mkrec" mov "$work/$1/A60514081500_0001.MOV" --layout generic --video "$work/$1-front.mov" --route "$work/route.csv"
-  "$build/tools/mkrec" mov "$work/$1/B60514081500_0002.MOV" --layout generic --video "$work/$1-rear.mov" --route "$work/route.csv"
-  echo "== $1: front $2${4:+ $4}, rear $3"
-  DUALDASH_AUDIO_OUTPUT=null xvfb-run -a -s "-screen 0 1280x800x24" "$build/bench/rear_sync_bench" "$work/$1" 2>/dev/null
-}
-pair hd 1920x1080 1280x720 ""
-[ -n "${HD_ONLY:-}" ] || pair uhd 3840x2160 1920x1080 --hevc
+run() { DUALDASH_AUDIO_OUTPUT=null xvfb-run -a -s "-screen 0 1280x800x24" "$build/bench/rear_sync_bench" "$work/$1" 2>/dev/null; }
+make_pair hd 1920x1080 1280x720 && run hd
+[ -n "${HD_ONLY:-}" ] || { make_pair uhd 3840x2160 1920x1080 --hevc && run uhd; }

@@ -5,16 +5,10 @@
 // the seek until the target frame is drawn). Run: seek_bench FOLDER_WITH_ONE_PAIR
 // (bench/seek_bench.sh makes the pairs and runs it).
 
-#include "MediaFiles.h"
-#include "app/PlayerDlg.h"
-#include "map/DlgMap.h"
-#include "skin/SkinListCtrl.h"
-#include "widgets/DlgVideoView.h"
+#include "PairWindow.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QTest>
 #include <algorithm>
 #include <clocale>
 #include <cstdio>
@@ -44,11 +38,6 @@ double Median(std::vector<double> v)
 {
     std::sort(v.begin(), v.end());
     return v.empty() ? 0 : v[v.size() / 2];
-}
-
-int ShownFrame(CDlgVideoView* view)
-{
-    return FrameNumberShown(view->grab().toImage(), view->Player()->VideoRect());
 }
 
 std::vector<double> frontTimes;  // until the front view alone shows the target
@@ -163,19 +152,8 @@ std::vector<double> MpvSeeks(const QString& file, const std::vector<double>& tar
 
 }  // namespace
 
-int main(int argc, char** argv)
+int Measure(CPlayerDlg& dlg)
 {
-    PrepareWebEngineEnvironment();
-    QApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    QApplication app(argc, argv);
-    std::setlocale(LC_NUMERIC, "C");
-    if (argc != 2)
-        return 64;
-    CPlayerDlg dlg;
-    dlg.show();
-    dlg.ImportFolder(argv[1]);
-    QTest::qWait(500);
-    emit dlg.ListView()->rowDoubleClicked(0);
     dlg.TogglePair();  // paused, as a user looking for a moment
     QTest::qWait(500);
     if (dlg.MainPlayer().GetState() != Paused || dlg.SecondPlayer().GetState() != Paused)
@@ -189,4 +167,9 @@ int main(int argc, char** argv)
                 kSeeks, Median(ours), *std::max_element(ours.begin(), ours.end()), Median(mpv),
                 *std::max_element(mpv.begin(), mpv.end()), Median(ours) / Median(mpv));
     return 0;
+}
+
+int main(int argc, char** argv)
+{
+    return RunOnPair(argc, argv, Measure);
 }
