@@ -1,7 +1,8 @@
 #include "CompanionPath.h"
 
-#include "library/Import.h"
+#include "track/BlackVueTrack.h"
 
+#include <filesystem>
 #include <optional>
 
 namespace {
@@ -57,11 +58,9 @@ bool IsMp4(const std::string& path)
 std::optional<std::string> Mp4Companion(const std::string& path)
 {
     const std::size_t L = path.size();
-    const std::size_t slash = path.find_last_of('/');
-    const std::string base = path.substr(slash == std::string::npos ? 0 : slash + 1, L - 4 - (slash == std::string::npos ? 0 : slash + 1));
     if (!IsMp4(path) || L < 6 || path[L - 5] != 'F')
         return std::nullopt;
-    if (!IsBlackVueName(base, 'F') && path[L - 6] != '_')
+    if (path[L - 6] != '_' && !IsBlackVueName(std::filesystem::path(path).stem().string(), 'F'))
         return std::nullopt;
     std::string rear = path;
     rear[L - 5] = 'R';

@@ -14,7 +14,6 @@ namespace {
 const QString kService = QStringLiteral("org.mpris.MediaPlayer2.dualdash");
 const QString kPath = QStringLiteral("/org/mpris/MediaPlayer2");
 const QString kPlayerInterface = QStringLiteral("org.mpris.MediaPlayer2.Player");
-constexpr double kRates[] = {1, 2, 3, 8};  // the pair's forward rates
 
 class RootAdaptor : public QDBusAbstractAdaptor {
     Q_OBJECT
@@ -69,16 +68,7 @@ public:
     explicit PlayerAdaptor(MprisService* service) : QDBusAbstractAdaptor(service), service_(service) {}
     QString PlaybackStatus() const { return service_->PlaybackStatus(); }
     double Rate() const { return std::fabs(Dlg().MainPlayer().GetRate()); }
-    void SetRate(double rate)
-    {
-        // The nearest of the pair's rates.
-        int best = 0;
-        for (int i = 1; i < 4; ++i) {
-            if (std::fabs(kRates[i] - rate) < std::fabs(kRates[best] - rate))
-                best = i;
-        }
-        Dlg().SetPairRate(best);
-    }
+    void SetRate(double rate) { Dlg().SetPairRate(CPlayerDlg::NearestRateIndex(rate)); }
     double MinimumRate() const { return 1.0; }
     double MaximumRate() const { return 8.0; }
     QVariantMap Metadata() const { return service_->Metadata(); }

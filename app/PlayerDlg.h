@@ -66,6 +66,8 @@ public:
     void SeekPairBy(double seconds);
     void StepPair(bool forward);
     void SetPairRate(int index);       // 0..3: 1x, 2x, 3x, 8x
+    // The index of the pair's rate nearest to `rate`.
+    static int NearestRateIndex(double rate);
     int RateIndex() const { return rateIndex_; }
     void ToggleMute();
     void ToggleFullScreen();

@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -159,6 +160,16 @@ void CPlayerDlg::StepPair(bool forward)
     mainPlayer_.StepFrame(forward);
     if (Open(secondPlayer_.GetState()))
         secondPlayer_.StepFrame(forward);
+}
+
+int CPlayerDlg::NearestRateIndex(double rate)
+{
+    int best = 0;
+    for (int i = 1; i < kForwardRates; ++i) {
+        if (std::fabs(kRates[i] - rate) < std::fabs(kRates[best] - rate))
+            best = i;
+    }
+    return best;
 }
 
 void CPlayerDlg::SetPairRate(int index)

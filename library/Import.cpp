@@ -1,5 +1,7 @@
 #include "Import.h"
 
+#include "track/BlackVueTrack.h"
+
 #include <algorithm>
 #include <cstring>
 #include <cctype>
@@ -64,19 +66,6 @@ bool IsRearMp4Name(const std::string& base)
 }
 
 }  // namespace
-
-bool IsBlackVueName(const std::string& base, char camera)
-{
-    auto digits = [&](std::size_t from, std::size_t count) {
-        for (std::size_t i = from; i < from + count; ++i) {
-            if (base[i] < '0' || base[i] > '9')
-                return false;
-        }
-        return true;
-    };
-    return base.size() == 18 && digits(0, 8) && base[8] == '_' && digits(9, 6) && base[15] == '_' &&
-           base[16] >= 'A' && base[16] <= 'Z' && base[17] == camera;
-}
 
 bool IsCardFrontFile(const std::string& baseName, const std::string& extension)
 {

@@ -14,8 +14,6 @@
 bool IsCardFrontFile(const std::string& baseName, const std::string& extension);
 bool IsImportFrontFile(const std::string& baseName, const std::string& extension);
 
-// YYYYMMDD_HHMMSS_<type letter><camera letter>, as BlackVue names recordings.
-bool IsBlackVueName(const std::string& baseName, char camera);
 
 // Adds the front recordings (.MOV, name beginning with A) of one card folder,
 // sorted by path. A missing folder adds nothing.

@@ -85,13 +85,16 @@ bool ReadBlackVueBoxes(BinaryFile& file, const MovieIndex& index, TimedSamples& 
     return false;
 }
 
+bool IsBlackVueName(const std::string& base, char camera)
+{
+    return base.size() == 18 && IsDigits(base, 0, 8) && base[8] == '_' && IsDigits(base, 9, 6) && base[15] == '_' &&
+           base[16] >= 'A' && base[16] <= 'Z' && base[17] == camera;
+}
+
 std::string BlackVueSideBase(const std::string& mediaPath)
 {
-    // YYYYMMDD_HHMMSS_, a type letter (N normal, E event, P parking, M manual...)
-    // and the camera letter, F or R.
     const std::string stem = std::filesystem::path(mediaPath).stem().string();
-    const bool named = stem.size() == 18 && IsDigits(stem, 0, 8) && stem[8] == '_' && IsDigits(stem, 9, 6) &&
-                       stem[15] == '_' && stem[16] >= 'A' && stem[16] <= 'Z' && (stem[17] == 'F' || stem[17] == 'R');
+    const bool named = IsBlackVueName(stem, 'F') || IsBlackVueName(stem, 'R');
     return named ? stem.substr(0, 17) : std::string();
 }
 

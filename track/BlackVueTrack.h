@@ -21,6 +21,10 @@ void ReadThreeGf(BinaryFile& file, std::uint64_t from, std::uint64_t end, TimedS
 // the track is empty, whatever the accelerometer holds.
 bool ReadBlackVueBoxes(BinaryFile& file, const MovieIndex& index, TimedSamples& out);
 
+// YYYYMMDD_HHMMSS_, a type letter (N normal, E event, P parking, M manual...)
+// and the camera letter, F front or R rear: BlackVue's recording names.
+bool IsBlackVueName(const std::string& baseName, char camera);
+
 // The side files' base for a recording named in BlackVue's way, else empty.
 std::string BlackVueSideBase(const std::string& mediaPath);
 bool ReadBlackVueSideFiles(const std::string& mediaPath, TimedSamples& out);

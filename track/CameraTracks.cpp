@@ -131,9 +131,3 @@ TrackSource LoadCameraTrack(const std::string& mediaPath, bool namedMov, TrackSl
     }
     return TrackSource::None;
 }
-
-double MovieSeconds(const std::string& mediaPath)
-{
-    BinaryFile file(mediaPath);
-    return ReadMovieIndex(file).durationSeconds;
-}

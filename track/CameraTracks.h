@@ -29,5 +29,3 @@ const char* TrackSourceName(TrackSource source);
 // that finds its data but no sample leaves the track empty.
 TrackSource LoadCameraTrack(const std::string& mediaPath, bool namedMov, TrackSlots& track);
 
-// The recording's length from its movie header, 0 when unknown.
-double MovieSeconds(const std::string& mediaPath);

@@ -16,7 +16,6 @@ constexpr std::size_t kMarkSize = 8;
 constexpr std::size_t kMinBlock = 92;     // the smallest layout's record
 constexpr std::size_t kReadPerBlock = 512;  // every layout's record lies within
 constexpr std::uint64_t kScanLimit = 20u << 20;
-constexpr double kKnotsToKmh = 1.852;
 
 float FloatLE(const unsigned char* p)
 {

@@ -1,7 +1,5 @@
 #include "NmeaFix.h"
 
-#include "TimedSamples.h"
-
 #include <array>
 #include <charconv>
 #include <chrono>

@@ -4,6 +4,8 @@
 // kept in place (an empty field is a field), the fix status obeyed and a
 // checksum, when there is one, checked.
 
+#include "TimedSamples.h"
+
 #include <optional>
 #include <string_view>
 
@@ -19,6 +21,8 @@ struct NmeaFix {
 
     // Seconds since 1970 when the sentence has date and time, else -1.
     double UnixTime() const;
+    // The sentence as a sample at `time` seconds into the recording.
+    GpsSample Sample(double time) const { return {time, fix, latitude, longitude, knots * kKnotsToKmh, course}; }
 };
 
 // The first RMC or GGA sentence in `text`, or nothing.

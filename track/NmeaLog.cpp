@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr double kKnotsToKmh = 1.852;
 constexpr std::size_t kMaxLine = 4096;
 
 // "[digits]" at the start of the line: the stamp, and the line after it.
@@ -42,9 +41,9 @@ std::size_t LineEnd(std::string_view text)
 
 }  // namespace
 
-std::optional<double> NmeaLogReader::Time(std::string_view& line, double secondOfDay)
+std::optional<double> NmeaLogReader::Time(std::optional<double> stamp, double secondOfDay)
 {
-    if (auto stamp = TakeStamp(line)) {
+    if (stamp) {
         if (!base_)
             base_ = *stamp;
         return (*stamp - *base_) / 1000.0;
@@ -61,15 +60,12 @@ std::optional<double> NmeaLogReader::Time(std::string_view& line, double secondO
 
 void NmeaLogReader::Line(std::string_view line)
 {
-    std::string_view rest = line;
-    TakeStamp(rest);
-    const auto fix = ReadNmeaFix(rest);
+    const auto stamp = TakeStamp(line);
+    const auto fix = ReadNmeaFix(line);
     if (!fix || samples_.gps.size() >= kMaxTimedSamples)
         return;
-    const auto time = Time(line, fix->secondOfDay);
-    if (!time)
-        return;
-    Add({*time, fix->fix, fix->latitude, fix->longitude, fix->knots * kKnotsToKmh, fix->course}, fix->isRmc);
+    if (const auto time = Time(stamp, fix->secondOfDay))
+        Add(fix->Sample(*time), fix->isRmc);
 }
 
 void NmeaLogReader::Add(const GpsSample& sample, bool isRmc)

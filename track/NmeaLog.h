@@ -21,7 +21,7 @@ public:
     TimedSamples& Samples() { return samples_; }
 
 private:
-    std::optional<double> Time(std::string_view& line, double secondOfDay);
+    std::optional<double> Time(std::optional<double> stamp, double secondOfDay);
     void Add(const GpsSample& sample, bool isRmc);
 
     TimedSamples samples_;

@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr double kKnotsToKmh = 1.852;
 constexpr std::size_t kMaxCue = 4096;
 
 bool IsTextTrack(const MediaTrack& t)
@@ -36,7 +35,7 @@ bool ReadNmeaTextTrack(BinaryFile& file, const MovieIndex& index, TimedSamples& 
             if (!fix)
                 continue;
             found = true;
-            out.gps.push_back({sample.time, fix->fix, fix->latitude, fix->longitude, fix->knots * kKnotsToKmh, fix->course});
+            out.gps.push_back(fix->Sample(sample.time));
         }
         if (found)
             return true;

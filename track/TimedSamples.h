@@ -28,6 +28,9 @@ struct TimedSamples {
     bool Empty() const { return gps.empty() && g.empty(); }
 };
 
+// Knots to km/h for the newer readers (the older ones keep their 1.85).
+inline constexpr double kKnotsToKmh = 1.852;
+
 // A reader's cap on what it keeps: more samples than a day at 20 Hz (or the
 // G-sensor at 400 Hz for an hour) cannot change the track.
 inline constexpr std::size_t kMaxTimedSamples = 20u * 86400u;
