@@ -140,10 +140,13 @@ void CPlayerDlg::OnTimer1()
 // gap over half a second is sought across, and a seek under way is let land
 // rather than asked for again. A change of speed shows in the position only
 // after the audio buffered at the old speed has played (about 0.3 s), so the
-// part of the gap the current speed is already closing is counted off.
+// part of the gap the current speed is already closing is counted off. At
+// the pair's speed r a nudge closes the gap r times faster, so the nudge is
+// divided by r: the loop behaves the same at every speed instead of swinging
+// from ahead to behind at 3x and 8x.
 void CPlayerDlg::KeepRearInStep()
 {
-    constexpr double kGain = 2.0;        // speed change per second of gap
+    constexpr double kGain = 2.0;        // speed change per second of gap at 1x
     constexpr double kMostNudge = 0.15;  // at most 15 % faster or slower
     constexpr double kLatency = 0.3;     // seconds before a change of speed shows
     constexpr double kSeekGap = 0.5;     // seconds
@@ -160,8 +163,10 @@ void CPlayerDlg::KeepRearInStep()
         secondPlayer_.SetPosition(front);
         return;
     }
-    const double coming = gap - (secondPlayer_.SpeedNudge() - 1.0) * kLatency;
-    secondPlayer_.NudgeSpeed(std::abs(coming) < kInStep ? 1.0 : 1.0 + std::clamp(coming * kGain, -kMostNudge, kMostNudge));
+    const double rate = std::max(std::fabs(mainPlayer_.GetRate()), 0.25);
+    const double coming = gap - (secondPlayer_.SpeedNudge() - 1.0) * rate * kLatency;
+    const double nudge = std::clamp(coming * kGain / rate, -kMostNudge, kMostNudge);
+    secondPlayer_.NudgeSpeed(std::abs(coming) < kInStep ? 1.0 : 1.0 + nudge);
 }
 
 void CPlayerDlg::SyncToPosition()
