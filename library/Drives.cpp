@@ -120,7 +120,7 @@ double TrackKilometres(const TrackSlots& track)
     return km;
 }
 
-RecordingSpan DescribeRecording(const std::string& path)
+RecordingSpan DescribeRecording(const std::string& path, TrackSlots* slots)
 {
     RecordingSpan span;
     span.path = path;
@@ -152,5 +152,7 @@ RecordingSpan DescribeRecording(const std::string& path)
             loader.LoadTrack(node.datPath, node.path);
     }
     span.kilometres = TrackKilometres(loader.Slots());
+    if (slots)
+        *slots = loader.Slots();
     return span;
 }

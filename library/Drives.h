@@ -34,8 +34,9 @@ std::vector<Drive> GroupDrives(std::vector<RecordingSpan> recordings, double max
 
 // The recording's start and length: the movie header's creation time and
 // duration for MP4/MOV, the AVI header's frame count and rate with the file's
-// last-write time as its end for AVI; the length of its track, in km.
-RecordingSpan DescribeRecording(const std::string& path);
+// last-write time as its end for AVI; the length of its track, in km. The
+// track itself goes to `slots` when one is given.
+RecordingSpan DescribeRecording(const std::string& path, TrackSlots* slots = nullptr);
 
 // Kilometres along the slots' positions.
 double TrackKilometres(const TrackSlots& track);

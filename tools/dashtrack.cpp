@@ -2,11 +2,13 @@
 // the rows an import would list.
 
 #include "library/Drives.h"
+#include "library/ExportFormats.h"
 #include "library/Import.h"
 #include "library/MemoryListView.h"
 #include "library/RecordingList.h"
 #include "track/TrackLoader.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
@@ -14,6 +16,9 @@
 #include <cstring>
 #include <ctime>
 #include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <optional>
 #include <string>
 #include <sys/stat.h>
 
@@ -30,7 +35,10 @@ int Usage()
                "       dashtrack import FOLDER the list rows (No., Files, Time) after importing FOLDER\n"
                "       dashtrack card ROOT     the list rows after scanning a memory card at ROOT\n"
                "       dashtrack drives FOLDER... the drives the folders' recordings make: number, first and\n"
-               "                               last file, start, end (UTC), duration, km\n",
+               "                               last file, start, end (UTC), duration, km\n"
+               "       dashtrack export --format gpx|kml|csv|geojson [--output FILE] [--units kmh|mph] PATH...\n"
+               "                               the track of the recordings (and folders' recordings) named,\n"
+               "                               in time order, as one file (standard output without --output)\n",
                stderr);
     return kExitUsage;
 }
@@ -144,10 +152,93 @@ int PrintRows(const CMemoryListView& view)
     return 0;
 }
 
+struct ExportRequest {
+    std::optional<ExportFormat> format;
+    std::string output;
+    ExportOptions options;
+    std::vector<std::string> paths;
+};
+
+// False on an unknown option or a missing value.
+bool ParseExport(int argc, char** argv, ExportRequest& request)
+{
+    for (int i = 2; i < argc; ++i) {
+        const std::string arg = argv[i];
+        const bool hasValue = i + 1 < argc;
+        if (arg == "--format" && hasValue) {
+            request.format = ExportFormatNamed(argv[++i]);
+            if (!request.format)
+                return false;
+        } else if (arg == "--output" && hasValue) {
+            request.output = argv[++i];
+        } else if (arg == "--units" && hasValue) {
+            const std::string unit = argv[++i];
+            if (unit != "kmh" && unit != "mph")
+                return false;
+            request.options.csvSpeedUnit = unit == "mph" ? ExportSpeedUnit::Mph : ExportSpeedUnit::Kmh;
+        } else if (arg.rfind("--", 0) == 0) {
+            return false;
+        } else {
+            request.paths.push_back(arg);
+        }
+    }
+    if (!request.format && !request.output.empty())
+        request.format = ExportFormatOfPath(request.output);
+    return request.format && !request.paths.empty();
+}
+
+// The recordings a path names: itself, or a folder's front recordings.
+std::vector<std::string> RecordingsNamed(const std::string& path)
+{
+    if (!std::filesystem::is_directory(path))
+        return {path};
+    std::vector<std::string> paths;
+    for (const ImportCandidate& c : ListImportFiles(path))
+        paths.push_back(c.path);
+    return paths;
+}
+
+int Export(const ExportRequest& request)
+{
+    std::vector<RecordingTrack> recordings;
+    for (const std::string& path : request.paths) {
+        if (std::string reason = Unreadable(path, std::filesystem::is_directory(path)); !reason.empty()) {
+            std::fprintf(stderr, "dashtrack: %s: %s\n", path.c_str(), reason.c_str());
+            return kExitUnreadable;
+        }
+        for (const std::string& recording : RecordingsNamed(path))
+            recordings.push_back(ReadRecordingTrack(recording));
+    }
+    ExportOptions options = request.options;
+    if (!recordings.empty())
+        options.name = GetFileName(std::min_element(recordings.begin(), recordings.end(), [](const auto& a, const auto& b) {
+                                       return a.span.start < b.span.start;
+                                   })->span.path);
+    const std::vector<ExportPoint> points = ExportPoints(std::move(recordings));
+    if (request.output.empty()) {
+        WriteExport(std::cout, *request.format, points, options);
+        return std::cout.good() ? 0 : kExitUnreadable;
+    }
+    std::ofstream out(request.output, std::ios::binary);
+    WriteExport(out, *request.format, points, options);
+    out.close();
+    if (!out) {
+        std::fprintf(stderr, "dashtrack: %s: %s\n", request.output.c_str(), std::strerror(errno));
+        return kExitUnreadable;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
+    if (argc >= 2 && std::string(argv[1]) == "export") {
+        ExportRequest request;
+        if (!ParseExport(argc, argv, request))
+            return Usage();
+        return Export(request);
+    }
     if (argc >= 3 && std::string(argv[1]) == "drives") {
         std::vector<std::string> folders(argv + 2, argv + argc);
         for (const std::string& folder : folders) {
