@@ -92,6 +92,11 @@ public:
     void OnSliderMoved(int id, int pos);
     void OnBnClickedCapture();
     void OnBnClickedPrint();
+    // The current recording's track, or its whole drive's, into a file the
+    // save dialog names (GPX, KML, CSV or GeoJSON by its extension).
+    void ExportTrack(bool wholeDrive);
+    // The list's recordings that make one drive with the current one, in time order.
+    std::vector<std::string> CurrentDrive() const;
     // The page of the current moment, into a printer already set up.
     void PrintInformation(QPrinter& printer);
 

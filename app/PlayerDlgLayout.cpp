@@ -326,6 +326,10 @@ void CPlayerDlg::contextMenuEvent(QContextMenuEvent* event)
         action->setChecked(speedUnit_ == unit);
     }
     menu.addSeparator();
+    const bool loaded = mainPlayer_.GetState() != Closed && mainPlayer_.GetState() != Stopped;
+    menu.addAction("Export track…", this, [this] { ExportTrack(false); })->setEnabled(loaded);
+    menu.addAction("Export drive's track…", this, [this] { ExportTrack(true); })->setEnabled(loaded);
+    menu.addSeparator();
     menu.addAction("Minimize", this, &QWidget::showMinimized);
     menu.addAction("Close", this, &QDialog::reject);
     menu.exec(event->globalPos());

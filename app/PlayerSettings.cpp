@@ -40,6 +40,16 @@ void PlayerSettings::SetCaptureFolder(const QString& folder)
     settings_.setValue("capture/folder", folder);
 }
 
+QString PlayerSettings::ExportFolder() const
+{
+    return settings_.value("export/folder").toString();
+}
+
+void PlayerSettings::SetExportFolder(const QString& folder)
+{
+    settings_.setValue("export/folder", folder);
+}
+
 int PlayerSettings::Volume() const
 {
     return std::clamp(settings_.value("player/volume", 10).toInt(), 0, 10);

@@ -18,6 +18,8 @@ public:
 
     QString CaptureFolder() const;
     void SetCaptureFolder(const QString& folder);
+    QString ExportFolder() const;
+    void SetExportFolder(const QString& folder);
     int Volume() const;  // 0..10
     void SetVolume(int level);
     int CycleMode() const;  // 1: on to the next recording

@@ -120,7 +120,18 @@ double TrackKilometres(const TrackSlots& track)
     return km;
 }
 
-RecordingSpan DescribeRecording(const std::string& path, TrackSlots* slots)
+const Drive* DriveHolding(const std::vector<Drive>& drives, const std::string& path)
+{
+    for (const Drive& drive : drives) {
+        for (const RecordingSpan& r : drive.recordings) {
+            if (r.path == path)
+                return &drive;
+        }
+    }
+    return nullptr;
+}
+
+RecordingSpan RecordingTimes(const std::string& path)
 {
     RecordingSpan span;
     span.path = path;
@@ -140,6 +151,12 @@ RecordingSpan DescribeRecording(const std::string& path, TrackSlots* slots)
             span.timed = stamped;
         }
     }
+    return span;
+}
+
+RecordingSpan DescribeRecording(const std::string& path, TrackSlots* slots)
+{
+    RecordingSpan span = RecordingTimes(path);
     std::string extension = path.substr(path.find_last_of('.') == std::string::npos ? path.size() : path.find_last_of('.'));
     for (char& c : extension)
         c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));

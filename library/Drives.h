@@ -32,6 +32,13 @@ struct Drive {
 // a drive each, after the others.
 std::vector<Drive> GroupDrives(std::vector<RecordingSpan> recordings, double maxGapSeconds = 30);
 
+// The drive among `drives` that holds the recording at `path`; nullptr when
+// none does.
+const Drive* DriveHolding(const std::vector<Drive>& drives, const std::string& path);
+
+// The recording's start and length, without reading its track: as below.
+RecordingSpan RecordingTimes(const std::string& path);
+
 // The recording's start and length: the movie header's creation time and
 // duration for MP4/MOV, the AVI header's frame count and rate with the file's
 // last-write time as its end for AVI; the length of its track, in km. The

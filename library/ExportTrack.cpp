@@ -32,7 +32,7 @@ ExportPoint PointOf(const tagAssistInfo& slot, double time)
 RecordingTrack ReadRecordingTrack(const std::string& path)
 {
     RecordingTrack recording;
-    recording.span = DescribeRecording(path, &recording.slots);
+    recording.span = DescribeRecording(path, &recording.track);
     return recording;
 }
 
@@ -49,18 +49,18 @@ std::vector<ExportPoint> ExportPoints(std::vector<RecordingTrack> recordings)
             broken = true;
         previousEnd = r.span.End();
         const tagAssistInfo* before = nullptr;
-        for (std::size_t i = 0; i < r.slots.size(); ++i) {
-            ExportPoint p = PointOf(r.slots[i], static_cast<double>(r.span.start) + static_cast<double>(i) / 10);
+        for (std::size_t i = 0; i < r.track.size(); ++i) {
+            ExportPoint p = PointOf(r.track[i], static_cast<double>(r.span.start) + static_cast<double>(i) / 10);
             if (p.fix) {
                 if (broken)
                     ++segment;
                 broken = false;
                 p.segment = segment;
-                p.fresh = !before || !SameSample(*before, r.slots[i]);
+                p.fresh = !before || !SameSample(*before, r.track[i]);
             } else {
                 broken = true;
             }
-            before = &r.slots[i];
+            before = &r.track[i];
             points.push_back(p);
         }
     }

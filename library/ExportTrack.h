@@ -10,7 +10,7 @@
 
 struct RecordingTrack {
     RecordingSpan span;
-    TrackSlots slots;
+    TrackSlots track;
 };
 
 // The span (start, length, km) and the track of a recording, read as the

@@ -30,7 +30,7 @@ RecordingTrack Recording(std::time_t start, TrackSlots slots)
     r.span.path = "rec" + std::to_string(start);
     r.span.start = start;
     r.span.seconds = static_cast<double>(slots.size()) / 10;
-    r.slots = std::move(slots);
+    r.track = std::move(slots);
     return r;
 }
 
