@@ -3,6 +3,7 @@
 // skin, owning the two players and views, the list, the map, the waveform,
 // the seek bar, the instruments and fifteen image buttons.
 
+#include "library/Drives.h"
 #include "library/Import.h"
 #include "library/RecordingList.h"
 #include "PlayerSettings.h"
@@ -16,6 +17,7 @@
 #include <array>
 #include <deque>
 #include <functional>
+#include <map>
 #include <memory>
 
 class CBitmapSlider;
@@ -97,6 +99,13 @@ public:
     void ExportTrack(bool wholeDrive);
     // The list's recordings that make one drive with the current one, in time order.
     std::vector<std::string> CurrentDrive() const;
+    // The map shows the current drive's route coloured by speed, with a legend.
+    void SetSpeedColours(bool on);
+    bool SpeedColours() const { return speedColours_; }
+    // A click on the drive's route: `slot` of the drive's `recording`th file,
+    // which opens first when it is not the one playing.
+    void SeekToRoutePoint(int recording, int slot);
+    const std::vector<std::string>& DriveShown() const { return drivePaths_; }
     // The page of the current moment, into a printer already set up.
     void PrintInformation(QPrinter& printer);
 
@@ -170,6 +179,8 @@ private:
 
     // Opening.
     void SendRoute();
+    void SendDrive();
+    void SeekPairTo(double seconds);
     void OpenCompanion(const tagFileNode& node);
     // False, after stopping the pair with a message, when the recording being
     // played has gone from under it (the card pulled, the file deleted or cut).
@@ -243,4 +254,10 @@ private:
     PlayerSettings settings_;
     QString captureFolder_;  // where the last snapshot went; the home folder at first
     VolumeSource volumeSource_;
+    // The drive on the map: its recordings as shown, the times of the list's
+    // recordings and the routes of the drive's, read once.
+    std::vector<std::string> drivePaths_;
+    mutable std::map<std::string, RecordingSpan> spanCache_;
+    std::map<std::string, std::vector<RouteFix>> routeCache_;
+    bool speedColours_ = false;
 };

@@ -3,6 +3,7 @@
 
 #include "PlayerDlg.h"
 
+#include "map/DlgMap.h"
 #include "skin/BitmapSlider.h"
 #include "skin/PngButton.h"
 #include "skin/ResourceImage.h"
@@ -12,11 +13,6 @@
 #include <algorithm>
 
 namespace {
-
-bool Open(PlayState s)
-{
-    return s == Paused || s == Running;
-}
 
 }  // namespace
 
@@ -59,6 +55,11 @@ void CPlayerDlg::OnBnClickedClear()
     if (s != Stopped && s != Closed)
         StopPair();
     recordings_.RemoveAll();
+    drivePaths_.clear();
+    spanCache_.clear();
+    routeCache_.clear();
+    if (mapView_)
+        mapView_->ClearDrive();
     settings_.ClearFolders();  // the list is empty: nothing to bring back next time
 }
 
@@ -80,7 +81,7 @@ CMediaPlayer& CPlayerDlg::LargePlayer()
 // Only a pair can swap: without a rear camera open the button does nothing.
 void CPlayerDlg::OnBnClickedSwap()
 {
-    if (!Open(mainPlayer_.GetState()) || !Open(secondPlayer_.GetState()))
+    if (!IsOpen(mainPlayer_.GetState()) || !IsOpen(secondPlayer_.GetState()))
         return;
     CMediaPlayer* large = secondView_->Player();
     CMediaPlayer* small = mainView_->Player();
@@ -112,13 +113,13 @@ void CPlayerDlg::ApplyVolume(int level)
 
 void CPlayerDlg::OnBnClickedVolumeDown()
 {
-    if (Open(mainPlayer_.GetState()))
+    if (IsOpen(mainPlayer_.GetState()))
         ApplyVolume(volumeLevel_ - 1);
 }
 
 void CPlayerDlg::OnBnClickedVolumeUp()
 {
-    if (Open(mainPlayer_.GetState()))
+    if (IsOpen(mainPlayer_.GetState()))
         ApplyVolume(volumeLevel_ + 1);
 }
 

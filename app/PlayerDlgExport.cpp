@@ -42,26 +42,6 @@ bool WriteExportFile(const QString& name, const std::vector<std::string>& paths,
 
 }  // namespace
 
-std::vector<std::string> CPlayerDlg::CurrentDrive() const
-{
-    tagFileNode current;
-    if (recordings_.GetNode(currentIndex_, current) != 0)
-        return {};
-    std::vector<RecordingSpan> spans;
-    for (int i = 0; i < recordings_.GetCount(); ++i) {
-        tagFileNode node;
-        if (recordings_.GetNode(i, node) == 0)
-            spans.push_back(RecordingTimes(node.path));
-    }
-    const std::vector<Drive> drives = GroupDrives(spans);
-    std::vector<std::string> paths;
-    if (const Drive* drive = DriveHolding(drives, current.path)) {
-        for (const RecordingSpan& r : drive->recordings)
-            paths.push_back(r.path);
-    }
-    return paths;
-}
-
 void CPlayerDlg::ExportTrack(bool wholeDrive)
 {
     tagFileNode current;

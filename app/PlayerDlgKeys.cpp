@@ -61,11 +61,6 @@ Qt::KeyboardModifiers Relevant(const QKeyEvent* event)
     return m;
 }
 
-bool Open(PlayState s)
-{
-    return s == Paused || s == Running;
-}
-
 }  // namespace
 
 QString CPlayerDlg::KeyHelpText()
@@ -131,7 +126,7 @@ void CPlayerDlg::RouteKeys()
 
 void CPlayerDlg::TogglePair()
 {
-    if (!Open(mainPlayer_.GetState()) && mainPlayer_.GetState() != Stopped)
+    if (!IsOpen(mainPlayer_.GetState()) && mainPlayer_.GetState() != Stopped)
         return;
     const bool start = mainPlayer_.GetState() != Running;
     for (CMediaPlayer* p : {&mainPlayer_, &secondPlayer_}) {
@@ -145,20 +140,14 @@ void CPlayerDlg::TogglePair()
 
 void CPlayerDlg::SeekPairBy(double seconds)
 {
-    if (!Open(mainPlayer_.GetState()))
-        return;
-    // Never past the end: that would end the recording, not show its last moment.
-    const double to = std::clamp(mainPlayer_.GetPosition() + seconds, 0.0, std::max(0.0, mainPlayer_.GetDuration() - 0.1));
-    mainPlayer_.SetPosition(to);
-    if (Open(secondPlayer_.GetState()))
-        secondPlayer_.SetPosition(std::min(to, secondPlayer_.GetDuration()));
-    SyncToPosition();
+    if (IsOpen(mainPlayer_.GetState()))
+        SeekPairTo(mainPlayer_.GetPosition() + seconds);
 }
 
 void CPlayerDlg::StepPair(bool forward)
 {
     mainPlayer_.StepFrame(forward);
-    if (Open(secondPlayer_.GetState()))
+    if (IsOpen(secondPlayer_.GetState()))
         secondPlayer_.StepFrame(forward);
 }
 
@@ -190,7 +179,7 @@ void CPlayerDlg::ToggleMute()
 
 void CPlayerDlg::ToggleFullScreen()
 {
-    if (Open(mainPlayer_.GetState()))
+    if (IsOpen(mainPlayer_.GetState()))
         mainView_->SetFullScreen(!mainView_->IsFullScreen());
 }
 

@@ -86,6 +86,7 @@ CPlayerDlg::CPlayerDlg(QWidget* parent) : QDialog(parent, Qt::Window | Qt::Frame
         OnBnClickedCycle();
     if (settings_.SpeedInMph())
         SetSpeedUnit(SpeedDash::SpeedUnit::Mph);
+    speedColours_ = settings_.RouteSpeedColours();
 }
 
 CPlayerDlg::~CPlayerDlg()
@@ -196,6 +197,15 @@ void CPlayerDlg::CreateViews()
     idlePlaceholder_->installEventFilter(this);
     idlePlaceholder_->raise();
     mapView_ = new CDlgMap(mapPlaceholder_);
+    connect(mapView_, &CDlgMap::routeClicked, this, &CPlayerDlg::SeekToRoutePoint);
+    // What was opened before the page was ready goes to it now.
+    connect(mapView_, &CDlgMap::pageReady, this, [this] {
+        mapView_->SetSpeedColours(speedColours_);
+        if (IsOpen(mainPlayer_.GetState())) {
+            SendRoute();
+            SendDrive();
+        }
+    });
 }
 
 void CPlayerDlg::InitDialog()
@@ -329,6 +339,9 @@ void CPlayerDlg::contextMenuEvent(QContextMenuEvent* event)
     const bool loaded = mainPlayer_.GetState() != Closed && mainPlayer_.GetState() != Stopped;
     menu.addAction("Export track…", this, [this] { ExportTrack(false); })->setEnabled(loaded);
     menu.addAction("Export drive's track…", this, [this] { ExportTrack(true); })->setEnabled(loaded);
+    QAction* colours = menu.addAction("Route coloured by speed", this, [this](bool on) { SetSpeedColours(on); });
+    colours->setCheckable(true);
+    colours->setChecked(speedColours_);
     menu.addSeparator();
     menu.addAction("Minimize", this, &QWidget::showMinimized);
     menu.addAction("Close", this, &QDialog::reject);

@@ -71,6 +71,9 @@ void CPlayerDlg::PlayFile(int direction)
             waveform_->SetTotalSeconds(seconds);
             waveform_->Refresh();
             SendRoute();
+            // The rest of the drive's route once the picture is on its way:
+            // the other files' tracks may take a moment to read the first time.
+            QTimer::singleShot(0, this, &CPlayerDlg::SendDrive);
             // Both stand on their first frame before either starts, so the
             // pair begins in step.
             OpenCompanion(node);

@@ -79,3 +79,13 @@ void PlayerSettings::SetSpeedInMph(bool mph)
 {
     settings_.setValue("units/speed", mph ? "mph" : "km/h");
 }
+
+bool PlayerSettings::RouteSpeedColours() const
+{
+    return settings_.value("map/speedColours", false).toBool();
+}
+
+void PlayerSettings::SetRouteSpeedColours(bool on)
+{
+    settings_.setValue("map/speedColours", on);
+}

@@ -26,6 +26,8 @@ public:
     void SetCycleMode(int mode);
     bool SpeedInMph() const;  // km/h unless the user chose mph
     void SetSpeedInMph(bool mph);
+    bool RouteSpeedColours() const;  // the map's route coloured by speed; plain unless chosen
+    void SetRouteSpeedColours(bool on);
 
 private:
     QSettings settings_;

@@ -154,6 +154,21 @@ RecordingSpan RecordingTimes(const std::string& path)
     return span;
 }
 
+std::vector<RouteFix> RouteFixes(const TrackSlots& track)
+{
+    std::vector<RouteFix> points;
+    const tagAssistInfo* before = nullptr;
+    for (std::size_t i = 0; i < track.size(); ++i) {
+        const tagAssistInfo& slot = track[i];
+        const bool fresh = !before || !SameGpsSample(*before, slot);
+        before = &slot;
+        if (fresh && HasPosition(slot))
+            points.push_back({static_cast<int>(i), std::strtod(slot.latitude.c_str(), nullptr),
+                              std::strtod(slot.longitude.c_str(), nullptr), slot.speed});
+    }
+    return points;
+}
+
 RecordingSpan DescribeRecording(const std::string& path, TrackSlots* slots)
 {
     RecordingSpan span = RecordingTimes(path);

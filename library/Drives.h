@@ -47,3 +47,14 @@ RecordingSpan DescribeRecording(const std::string& path, TrackSlots* slots = nul
 
 // Kilometres along the slots' positions.
 double TrackKilometres(const TrackSlots& track);
+
+// A position of a route with the slot it was read in.
+struct RouteFix {
+    int slot = 0;
+    double latitude = 0, longitude = 0;  // degrees
+    int speedKmh = 0;
+};
+
+// The slots that carry a new position, speed or course (a 1 Hz receiver's fix
+// fills ten slots): enough to draw the route and find a slot from a place.
+std::vector<RouteFix> RouteFixes(const TrackSlots& track);

@@ -5,11 +5,6 @@
 
 namespace {
 
-bool SameSample(const tagAssistInfo& a, const tagAssistInfo& b)
-{
-    return a.latitude == b.latitude && a.longitude == b.longitude && a.speed == b.speed && a.course == b.course;
-}
-
 ExportPoint PointOf(const tagAssistInfo& slot, double time)
 {
     ExportPoint p;
@@ -56,7 +51,7 @@ std::vector<ExportPoint> ExportPoints(std::vector<RecordingTrack> recordings)
                     ++segment;
                 broken = false;
                 p.segment = segment;
-                p.fresh = !before || !SameSample(*before, r.track[i]);
+                p.fresh = !before || !SameGpsSample(*before, r.track[i]);
             } else {
                 broken = true;
             }

@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <QWebChannel>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QWebEngineScript>
@@ -33,6 +34,11 @@ CDlgMap::CDlgMap(QWidget* placeholder) : QWidget(placeholder)
                                                                              {"attribution", source.attribution}})
                                                        .toJson(QJsonDocument::Compact))));
     page->scripts().insert(tiles);
+    auto* channel = new QWebChannel(page);
+    auto* bridge = new MapPageBridge(channel);
+    channel->registerObject(QStringLiteral("dualdash"), bridge);
+    page->setWebChannel(channel);
+    connect(bridge, &MapPageBridge::seekAsked, this, &CDlgMap::routeClicked);
     view_->setPage(page);
     view_->setAcceptDrops(false);  // a file dropped on the map goes to the window, not the page
     auto* layout = new QVBoxLayout(this);
@@ -131,6 +137,27 @@ void CDlgMap::renderPolyLine()
 {
     Call(QStringLiteral("renderPolyLine"), {});
     Flush();
+}
+
+void CDlgMap::ShowDrive(const QString& json)
+{
+    Call(QStringLiteral("ShowDrive"), {json});
+}
+
+void CDlgMap::ClearDrive()
+{
+    Call(QStringLiteral("ClearDrive"), {});
+}
+
+void CDlgMap::SetSpeedColours(bool on)
+{
+    Call(QStringLiteral("SetSpeedColours"), {on ? QStringLiteral("1") : QStringLiteral("0")});
+}
+
+void MapPageBridge::seekTo(int recording, int slot)
+{
+    if (recording >= 0 && slot >= 0)
+        emit seekAsked(recording, slot);
 }
 
 void PrepareWebEngineEnvironment()

@@ -8,6 +8,17 @@
 
 class QWebEngineView;
 
+// What the page may ask of the window, through Qt's web channel.
+class MapPageBridge : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+    Q_INVOKABLE void seekTo(int recording, int slot);
+
+signals:
+    void seekAsked(int recording, int slot);
+};
+
 class CDlgMap : public QWidget {
     Q_OBJECT
 public:
@@ -18,6 +29,11 @@ public:
     void newPolyLine();
     void putMarkerToLine(const QString& latitude, const QString& longitude);
     void renderPolyLine();
+    // The drive around the current recording, as the page's ShowDrive takes it:
+    // {"current": k, "recordings": [[[lat, lng, km/h, slot], ...], ...]}.
+    void ShowDrive(const QString& json);
+    void ClearDrive();
+    void SetSpeedColours(bool on);
 
     bool IsLoaded() const { return loaded_; }
     QWebEngineView* View() const { return view_; }
@@ -26,6 +42,9 @@ public:
 
 signals:
     void pageReady();
+    // A click on the drive's route: the recording (its index in the drive
+    // last shown) and the slot nearest the click.
+    void routeClicked(int recording, int slot);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -20,6 +20,12 @@ struct mpv_render_context;
 
 enum PlayState { Stopped = 0, Paused = 1, Running = 2, Closed = 3 };
 
+// A recording is open and shows a picture: it can seek and step.
+inline bool IsOpen(PlayState s)
+{
+    return s == Paused || s == Running;
+}
+
 // Posted to the notification window whenever player events are queued; the
 // event does not say which player posted it.
 inline constexpr QEvent::Type WM_GRAPHNOTIFY = static_cast<QEvent::Type>(QEvent::User + 13);

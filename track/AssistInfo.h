@@ -36,3 +36,10 @@ inline bool HasPosition(const tagAssistInfo& slot)
 {
     return slot.latitude.size() > 6 && slot.longitude.size() > 6;
 }
+
+// Whether two slots hold the same GPS sample: a receiver's fix fills the slots
+// until its next one.
+inline bool SameGpsSample(const tagAssistInfo& a, const tagAssistInfo& b)
+{
+    return a.latitude == b.latitude && a.longitude == b.longitude && a.speed == b.speed && a.course == b.course;
+}

@@ -165,3 +165,126 @@ test('fix sizes the map to the height it is given', async () => {
     assert.deepEqual(sizes, ['250px', '250px', '234px']);
     await page.close();
 });
+
+// Three recordings of a drive side by side, a point every 0.0003° north, with
+// speeds rising 10 km/h a point; the middle one is playing.
+function driveText(current = 1) {
+    const recordings = [37.6100, 37.6165, 37.6230].map((lng) =>
+        Array.from({ length: 8 }, (_, i) => [(55.7485 + i * 0.0003).toFixed(6), lng.toFixed(6), 10 + i * 15, i * 10]));
+    return JSON.stringify({ current, recordings });
+}
+
+async function showDrive(page, current = 1) {
+    await page.evaluate((text) => {
+        const playing = JSON.parse(text).recordings[JSON.parse(text).current];
+        newPolyLine();
+        playing.forEach((p) => putMarkerToLine(p[0], p[1]));
+        renderPolyLine();
+        ShowDrive(text);
+    }, driveText(current));
+}
+
+// The colour the screen shows at a map point (tiles are blocked: the ground is dark).
+async function pixelAt(page, lat, lng) {
+    const png = (await page.screenshot()).toString('base64');
+    return page.evaluate(async ([png, lat, lng]) => {
+        const at = map.latLngToContainerPoint([lat, lng]);
+        const img = new Image();
+        img.src = 'data:image/png;base64,' + png;
+        await img.decode();
+        const canvas = document.createElement('canvas');
+        canvas.width = img.width;
+        canvas.height = img.height;
+        const context = canvas.getContext('2d');
+        context.drawImage(img, 0, 0);
+        return Array.from(context.getImageData(Math.round(at.x), Math.round(at.y), 1, 1).data.slice(0, 3));
+    }, [png, lat, lng]);
+}
+
+test('the drive: the other recordings faint, the playing one in the route colour on top', async () => {
+    const { page, errors } = await openPage();
+    await showDrive(page);
+    assert.equal(await countLayers(page, 'Polyline'), 3);
+    const faint = await page.evaluate(() => {
+        const lines = [];
+        driveLayer.eachLayer((l) => lines.push([l.options.color, l.options.opacity, l.getLatLngs().length]));
+        return lines;
+    });
+    assert.deepEqual(faint, [['#0000FF', 0.2, 8], ['#0000FF', 0.2, 8]]);
+    assert.equal(await page.evaluate(() => polyLine.options.opacity), 0.5);
+    // On screen: the playing recording's line is a stronger blue than the others'.
+    const ground = await pixelAt(page, 55.7490, 37.6200);
+    const playing = await pixelAt(page, 55.7494, 37.6165);
+    const other = await pixelAt(page, 55.7494, 37.6230);
+    assert.ok(other[2] > ground[2] + 20, `faint route visible: ${other} over ${ground}`);
+    assert.ok(playing[2] > other[2] + 40, `playing route stronger: ${playing} against ${other}`);
+    // Another recording of the drive plays: the faint and the strong lines change places.
+    await showDrive(page, 2);
+    assert.equal(await countLayers(page, 'Polyline'), 3);
+    assert.deepEqual(await page.evaluate(() => polyLine.getLatLngs()[0].lng), 37.623);
+    await page.evaluate(() => ClearDrive());
+    assert.equal(await countLayers(page, 'Polyline'), 1);
+    assert.deepEqual(errors, []);
+    await page.close();
+});
+
+test('speed colours: the routes in bands of speed, with their legend', async () => {
+    const { page, errors } = await openPage();
+    await showDrive(page);
+    await page.evaluate(() => SetSpeedColours('1'));
+    const lines = await page.evaluate(() => {
+        const found = [];
+        driveLayer.eachLayer((l) => found.push({ colour: l.options.color, opacity: l.options.opacity, points: l.getLatLngs().length }));
+        return found;
+    });
+    const playing = lines.filter((l) => l.opacity === 0.9);
+    // Speeds 10, 25, 40, ..., 115 km/h; each stretch coloured by the speed at
+    // its start: bands from 0, 30, 50, 70 and 90.
+    assert.deepEqual(playing.map((l) => l.colour), ['#2c7bb6', '#00a6ca', '#90eb9d', '#f9d057', '#f29e2e']);
+    assert.equal(playing.reduce((n, l) => n + l.points, 0), 8 + playing.length - 1);  // each run meets the next
+    assert.equal(lines.filter((l) => l.opacity === 0.3).length, 2 * playing.length);
+    assert.equal(await page.evaluate(() => polyLine.options.opacity), 0);
+    const legend = await page.evaluate(() => document.querySelector('.speed-legend')?.innerText);
+    assert.match(legend, /0–30 km\/h/);
+    assert.match(legend, /110\+ km\/h/);
+    // On screen the fast end is orange, the slow end blue.
+    const slow = await pixelAt(page, 55.7485, 37.6165), fast = await pixelAt(page, 55.7506, 37.6165);
+    assert.ok(slow[2] > slow[0] && fast[0] > fast[2], `slow ${slow}, fast ${fast}`);
+    // A new recording's route keeps the colours; turning them off brings the plain line back.
+    await showDrive(page, 0);
+    assert.equal(await page.evaluate(() => polyLine.options.opacity), 0);
+    await page.evaluate(() => SetSpeedColours('0'));
+    assert.equal(await page.evaluate(() => document.querySelector('.speed-legend')), null);
+    assert.equal(await page.evaluate(() => polyLine.options.opacity), 0.5);
+    assert.deepEqual(errors, []);
+    await page.close();
+});
+
+test('a click on the route asks the window to seek to the nearest slot, in whichever recording', async () => {
+    const { page, errors } = await openPage();
+    await showDrive(page);
+    await page.evaluate(() => { window.asked = []; window.dualdashBridge = { seekTo: (r, s) => asked.push([r, s]) }; });
+    const click = async (lat, lng, dx = 0) => {
+        const at = await page.evaluate(([lat, lng]) => map.latLngToContainerPoint([lat, lng]), [lat, lng]);
+        await page.mouse.click(at.x + dx, at.y);
+    };
+    await click(55.7485 + 5 * 0.0003, 37.6230);       // recording 2, its sixth point
+    await click(55.7485 + 2 * 0.0003, 37.6165, 4);    // the playing one, a little beside the line
+    await click(55.7485 + 2 * 0.0003, 37.6198);       // between the routes: nothing
+    assert.deepEqual(await page.evaluate(() => asked), [[2, 50], [1, 20]]);
+    assert.deepEqual(errors, []);
+    await page.close();
+});
+
+test('drive texts that are not a drive are ignored', async () => {
+    const { page, errors } = await openPage();
+    await page.evaluate(() => {
+        ShowDrive('not json');
+        ShowDrive('{"recordings": 5}');
+        ShowDrive('{"current": 0, "recordings": [[["x", "1", 2, 3], ["55.75", "37.61", 20, -1], ["55.75", "37.61", 20, 1.5]], "no"]}');
+    });
+    assert.equal(await countLayers(page, 'Polyline'), 0);
+    assert.deepEqual(await page.evaluate(() => drive.recordings.map((r) => r.length)), [0, 0]);
+    assert.deepEqual(errors, []);
+    await page.close();
+});

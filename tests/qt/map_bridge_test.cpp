@@ -1,3 +1,4 @@
+#include "MapPage.h"
 #include "QtTestMain.h"
 #include "map/DlgMap.h"
 
@@ -10,17 +11,7 @@ namespace {
 
 QVariant Evaluate(CDlgMap& map, const QString& script)
 {
-    map.Flush();
-    QVariant result;
-    bool done = false;
-    map.View()->page()->runJavaScript(script, [&](const QVariant& v) {
-        result = v;
-        done = true;
-    });
-    QDeadlineTimer deadline(10000);
-    while (!done && !deadline.hasExpired())
-        QTest::qWait(5);
-    return result;
+    return EvaluateOnPage(map, script);
 }
 
 bool WaitLoaded(CDlgMap& map)

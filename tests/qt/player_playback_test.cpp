@@ -2,6 +2,7 @@
 // route, the clock, the end of a recording and the commands.
 
 #include "MediaFiles.h"
+#include "MapPage.h"
 #include "QtTestMain.h"
 #include "app/PlayerDlg.h"
 #include "map/DlgMap.h"
@@ -30,15 +31,7 @@ bool WaitFor(const std::function<bool()>& condition, int ms = 10000)
 
 QVariant Evaluate(CDlgMap* map, const QString& script)
 {
-    map->Flush();
-    QVariant result;
-    bool done = false;
-    map->View()->page()->runJavaScript(script, [&](const QVariant& v) {
-        result = v;
-        done = true;
-    });
-    WaitFor([&] { return done; });
-    return result;
+    return EvaluateOnPage(*map, script);
 }
 
 int Mkrec(const QStringList& args)

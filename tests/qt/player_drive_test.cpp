@@ -1,9 +1,11 @@
-// Export from the player: the current recording's track or its whole drive's,
-// written as dashtrack writes the same recordings, in the speed unit shown.
+// The drive in the player: the whole drive's route on the map, a click on it
+// seeking in whichever file, and the export of the current recording's track
+// or its whole drive's, written as dashtrack writes the same recordings.
 
 #include "MediaFiles.h"
 #include "QtTestMain.h"
 #include "app/PlayerDlg.h"
+#include "MapPage.h"
 #include "skin/SkinListCtrl.h"
 
 #include <QFile>
@@ -26,9 +28,35 @@ QByteArray Dashtrack(const QStringList& args)
     return p.readAllStandardOutput();
 }
 
+QVariant Evaluate(CDlgMap* map, const QString& script)
+{
+    return EvaluateOnPage(*map, script);
+}
+
+bool WaitForPage(CDlgMap* map)
+{
+    return WaitForMapPage(*map);
+}
+
+// How many new positions the recording's track has (what its route draws).
+int RouteFixCount(const QString& path)
+{
+    int count = 0;
+    QString before;
+    for (const QByteArray& line : Dashtrack({"slots", path}).split('\n').mid(1)) {
+        const QList<QByteArray> f = line.split(',');
+        if (f.size() < 10 || f[6].size() <= 6)
+            continue;
+        const QString fix = QString::fromUtf8(f[6] + f[7] + f[8] + f[9]);
+        count += fix != before;
+        before = fix;
+    }
+    return count;
+}
+
 }  // namespace
 
-class PlayerExportTest : public QObject {
+class PlayerDriveTest : public QObject {
     Q_OBJECT
 private:
     QTemporaryDir dir_;
@@ -66,6 +94,65 @@ private slots:
         for (int i = 0; i < 3; ++i)
             drive_ << Mkrec(QString("A605140815%1_000%2.MOV").arg(10 + i).arg(i), i * 10);
         alone_ = Mkrec("A60514081640_0009.MOV", 100);
+    }
+
+    void theWholeDriveOnTheMap()
+    {
+        auto dlg = Playing(1);
+        QVERIFY(WaitForPage(dlg->MapView()));
+        QTRY_COMPARE(Evaluate(dlg->MapView(), "drive ? drive.current : -1").toInt(), 1);
+        QCOMPARE(dlg->DriveShown().size(), std::size_t(3));
+        const QVariantList counts = Evaluate(dlg->MapView(), "drive.recordings.map(function (r) { return r.length; })").toList();
+        QCOMPARE(counts.size(), 3);
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(counts[i].toInt(), RouteFixCount(drive_[i]));
+        // The playing recording's own line and the other two, faint.
+        QCOMPARE(Evaluate(dlg->MapView(), "var n = 0; driveLayer.eachLayer(function () { ++n; }); n").toInt(), 2);
+        // The recording a minute later is a drive of its own.
+        emit dlg->ListView()->rowDoubleClicked(3);
+        QTRY_COMPARE(Evaluate(dlg->MapView(), "drive.recordings.length").toInt(), 1);
+        QCOMPARE(Evaluate(dlg->MapView(), "drive.current").toInt(), 0);
+    }
+
+    void aClickOnTheRouteOpensThatMoment()
+    {
+        auto dlg = Playing(0);
+        QVERIFY(WaitForPage(dlg->MapView()));
+        QTRY_COMPARE(Evaluate(dlg->MapView(), "drive ? drive.recordings.length : 0").toInt(), 3);
+        QTRY_VERIFY(Evaluate(dlg->MapView(), "!!window.dualdashBridge").toBool());
+        // A click where the third recording's fifth point lies, through the
+        // page's own click handler and Qt's web channel.
+        const int slot = Evaluate(dlg->MapView(), "drive.recordings[2][4].slot").toInt();
+        QVERIFY(slot > 0);
+        Evaluate(dlg->MapView(), "map.setView(drive.recordings[2][4].latLng, 17, {animate: false});"
+                                 "seekToNearestRoutePoint({latlng: drive.recordings[2][4].latLng}); 0");
+        QTRY_COMPARE(dlg->CurrentIndex(), 2);
+        QTRY_VERIFY(std::abs(dlg->MainPlayer().GetPosition() - slot / 10.0) < 0.2);
+        QTRY_COMPARE(Evaluate(dlg->MapView(), "drive.current").toInt(), 2);
+        // Within the playing recording: a seek, no reopening.
+        const int earlier = Evaluate(dlg->MapView(), "drive.recordings[2][1].slot").toInt();
+        dlg->SeekToRoutePoint(2, earlier);
+        QCOMPARE(dlg->CurrentIndex(), 2);
+        QTRY_VERIFY(std::abs(dlg->MainPlayer().GetPosition() - earlier / 10.0) < 0.2);
+        dlg->SeekToRoutePoint(7, 10);  // no such recording in the drive
+        dlg->SeekToRoutePoint(0, -5);
+        QCOMPARE(dlg->CurrentIndex(), 2);
+    }
+
+    void speedColoursRemembered()
+    {
+        {
+            auto dlg = Playing(0);
+            QVERIFY(WaitForPage(dlg->MapView()));
+            QVERIFY(!dlg->SpeedColours());
+            dlg->SetSpeedColours(true);
+            QTRY_VERIFY(Evaluate(dlg->MapView(), "speedColours").toBool());
+            QTRY_VERIFY(Evaluate(dlg->MapView(), "!!document.querySelector('.speed-legend')").toBool());
+        }
+        auto dlg = Playing(0);
+        QVERIFY(dlg->SpeedColours());
+        QVERIFY(WaitForPage(dlg->MapView()));
+        QTRY_VERIFY(Evaluate(dlg->MapView(), "speedColours").toBool());
     }
 
     void theRecordingOrItsDrive()
@@ -120,5 +207,5 @@ private slots:
     }
 };
 
-DUALDASH_QT_TEST_MAIN(PlayerExportTest)
-#include "player_export_test.moc"
+DUALDASH_QT_TEST_MAIN(PlayerDriveTest)
+#include "player_drive_test.moc"
