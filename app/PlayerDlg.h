@@ -3,7 +3,7 @@
 // skin, owning the two players and views, the list, the map, the waveform,
 // the seek bar, the instruments and fifteen image buttons.
 
-#include "library/Drives.h"
+#include "DriveRoutes.h"
 #include "library/Import.h"
 #include "library/RecordingList.h"
 #include "PlayerSettings.h"
@@ -17,7 +17,6 @@
 #include <array>
 #include <deque>
 #include <functional>
-#include <map>
 #include <memory>
 
 class CBitmapSlider;
@@ -254,10 +253,8 @@ private:
     PlayerSettings settings_;
     QString captureFolder_;  // where the last snapshot went; the home folder at first
     VolumeSource volumeSource_;
-    // The drive on the map: its recordings as shown, the times of the list's
-    // recordings and the routes of the drive's, read once.
+    // The drive on the map: its recordings as shown, and their times and routes.
     std::vector<std::string> drivePaths_;
-    mutable std::map<std::string, RecordingSpan> spanCache_;
-    std::map<std::string, std::vector<RouteFix>> routeCache_;
+    mutable DriveRoutes driveRoutes_;
     bool speedColours_ = false;
 };

@@ -56,8 +56,7 @@ void CPlayerDlg::OnBnClickedClear()
         StopPair();
     recordings_.RemoveAll();
     drivePaths_.clear();
-    spanCache_.clear();
-    routeCache_.clear();
+    driveRoutes_.Clear();
     if (mapView_)
         mapView_->ClearDrive();
     settings_.ClearFolders();  // the list is empty: nothing to bring back next time

@@ -4,75 +4,20 @@
 #include "PlayerDlg.h"
 #include "map/DlgMap.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-
-namespace {
-
-QJsonArray RouteJson(const std::vector<RouteFix>& points)
-{
-    QJsonArray route;
-    for (const RouteFix& p : points)
-        route.append(QJsonArray{p.latitude, p.longitude, p.speedKmh, p.slot});
-    return route;
-}
-
-}  // namespace
-
 std::vector<std::string> CPlayerDlg::CurrentDrive() const
 {
     tagFileNode current;
     if (recordings_.GetNode(currentIndex_, current) != 0)
         return {};
-    std::vector<RecordingSpan> spans;
-    for (int i = 0; i < recordings_.GetCount(); ++i) {
-        tagFileNode node;
-        if (recordings_.GetNode(i, node) != 0)
-            continue;
-        auto cached = spanCache_.find(node.path);
-        if (cached == spanCache_.end())
-            cached = spanCache_.emplace(node.path, RecordingTimes(node.path)).first;
-        spans.push_back(cached->second);
-    }
-    const std::vector<Drive> drives = GroupDrives(spans);
-    std::vector<std::string> paths;
-    if (const Drive* drive = DriveHolding(drives, current.path)) {
-        for (const RecordingSpan& r : drive->recordings)
-            paths.push_back(r.path);
-    }
-    return paths;
+    return driveRoutes_.DriveOf(recordings_, current.path);
 }
 
-// The routes of the drive's recordings, the playing one's from its loaded
-// track; the others are read once and kept while they stay in the drive.
 void CPlayerDlg::SendDrive()
 {
     if (!mapView_)
         return;
     drivePaths_ = CurrentDrive();
-    std::map<std::string, std::vector<RouteFix>> kept;
-    QJsonArray recordings;
-    int current = -1;
-    for (std::size_t i = 0; i < drivePaths_.size(); ++i) {
-        const std::string& path = drivePaths_[i];
-        std::vector<RouteFix> route;
-        if (QString::fromStdString(path) == playingPath_) {
-            current = static_cast<int>(i);
-            route = RouteFixes(track_.Slots());
-        } else if (auto cached = routeCache_.find(path); cached != routeCache_.end()) {
-            route = std::move(cached->second);
-        } else {
-            TrackSlots track;
-            DescribeRecording(path, &track);
-            route = RouteFixes(track);
-        }
-        recordings.append(RouteJson(route));
-        kept[path] = std::move(route);
-    }
-    routeCache_ = std::move(kept);
-    const QJsonObject drive{{"current", current}, {"recordings", recordings}};
-    mapView_->ShowDrive(QString::fromUtf8(QJsonDocument(drive).toJson(QJsonDocument::Compact)));
+    mapView_->ShowDrive(driveRoutes_.DriveJson(drivePaths_, playingPath_.toStdString(), track_.Slots()));
 }
 
 void CPlayerDlg::SetSpeedColours(bool on)
