@@ -181,6 +181,8 @@ private:
     void SendDrive();
     void SeekPairTo(double seconds);
     void OpenCompanion(const tagFileNode& node);
+    static QString CompanionOf(const tagFileNode& node);
+    void PrepareFollowing();
     // False, after stopping the pair with a message, when the recording being
     // played has gone from under it (the card pulled, the file deleted or cut).
     bool CheckRecordingPresent();

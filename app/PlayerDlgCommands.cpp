@@ -46,6 +46,11 @@ void CPlayerDlg::OnBnClickedCycle()
     cycleMode_ = !cycleMode_;
     Button(1018)->LoadImage(old ? 154 : 149);
     settings_.SetCycleMode(cycleMode_);
+    if (cycleMode_)
+        PrepareFollowing();
+    else
+        for (CMediaPlayer* p : {&mainPlayer_, &secondPlayer_})
+            p->DropPrepared();
 }
 
 void CPlayerDlg::OnBnClickedClear()

@@ -82,6 +82,7 @@ void CPlayerDlg::PlayFile(int direction)
                 secondPlayer_.TogglePlayPause();
             ApplyVolume(volumeLevel_);
             secondPlayer_.SetVolumeLevel(0);  // the companion plays at the lowest level
+            QTimer::singleShot(0, this, &CPlayerDlg::PrepareFollowing);
         }
         listView_->setFocus();
         listView_->SelectRow(currentIndex_);
@@ -102,17 +103,25 @@ void CPlayerDlg::SendRoute()
     mapView_->renderPolyLine();
 }
 
-void CPlayerDlg::OpenCompanion(const tagFileNode& node)
+// The rear recording of `node`; empty when it has none. A name no companion
+// rule applies to gives itself back: no rear camera.
+QString CPlayerDlg::CompanionOf(const tagFileNode& node)
 {
     const std::string companion = DeriveCompanionPath(node.path, node.isNT96650A != 0, [](const std::string& path) {
         return QFileInfo::exists(QString::fromStdString(path));
     });
+    if (companion == node.path || !QFileInfo::exists(QString::fromStdString(companion)))
+        return {};
+    return QString::fromStdString(companion);
+}
+
+void CPlayerDlg::OpenCompanion(const tagFileNode& node)
+{
+    const QString companion = CompanionOf(node);
     companionOpen_ = false;
-    // A name no companion rule applies to gives itself back: no rear camera.
-    // Without one the rear player is closed, so that nothing stale shows or
-    // starts, and the list takes the secondary place.
-    if (companion == node.path || !QFileInfo::exists(QString::fromStdString(companion)) ||
-        secondPlayer_.OpenFile(QString::fromStdString(companion), secondView_, secondView_) != S_OK) {
+    // Without a rear camera the rear player is closed, so that nothing stale
+    // shows or starts, and the list takes the secondary place.
+    if (companion.isEmpty() || secondPlayer_.OpenFile(companion, secondView_, secondView_) != S_OK) {
         secondPlayer_.CloseClip();
         secondView_->update();
         ShowSecondView(false);
@@ -121,6 +130,22 @@ void CPlayerDlg::OpenCompanion(const tagFileNode& node)
     // The companion's notices go to its own view, as its picture does.
     companionOpen_ = true;
     ShowSecondView(true);
+}
+
+// With Cycle on, the next recording of the list (front and rear) waits on
+// its first frame while this one plays, so the cut between them shows no
+// black picture and no pause.
+void CPlayerDlg::PrepareFollowing()
+{
+    tagFileNode next;
+    if (!cycleMode_ || !IsOpen(mainPlayer_.GetState()) || recordings_.GetNode(currentIndex_ + 1, next) != 0)
+        return;
+    mainPlayer_.PrepareNext(QString::fromStdString(next.path));
+    const QString companion = CompanionOf(next);
+    if (companion.isEmpty())
+        secondPlayer_.DropPrepared();
+    else
+        secondPlayer_.PrepareNext(companion);
 }
 
 void CPlayerDlg::OnTimer1()

@@ -9,6 +9,7 @@
 #include <QLoggingCategory>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 #include <QWidget>
 #include <clocale>
 #include <cmath>
@@ -64,14 +65,8 @@ CMediaPlayer::CMediaPlayer() = default;
 CMediaPlayer::~CMediaPlayer()
 {
     CloseClip();
-    if (render_) {
-        mpv_render_context_set_update_callback(render_, nullptr, nullptr);
-        mpv_render_context_free(render_);
-    }
-    if (mpv_) {
-        mpv_set_wakeup_callback(mpv_, nullptr, nullptr);
-        mpv_terminate_destroy(mpv_);
-    }
+    DestroyEngine(standbyMpv_, standbyRender_);
+    DestroyEngine(mpv_, render_);
 }
 
 void CMediaPlayer::Diagnose(const char* text, HRESULT hr) const
@@ -83,9 +78,16 @@ void CMediaPlayer::EnsureHandle()
 {
     if (mpv_)
         return;
+    CreateEngine(mpv_, render_);
+    ConnectEngines();
+}
+
+// A libmpv player and its software renderer, set as every player here is.
+void CMediaPlayer::CreateEngine(mpv_handle*& mpv, mpv_render_context*& render)
+{
     std::setlocale(LC_NUMERIC, "C");  // libmpv refuses other numeric locales
-    mpv_ = mpv_create();
-    if (!mpv_)
+    mpv = mpv_create();
+    if (!mpv)
         return;
     const char* options[][2] = {
         {"vo", "libmpv"},
@@ -100,49 +102,93 @@ void CMediaPlayer::EnsureHandle()
         {"terminal", "no"},
     };
     for (const auto& [name, value] : options)
-        mpv_set_option_string(mpv_, name, value);
-    if (const char* audio = std::getenv("DUALDASH_AUDIO_OUTPUT"))
-        mpv_set_option_string(mpv_, "ao", audio);
-    if (mpv_initialize(mpv_) < 0) {
-        mpv_terminate_destroy(mpv_);
-        mpv_ = nullptr;
+        mpv_set_option_string(mpv, name, value);
+    // SDL's audio is one per process: one player closing it while another
+    // opens it can hang both, and the players here come and go in pairs.
+    const char* audio = std::getenv("DUALDASH_AUDIO_OUTPUT");
+    mpv_set_option_string(mpv, "ao", audio ? audio : "pipewire,pulse,alsa,jack");
+    if (mpv_initialize(mpv) < 0) {
+        mpv_terminate_destroy(mpv);
+        mpv = nullptr;
         return;
     }
-    mpv_request_log_messages(mpv_, lcPlayer().isDebugEnabled() ? "v" : "no");
-    mpv_observe_property(mpv_, 0, "eof-reached", MPV_FORMAT_FLAG);
-    mpv_set_wakeup_callback(
-        mpv_,
-        [](void* context) {
-            auto* self = static_cast<CMediaPlayer*>(context);
-            if (!self->drainQueued_.exchange(true))
-                QMetaObject::invokeMethod(self, [self] { self->DrainEvents(); }, Qt::QueuedConnection);
-        },
-        this);
+    mpv_request_log_messages(mpv, lcPlayer().isDebugEnabled() ? "v" : "no");
+    mpv_observe_property(mpv, 0, "eof-reached", MPV_FORMAT_FLAG);
     int advanced = 0;
     mpv_render_param params[] = {{MPV_RENDER_PARAM_API_TYPE, const_cast<char*>(MPV_RENDER_API_TYPE_SW)},
                                  {MPV_RENDER_PARAM_ADVANCED_CONTROL, &advanced},
                                  {MPV_RENDER_PARAM_INVALID, nullptr}};
-    if (mpv_render_context_create(&render_, mpv_, params) < 0) {
-        render_ = nullptr;
-        return;
+    if (mpv_render_context_create(&render, mpv, params) < 0)
+        render = nullptr;
+}
+
+void CMediaPlayer::DestroyEngine(mpv_handle*& mpv, mpv_render_context*& render)
+{
+    if (render) {
+        mpv_render_context_set_update_callback(render, nullptr, nullptr);
+        mpv_render_context_free(render);
+        render = nullptr;
     }
-    mpv_render_context_set_update_callback(
-        render_,
-        [](void* context) {
-            auto* self = static_cast<CMediaPlayer*>(context);
-            if (!self->renderQueued_.exchange(true))
-                QMetaObject::invokeMethod(self, [self] { self->RenderFrame(false); }, Qt::QueuedConnection);
-        },
-        this);
+    if (mpv) {
+        mpv_set_wakeup_callback(mpv, nullptr, nullptr);
+        mpv_terminate_destroy(mpv);
+        mpv = nullptr;
+    }
+}
+
+// libmpv calls from its own threads; the work is queued to the window thread,
+// once until it has run.
+void CMediaPlayer::QueueOnce(CMediaPlayer* self, std::atomic<bool>& queued, void (*work)(CMediaPlayer*))
+{
+    if (!queued.exchange(true))
+        QMetaObject::invokeMethod(self, [self, work] { work(self); }, Qt::QueuedConnection);
+}
+
+// The playing engine's calls drain its events and take its frames; the
+// standby's prepare the next recording.
+void CMediaPlayer::ConnectEngines()
+{
+    if (mpv_) {
+        mpv_set_wakeup_callback(mpv_, [](void* c) {
+            auto* self = static_cast<CMediaPlayer*>(c);
+            QueueOnce(self, self->drainQueued_, [](CMediaPlayer* p) { p->DrainEvents(); });
+        }, this);
+    }
+    if (render_) {
+        mpv_render_context_set_update_callback(render_, [](void* c) {
+            auto* self = static_cast<CMediaPlayer*>(c);
+            QueueOnce(self, self->renderQueued_, [](CMediaPlayer* p) { p->RenderFrame(false); });
+        }, this);
+    }
+    if (standbyMpv_) {
+        mpv_set_wakeup_callback(standbyMpv_, [](void* c) {
+            auto* self = static_cast<CMediaPlayer*>(c);
+            QueueOnce(self, self->standbyDrainQueued_, [](CMediaPlayer* p) { p->DrainStandby(); });
+        }, this);
+    }
+    if (standbyRender_) {
+        mpv_render_context_set_update_callback(standbyRender_, [](void* c) {
+            auto* self = static_cast<CMediaPlayer*>(c);
+            QueueOnce(self, self->standbyRenderQueued_, [](CMediaPlayer* p) { p->RenderStandby(); });
+        }, this);
+    }
 }
 
 void CMediaPlayer::Command(std::initializer_list<const char*> args) const
 {
-    if (!mpv_)
+    RunCommand(mpv_, args);
+}
+
+void CMediaPlayer::RunCommand(mpv_handle* mpv, std::initializer_list<const char*> args, bool wait)
+{
+    if (!mpv)
         return;
     std::vector<const char*> argv(args);
     argv.push_back(nullptr);
-    mpv_command(mpv_, argv.data());
+    if (wait)
+        mpv_command(mpv, argv.data());
+    else
+        mpv_command_async(mpv, 0, argv.data());
 }
 
 void CMediaPlayer::SetFlag(const char* name, bool value) const
@@ -155,10 +201,15 @@ void CMediaPlayer::SetFlag(const char* name, bool value) const
 
 bool CMediaPlayer::HasTrack(const char* type) const
 {
-    if (!mpv_ || !opened_)
+    return opened_ && TrackPresent(mpv_, type);
+}
+
+bool CMediaPlayer::TrackPresent(mpv_handle* mpv, const char* type)
+{
+    if (!mpv)
         return false;
     const QByteArray name = QByteArray("current-tracks/") + type + "/id";
-    char* id = mpv_get_property_string(mpv_, name.constData());
+    char* id = mpv_get_property_string(mpv, name.constData());
     mpv_free(id);
     return id != nullptr;
 }
@@ -167,20 +218,16 @@ HRESULT CMediaPlayer::OpenFile(const QString& path, QWidget* videoWindow, QWidge
 {
     if (path.isEmpty())
         return E_POINTER;
+    if (path == standbyFile_ && StandbyReady())
+        return OpenPrepared(videoWindow, notifyWindow);
+    DropPrepared();
     if (opened_)
         Command({"stop"});
     opened_ = false;
     events_.clear();
     frame_ = QImage();
     videoSize_ = QSize();
-    if (videoWindow_)
-        videoWindow_->removeEventFilter(this);
-    videoWindow_ = videoWindow;
-    if (videoWindow_) {
-        videoWindow_->installEventFilter(this);
-        videoWindow_->show();
-        videoWindow_->update();
-    }
+    ShowIn(videoWindow);
     fileName_ = path;
     state_ = Stopped;
     EnsureHandle();
@@ -205,6 +252,25 @@ HRESULT CMediaPlayer::OpenFile(const QString& path, QWidget* videoWindow, QWidge
     events_.clear();
     opened_ = true;
     notifyWindow_ = notifyWindow;
+    StandReady();
+    return S_OK;
+}
+
+void CMediaPlayer::ShowIn(QWidget* videoWindow)
+{
+    if (videoWindow_)
+        videoWindow_->removeEventFilter(this);
+    videoWindow_ = videoWindow;
+    if (videoWindow_) {
+        videoWindow_->installEventFilter(this);
+        videoWindow_->show();
+        videoWindow_->update();
+    }
+}
+
+// The open file's picture placed in the window, paused on its first frame.
+void CMediaPlayer::StandReady()
+{
     std::int64_t width = 0, height = 0;
     mpv_get_property(mpv_, "dwidth", MPV_FORMAT_INT64, &width);
     mpv_get_property(mpv_, "dheight", MPV_FORMAT_INT64, &height);
@@ -213,7 +279,124 @@ HRESULT CMediaPlayer::OpenFile(const QString& path, QWidget* videoWindow, QWidge
     state_ = Paused;
     if (videoWindow_)
         videoWindow_->setFocus();
+}
+
+void CMediaPlayer::PrepareNext(const QString& path)
+{
+    if (path.isEmpty() || path == standbyFile_ || path == fileName_)
+        return;
+    if (!standbyMpv_) {
+        CreateEngine(standbyMpv_, standbyRender_);
+        if (!standbyMpv_ || !standbyRender_) {
+            DestroyEngine(standbyMpv_, standbyRender_);
+            return;
+        }
+        ConnectEngines();
+    }
+    standbyFile_ = path;
+    standby_ = {};
+    const QByteArray file = path.toUtf8();
+    RunCommand(standbyMpv_, {"loadfile", file.constData(), "replace"}, false);
+}
+
+bool CMediaPlayer::StandbyReady() const
+{
+    return !standbyFile_.isEmpty() && standby_.loaded && standby_.pictureKnown && standby_.restarted && !standby_.failed;
+}
+
+void CMediaPlayer::DropPrepared()
+{
+    if (standbyFile_.isEmpty())
+        return;
+    RunCommand(standbyMpv_, {"stop"}, false);
+    standbyFile_.clear();
+    standby_ = {};
+}
+
+// The standby engine stands on the next file's first frame: it becomes the
+// playing one and the picture changes in one step, with no black between.
+// The engine of the file that ended waits as the next standby.
+HRESULT CMediaPlayer::OpenPrepared(QWidget* videoWindow, QWidget* notifyWindow)
+{
+    std::swap(mpv_, standbyMpv_);
+    std::swap(render_, standbyRender_);
+    std::swap(frame_, standbyFrame_);
+    std::swap(frameMemory_, standbyFrameMemory_);
+    ConnectEngines();
+    if (fullScreen_ && fullScreen_->isVisible())
+        fullScreen_->hide();
+    fileName_ = standbyFile_;
+    standbyFile_.clear();
+    standby_ = {};
+    // The old file is only paused, not stopped: the next one replaces it and
+    // the engine keeps its video output (stopping takes it down, and building
+    // it again for every recording costs memory that is not all given back).
+    // Not waited for: a file still playing out its sound would hold the new
+    // picture back by the length of the audio buffer.
+    RunCommand(standbyMpv_, {"set", "pause", "yes"}, false);
+    ShowIn(videoWindow);
+    notifyWindow_ = notifyWindow;
+    events_.clear();
+    eofReached_ = false;
+    pendingSeek_ = -1;
+    seeksAsked_ = 0;
+    rate_ = 1.0;
+    nudge_ = 1.0;
+    opened_ = true;
+    // The listener's choices stay with the player, not with the engine.
+    mpv_set_property_string(mpv_, "speed", "1");
+    mpv_set_property_string(mpv_, "play-direction", "forward");
+    SetFlag("mute", muted_);
+    ApplyVolume();
+    StandReady();
+    // Anything the new engine said while it was the standby has been read.
+    DrainEvents();
     return S_OK;
+}
+
+void CMediaPlayer::DrainStandby()
+{
+    standbyDrainQueued_ = false;
+    if (!standbyMpv_)
+        return;
+    for (;;) {
+        mpv_event* event = mpv_wait_event(standbyMpv_, 0);
+        switch (event->event_id) {
+        case MPV_EVENT_NONE:
+            return;
+        // No property is read here: while the file loads, libmpv's core may be
+        // waiting for the window thread to take a frame, and a read would wait
+        // on the core. A file without a picture never becomes ready, and opens
+        // the ordinary way.
+        case MPV_EVENT_FILE_LOADED:
+            standby_.loaded = true;
+            break;
+        case MPV_EVENT_VIDEO_RECONFIG:
+            standby_.pictureKnown = standby_.loaded;
+            break;
+        case MPV_EVENT_PLAYBACK_RESTART:
+            standby_.restarted = standby_.loaded;
+            break;
+        case MPV_EVENT_END_FILE:
+            if (static_cast<mpv_event_end_file*>(event->data)->reason == MPV_END_FILE_REASON_ERROR)
+                standby_.failed = true;
+            break;
+        default:
+            break;
+        }
+    }
+}
+
+// The standby's frames are taken as they come (libmpv holds the file back
+// until they are), at the size the playing picture has.
+void CMediaPlayer::RenderStandby()
+{
+    standbyRenderQueued_ = false;
+    if (!standbyRender_)
+        return;
+    if (!(mpv_render_context_update(standbyRender_) & MPV_RENDER_UPDATE_FRAME))
+        return;
+    RenderInto(standbyRender_, videoRect_.size(), standbyFrame_, standbyFrameMemory_);
 }
 
 // Waits for the file to load and to stand ready on its first frame (its
@@ -308,29 +491,63 @@ void CMediaPlayer::RenderFrame(bool force)
         return;
     QWidget* target = RenderTarget();
     const bool full = target && target == fullScreen_.get() && fullScreen_->isVisible();
-    QSize size = full ? fullScreen_->VideoRect().size() : videoRect_.size();
+    if (!RenderInto(render_, full ? fullScreen_->VideoRect().size() : videoRect_.size(), frame_, frameMemory_))
+        return;
+    ++framesShown_;
+    emit frameShown(fileName_);
+    if (target)
+        target->update(full ? fullScreen_->VideoRect() : videoRect_);
+    if (!force)
+        WatchForLastFrame();
+}
+
+// The end of a recording is the end of its last picture. libmpv says the file
+// has ended only once the audio output has played out its buffer, a fifth
+// of a second later on some outputs: the picture would stand still that long
+// at every cut. So the end is posted when the last frame's time is up.
+void CMediaPlayer::WatchForLastFrame()
+{
+    if (state_ != Running || rate_ < 0 || pendingSeek_ >= 0 || eofReached_)
+        return;
+    double position = 0, fps = 0;
+    const double duration = GetDuration();
+    if (mpv_get_property(mpv_, "time-pos", MPV_FORMAT_DOUBLE, &position) < 0 ||
+        mpv_get_property(mpv_, "container-fps", MPV_FORMAT_DOUBLE, &fps) < 0 || fps <= 0 || duration <= 0)
+        return;
+    const double left = duration - position;
+    if (left > 1.5 / fps)
+        return;  // not the last frame
+    const double speed = std::fabs(rate_) * nudge_;
+    const QString file = fileName_;
+    QTimer::singleShot(static_cast<int>(std::max(0.0, left) / speed * 1000), this, [this, file] {
+        if (file == fileName_ && opened_ && state_ == Running && pendingSeek_ < 0 && !eofReached_) {
+            eofReached_ = true;  // libmpv's own word, coming later, adds nothing
+            NotifyEnd();
+        }
+    });
+}
+
+bool CMediaPlayer::RenderInto(mpv_render_context* render, QSize size, QImage& frame,
+                              std::shared_ptr<unsigned char>& memory)
+{
     if (size.isEmpty())
         size = QSize(2, 2);  // nowhere to show it yet, but libmpv waits for the frame to be taken
-    if (frame_.size() != size) {
+    if (frame.size() != size) {
         // Rows on 64-byte boundaries let the scaler take its fast paths.
         const std::size_t stride = (static_cast<std::size_t>(size.width()) * 4 + 63) & ~std::size_t(63);
-        frameMemory_.reset(static_cast<unsigned char*>(std::aligned_alloc(64, stride * size.height())), std::free);
-        frame_ = QImage(frameMemory_.get(), size.width(), size.height(), static_cast<qsizetype>(stride), QImage::Format_RGB32);
+        memory.reset(static_cast<unsigned char*>(std::aligned_alloc(64, stride * size.height())), std::free);
+        frame = QImage(memory.get(), size.width(), size.height(), static_cast<qsizetype>(stride), QImage::Format_RGB32);
     }
     int sizeParam[2] = {size.width(), size.height()};
-    std::size_t stride = static_cast<std::size_t>(frame_.bytesPerLine());
+    std::size_t stride = static_cast<std::size_t>(frame.bytesPerLine());
     int block = 0;  // never sleep until the frame's display time on the window thread
     mpv_render_param params[] = {{MPV_RENDER_PARAM_SW_SIZE, sizeParam},
                                  {MPV_RENDER_PARAM_SW_FORMAT, const_cast<char*>("bgr0")},
                                  {MPV_RENDER_PARAM_SW_STRIDE, &stride},
-                                 {MPV_RENDER_PARAM_SW_POINTER, frameMemory_.get()},
+                                 {MPV_RENDER_PARAM_SW_POINTER, memory.get()},
                                  {MPV_RENDER_PARAM_BLOCK_FOR_TARGET_TIME, &block},
                                  {MPV_RENDER_PARAM_INVALID, nullptr}};
-    if (mpv_render_context_render(render_, params) < 0)
-        return;
-    ++framesShown_;
-    if (target)
-        target->update(full ? fullScreen_->VideoRect() : videoRect_);
+    return mpv_render_context_render(render, params) >= 0;
 }
 
 void CMediaPlayer::PaintVideo(QWidget* window, const QRect& target)
@@ -532,6 +749,11 @@ void CMediaPlayer::SetVolumeLevel(int level)
     if (!opened_)
         return;
     volumeHundredths_ = level * 300 - 3000;
+    ApplyVolume();
+}
+
+void CMediaPlayer::ApplyVolume()
+{
     // libmpv's volume is a cubic gain: decibels = 60 log10(volume / 100).
     double volume = std::min(100.0, 100.0 * std::pow(10.0, volumeHundredths_ / 100.0 / 60.0));
     mpv_set_property(mpv_, "volume", MPV_FORMAT_DOUBLE, &volume);

@@ -89,17 +89,48 @@ public:
     int GetImageSize() const;
     bool GetCurrentImage(unsigned char* buffer, int size) const;
 
+    // The next recording opened on a standby engine of its own and left on
+    // its first frame, so that opening it later shows it at once: no black
+    // picture, no wait. Preparing another file replaces it.
+    void PrepareNext(const QString& path);
+    bool PreparedReady(const QString& path) const { return path == standbyFile_ && StandbyReady(); }
+    void DropPrepared();
+
     QWidget* VideoWindow() const { return videoWindow_; }
     QRect VideoRect() const { return videoRect_; }
     QString FileName() const { return fileName_; }
     // Frames painted since the file was opened.
     long FramesShown() const { return framesShown_; }
 
+signals:
+    // A new picture of `file` has been drawn for the window.
+    void frameShown(const QString& file);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    struct StandbyProgress {
+        bool loaded = false, pictureKnown = false, restarted = false, failed = false;
+    };
+
     void EnsureHandle();
+    static void CreateEngine(mpv_handle*& mpv, mpv_render_context*& render);
+    static void DestroyEngine(mpv_handle*& mpv, mpv_render_context*& render);
+    static void QueueOnce(CMediaPlayer* self, std::atomic<bool>& queued, void (*work)(CMediaPlayer*));
+    void ConnectEngines();
+    // `wait` false: queued, without waiting for libmpv to carry it out.
+    static void RunCommand(mpv_handle* mpv, std::initializer_list<const char*> args, bool wait = true);
+    static bool TrackPresent(mpv_handle* mpv, const char* type);
+    static bool RenderInto(mpv_render_context* render, QSize size, QImage& frame, std::shared_ptr<unsigned char>& memory);
+    void ShowIn(QWidget* videoWindow);
+    void WatchForLastFrame();
+    void ApplyVolume();
+    void StandReady();
+    bool StandbyReady() const;
+    HRESULT OpenPrepared(QWidget* videoWindow, QWidget* notifyWindow);
+    void DrainStandby();
+    void RenderStandby();
     void DrainEvents();
     void RenderFrame(bool force);
     void PaintVideo(QWidget* window, const QRect& target);
@@ -135,6 +166,15 @@ private:
     long framesShown_ = 0;
     std::atomic<bool> drainQueued_{false};   // set from libmpv's threads
     std::atomic<bool> renderQueued_{false};
+    // The next recording, prepared on an engine of its own.
+    mpv_handle* standbyMpv_ = nullptr;
+    mpv_render_context* standbyRender_ = nullptr;
+    QString standbyFile_;
+    StandbyProgress standby_;
+    QImage standbyFrame_;
+    std::shared_ptr<unsigned char> standbyFrameMemory_;
+    std::atomic<bool> standbyDrainQueued_{false};
+    std::atomic<bool> standbyRenderQueued_{false};
 
     friend class CFullScreenWindow;
 };

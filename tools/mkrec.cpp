@@ -22,6 +22,7 @@ int Usage()
     std::fputs(
         "usage: mkrec route OUT.csv --seconds N\n"
         "       mkrec video OUT.mov|OUT.avi --seconds N [--size WxH] [--rear] [--hevc] [--frame-numbers]\n"
+        "           [--first-frame N] (numbers burnt from N, for files that follow each other)\n"
         "       mkrec mov OUT --layout LAYOUT --video V --route R [common]   (OUT.mp4 writes an MP4 type)\n"
         "           LAYOUT: plain, generic, a7l, nt96650a, freegps, freegps-compact, gpmf, gpmf9, blackvue, nmea-text\n"
         "           --freegps-place index|free|mdat (freeGPS blocks), --no-dollar (NMEA cues without '$')\n"
@@ -317,7 +318,8 @@ int Run(const std::string& command, const Options& o)
         video.size = o.Get("--size", "320x240");
         video.rear = o.Has("--rear");
         video.hevc = o.Has("--hevc");
-        video.frameNumbers = o.Has("--frame-numbers");
+        video.frameNumbers = o.Has("--frame-numbers") || o.Has("--first-frame");
+        video.firstFrameNumber = static_cast<int>(o.Number("--first-frame", 0));
         error = MakeSyntheticVideo(out, video);
     } else {
         RecordingSpec spec;

@@ -47,15 +47,17 @@ constexpr int kFrameNumberBits = 16;
 
 // The drawing of the frame number over the test picture: a black band, a
 // white cell per set bit, and the digits in the middle.
-std::string FrameNumberFilters(const std::string& size)
+std::string FrameNumberFilters(const std::string& size, int first)
 {
     const int height = std::atoi(size.substr(size.find('x') + 1).c_str());
+    const std::string number = "(n+" + std::to_string(first) + ")";
     std::string filters = "drawbox=x=0:y=0:w=iw:h=ih/6:color=black:t=fill";
     for (int bit = 0; bit < kFrameNumberBits; ++bit) {
-        filters += ",drawbox=x=iw*" + std::to_string(bit) + "/16:y=0:w=iw/16:h=ih/6:color=white:t=fill:enable='eq(mod(floor(n/" +
-                   std::to_string(1 << bit) + ")\\,2)\\,1)'";
+        filters += ",drawbox=x=iw*" + std::to_string(bit) + "/16:y=0:w=iw/16:h=ih/6:color=white:t=fill:enable='eq(mod(floor(" +
+                   number + "/" + std::to_string(1 << bit) + ")\\,2)\\,1)'";
     }
-    filters += ",drawtext=fontfile=/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf:text='%{frame_num}':fontsize=" +
+    filters += ",drawtext=fontfile=/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf:text='%{eif\\:n+" +
+               std::to_string(first) + "\\:d}':fontsize=" +
                std::to_string(std::max(12, height / 4)) + ":fontcolor=white:box=1:boxcolor=black:x=(w-tw)/2:y=(h-th)/2";
     return filters;
 }
@@ -82,7 +84,7 @@ std::string MakeSyntheticVideo(const std::string& outPath, const SyntheticVideo&
     std::vector<std::string> args = {"ffmpeg", "-nostdin", "-loglevel", "error", "-y", "-f", "lavfi", "-i", picture,
                                      "-f", "lavfi", "-i", tone};
     if (video.frameNumbers)
-        args.insert(args.end(), {"-vf", FrameNumberFilters(video.size)});
+        args.insert(args.end(), {"-vf", FrameNumberFilters(video.size, video.firstFrameNumber)});
     const std::vector<std::string> codecs = avi
         ? std::vector<std::string>{"-c:v", "mjpeg", "-q:v", "5", "-pix_fmt", "yuvj420p", "-c:a", "pcm_s16le"}
         : video.hevc ? std::vector<std::string>{"-c:v", "libx265", "-preset", "ultrafast", "-x265-params", "log-level=error",

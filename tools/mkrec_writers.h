@@ -56,6 +56,7 @@ struct SyntheticVideo {
     // sixth of the picture 16 cells, white for a set bit (lowest bit left),
     // for a program to read from a screenshot.
     bool frameNumbers = false;
+    int firstFrameNumber = 0;   // the number burnt into the first frame: files that follow each other go on counting
 };
 std::string MakeSyntheticVideo(const std::string& outPath, const SyntheticVideo& video);
 

@@ -8,6 +8,7 @@
 #include "MapPage.h"
 #include "skin/SkinListCtrl.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 
 namespace {
@@ -94,6 +95,50 @@ private slots:
         for (int i = 0; i < 3; ++i)
             drive_ << Mkrec(QString("A605140815%1_000%2.MOV").arg(10 + i).arg(i), i * 10);
         alone_ = Mkrec("A60514081640_0009.MOV", 100);
+        // Three consecutive two-second pairs, front and rear.
+        QDir().mkpath(dir_.filePath("cuts"));
+        QVERIFY(MakeVideo(dir_.filePath("front2.mov"), 2, "160x120"));
+        QVERIFY(MakeVideo(dir_.filePath("rear2.mov"), 2, "160x120", true));
+        for (int i = 0; i < 3; ++i) {
+            for (const char* camera : {"F", "R"}) {
+                const QString video = dir_.filePath(camera == QString("F") ? "front2.mov" : "rear2.mov");
+                QCOMPARE(QProcess::execute(MKREC_PATH, {"mov", dir_.filePath(QString("cuts/cut%1_%2.MP4").arg(i).arg(camera)),
+                                                        "--layout", "generic", "--video", video, "--route",
+                                                        dir_.filePath("route.csv"), "--from", QString::number(2 * i),
+                                                        "--seconds", "2", "--start", QString::number(kStart + 2 * i)}),
+                         0);
+            }
+        }
+    }
+
+    // With Cycle on, each cut between consecutive recordings shows the next
+    // file's first picture within 100 ms of the last picture of the one before,
+    // in both views, by the players' own frame clocks.
+    void cycleCutsShowNoPause()
+    {
+        auto dlg = std::make_unique<CPlayerDlg>();
+        dlg->SetMessageHook([](const QString&, bool) {});
+        dlg->show();
+        dlg->ImportFolder(dir_.filePath("cuts"));
+        QCOMPARE(dlg->CycleMode(), 1);
+        QElapsedTimer clock;
+        clock.start();
+        std::vector<std::pair<QString, qint64>> front, rear;
+        connect(&dlg->MainPlayer(), &CMediaPlayer::frameShown, [&](const QString& file) { front.emplace_back(file, clock.elapsed()); });
+        connect(&dlg->SecondPlayer(), &CMediaPlayer::frameShown, [&](const QString& file) { rear.emplace_back(file, clock.elapsed()); });
+        emit dlg->ListView()->rowDoubleClicked(0);
+        QTRY_VERIFY_WITH_TIMEOUT(dlg->CurrentIndex() == 2 && dlg->MainPlayer().GetState() == Stopped, 20000);
+        for (const auto* frames : {&front, &rear}) {
+            std::vector<qint64> gaps;
+            for (std::size_t i = 1; i < frames->size(); ++i) {
+                if ((*frames)[i].first != (*frames)[i - 1].first)
+                    gaps.push_back((*frames)[i].second - (*frames)[i - 1].second);
+            }
+            qInfo() << "cuts (ms):" << gaps;
+            QCOMPARE(gaps.size(), std::size_t(2));
+            for (qint64 gap : gaps)
+                QVERIFY2(gap < 100, qPrintable(QString::number(gap)));
+        }
     }
 
     void theWholeDriveOnTheMap()
