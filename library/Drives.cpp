@@ -15,7 +15,7 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 constexpr std::uint32_t kSeconds1904To1970 = 2082844800u;
-constexpr std::time_t kYear2000 = 946684800;
+constexpr double kYear2000 = 946684800;
 
 double HaversineKm(double lat1, double lon1, double lat2, double lon2)
 {
@@ -54,7 +54,7 @@ double AviSeconds(BinaryFile& file)
 }
 
 // The movie header's creation time, when it is a plausible one.
-bool MovieCreation(BinaryFile& file, const MovieIndex& index, std::time_t& start)
+bool MovieCreation(BinaryFile& file, const MovieIndex& index, double& start)
 {
     const auto mvhd = index.moov ? FindBox(index.moovChildren, "mvhd") : std::nullopt;
     unsigned char b[12];
@@ -63,7 +63,7 @@ bool MovieCreation(BinaryFile& file, const MovieIndex& index, std::time_t& start
     const std::uint64_t since1904 = b[0] == 1 ? (std::uint64_t(LoadBE32(b + 4)) << 32) | LoadBE32(b + 8) : LoadBE32(b + 4);
     if (since1904 <= kSeconds1904To1970)
         return false;
-    start = static_cast<std::time_t>(since1904 - kSeconds1904To1970);
+    start = static_cast<double>(since1904 - kSeconds1904To1970);
     return start > kYear2000;
 }
 
@@ -94,7 +94,7 @@ std::vector<Drive> GroupDrives(std::vector<RecordingSpan> recordings, double max
     std::vector<Drive> drives;
     for (auto it = recordings.begin(); it != recordings.end(); ++it) {
         const bool joins = it->timed && !drives.empty() && drives.back().recordings.back().timed &&
-                           static_cast<double>(it->start) - drives.back().End() <= maxGapSeconds;
+                           it->start - drives.back().End() <= maxGapSeconds;
         if (!joins)
             drives.emplace_back();
         drives.back().recordings.push_back(*it);
@@ -140,14 +140,14 @@ RecordingSpan RecordingTimes(const std::string& path)
     const bool stamped = stat(path.c_str(), &info) == 0;
     if (EndsWithAvi(path)) {
         span.seconds = AviSeconds(file);
-        span.start = static_cast<std::time_t>(static_cast<double>(info.st_mtime) - span.seconds);
+        span.start = static_cast<double>(info.st_mtime) - span.seconds;
         span.timed = stamped;
     } else {
         const MovieIndex index = ReadMovieIndex(file);
         span.seconds = index.durationSeconds;
         if (!MovieCreation(file, index, span.start)) {
             // No header time: the last write ends the recording.
-            span.start = static_cast<std::time_t>(static_cast<double>(info.st_mtime) - span.seconds);
+            span.start = static_cast<double>(info.st_mtime) - span.seconds;
             span.timed = stamped;
         }
     }
@@ -184,6 +184,10 @@ RecordingSpan DescribeRecording(const std::string& path, TrackSlots* slots)
             loader.LoadTrack(node.datPath, node.path);
     }
     span.kilometres = TrackKilometres(loader.Slots());
+    if (loader.StartUtc() > 0) {
+        span.start = loader.StartUtc();
+        span.timed = span.gpsTimed = true;
+    }
     if (slots)
         *slots = loader.Slots();
     return span;

@@ -10,18 +10,19 @@
 
 struct RecordingSpan {
     std::string path;
-    std::time_t start = 0;   // UTC
+    double start = 0;        // UTC, seconds since 1970
     double seconds = 0;      // length
     double kilometres = 0;   // along its track, 0 without one
     bool timed = true;       // false: no time stamp could be read
+    bool gpsTimed = false;   // the start is the GPS clock's, not the camera's
 
-    double End() const { return static_cast<double>(start) + seconds; }
+    double End() const { return start + seconds; }
 };
 
 struct Drive {
     std::vector<RecordingSpan> recordings;  // in time order
 
-    std::time_t Start() const { return recordings.front().start; }
+    double Start() const { return recordings.front().start; }
     double End() const;
     double Kilometres() const;
 };
@@ -41,8 +42,9 @@ RecordingSpan RecordingTimes(const std::string& path);
 
 // The recording's start and length: the movie header's creation time and
 // duration for MP4/MOV, the AVI header's frame count and rate with the file's
-// last-write time as its end for AVI; the length of its track, in km. The
-// track itself goes to `slots` when one is given.
+// last-write time as its end for AVI; the start by the GPS clock instead
+// where the track dates its fixes; the length of its track, in km. The track
+// itself goes to `slots` when one is given.
 RecordingSpan DescribeRecording(const std::string& path, TrackSlots* slots = nullptr);
 
 // Kilometres along the slots' positions.

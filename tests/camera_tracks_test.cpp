@@ -327,3 +327,27 @@ TEST(MovieIndex, BoxSizesOfEveryKind)
 }
 
 }  // namespace
+
+TEST(GpsClock, DatesAndTheRecordingsStart)
+{
+    EXPECT_DOUBLE_EQ(UtcSeconds(2016, 5, 14, 8 * 3600 + 15 * 60), 1463213700);
+    EXPECT_DOUBLE_EQ(UtcSeconds(16, 5, 14, 8 * 3600 + 15 * 60), 1463213700);  // two-digit years from 2000
+    EXPECT_DOUBLE_EQ(UtcSeconds(2024, 2, 29, 0.5), 1709164800.5);
+    EXPECT_EQ(UtcSeconds(2023, 2, 29, 0), -1);  // no such day
+    EXPECT_EQ(UtcSeconds(2016, 13, 1, 0), -1);
+    EXPECT_EQ(UtcSeconds(2016, 0, 1, 0), -1);
+    EXPECT_EQ(UtcSeconds(2016, 5, 14, 90000), -1);
+    TimedSamples samples;
+    samples.gps.push_back({0.0, false, 0, 0, 0, 0, 1463213000});      // no fix: its date says nothing
+    samples.gps.push_back({1.0, true, 48.1, 11.5, 30, 90, -1});       // undated
+    samples.gps.push_back({2.5, true, 48.1, 11.5, 30, 90, 1463213702.5});
+    EXPECT_DOUBLE_EQ(StartUtc(samples), 1463213700);
+    samples.gps.pop_back();
+    EXPECT_EQ(StartUtc(samples), -1);
+    const auto rmc = ReadNmeaFix("$GPRMC,081503.00,A,4807.038,N,01131.000,E,022.4,084.4,140516,,");
+    ASSERT_TRUE(rmc);
+    EXPECT_DOUBLE_EQ(rmc->Sample(3).utc, 1463213703);
+    const auto gga = ReadNmeaFix("$GPGGA,081503.00,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,");
+    ASSERT_TRUE(gga);
+    EXPECT_EQ(gga->Sample(3).utc, -1);  // GGA has no date
+}

@@ -231,6 +231,42 @@ TEST_F(ExportFiles, CsvHoldsEverySlotAndReadsBack)
     EXPECT_EQ(mph.substr(0, mph.find('\n')), "time_utc,latitude_deg,longitude_deg,speed_mph,course_deg,g_x,g_y,g_z,segment");
 }
 
+// A camera whose own clock is an hour behind: its movie header says 07:15,
+// its GPS says 08:15. Where the track dates its fixes the GPS clock wins, in
+// the export and in the drives; where it does not, the header's time is all
+// there is.
+TEST_F(ExportFiles, GpsClockOverTheCameraClock)
+{
+    const struct {
+        const char* layout;
+        bool dated;
+    } cases[] = {{"freegps", true}, {"nmea-text", true}, {"blackvue", true}, {"generic", false}};
+    for (const auto& c : cases) {
+        const std::string folder = *dir_ / (std::string("clock-") + c.layout);
+        std::filesystem::create_directories(folder);
+        // The older recorders' track is read from files named .MOV only.
+        const std::string path = folder + (c.dated ? "/A60514071500_0001.MP4" : "/A60514071500_0001.MOV");
+        ASSERT_EQ(RunTool(MKREC_PATH, "mov " + Quote(path) + " --layout " + c.layout + " --video " + Quote(*dir_ / "v.mov") +
+                                          " --route " + Quote(*dir_ / "route.csv") + " --seconds 20 --start " +
+                                          std::to_string(kStart)),
+                  0);
+        std::string bytes = ReadFile(path);
+        const std::size_t mvhd = bytes.find("mvhd");
+        ASSERT_NE(mvhd, std::string::npos);
+        const std::uint32_t created = (std::uint8_t(bytes[mvhd + 8]) << 24 | std::uint8_t(bytes[mvhd + 9]) << 16 |
+                                       std::uint8_t(bytes[mvhd + 10]) << 8 | std::uint8_t(bytes[mvhd + 11])) - 3600;
+        for (int k = 0; k < 4; ++k)
+            bytes[mvhd + 8 + k] = static_cast<char>(created >> (24 - 8 * k));
+        WriteFile(path, bytes);
+        const std::string csv = Execute(std::string(DASHTRACK_PATH) + " export --format csv " + Quote(path)).out;
+        const std::size_t firstRow = csv.find('\n') + 1;
+        const std::string expectedStart = c.dated ? "2016-05-14T08:15:00Z" : "2016-05-14T07:15:00Z";
+        EXPECT_EQ(csv.substr(firstRow, expectedStart.size()), expectedStart) << c.layout;
+        const std::string drives = Execute(std::string(DASHTRACK_PATH) + " drives " + Quote(folder)).out;
+        EXPECT_NE(drives.find(expectedStart), std::string::npos) << c.layout << ": " << drives;
+    }
+}
+
 TEST_F(ExportFiles, RefusesWhatItCannotDo)
 {
     const std::string drive = Quote(*dir_ / "drive");

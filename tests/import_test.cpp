@@ -174,7 +174,7 @@ TEST(ListMountedVolumes, FindsCardsWhereverTheyAreMounted)
 
 RecordingSpan Span(const char* name, std::time_t start, double seconds, double km = 0, bool timed = true)
 {
-    return {name, start, seconds, km, timed};
+    return {name, static_cast<double>(start), seconds, km, timed};
 }
 
 std::vector<std::vector<std::string>> Names(const std::vector<Drive>& drives)

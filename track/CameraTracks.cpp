@@ -19,15 +19,17 @@ struct Recording {
     bool namedMov;
     BinaryFile& file;
     const MovieIndex& index;
+    double& startUtc;  // what the track's dated fixes say of time 0; -1 when none is dated
 };
 
 using SampleReader = bool (*)(BinaryFile&, const MovieIndex&, TimedSamples&);
 using SideReader = bool (*)(const std::string&, TimedSamples&);
 
-void AppendSamples(const TimedSamples& samples, double seconds, TrackSlots& track)
+void AppendSamples(const Recording& r, const TimedSamples& samples, TrackSlots& track)
 {
     if (!samples.Empty())
-        AppendSampleSlots(samples, seconds, track);
+        AppendSampleSlots(samples, r.index.durationSeconds, track);
+    r.startUtc = StartUtc(samples);
 }
 
 template <SampleReader Read>
@@ -36,7 +38,7 @@ bool Embedded(const Recording& r, TrackSlots& track)
     TimedSamples samples;
     if (!Read(r.file, r.index, samples))
         return false;
-    AppendSamples(samples, r.index.durationSeconds, track);
+    AppendSamples(r, samples, track);
     return true;
 }
 
@@ -46,7 +48,7 @@ bool Side(const Recording& r, TrackSlots& track)
     TimedSamples samples;
     if (!Read(r.path, samples))
         return false;
-    AppendSamples(samples, r.index.durationSeconds, track);
+    AppendSamples(r, samples, track);
     return true;
 }
 
@@ -120,14 +122,20 @@ const char* TrackSourceName(TrackSource source)
     return "none";
 }
 
-TrackSource LoadCameraTrack(const std::string& mediaPath, bool namedMov, TrackSlots& track)
+TrackSource LoadCameraTrack(const std::string& mediaPath, bool namedMov, TrackSlots& track, double* startUtc)
 {
     BinaryFile file(mediaPath);
     const MovieIndex index = ReadMovieIndex(file);
-    const Recording recording{mediaPath, namedMov, file, index};
+    double start = -1;
+    const Recording recording{mediaPath, namedMov, file, index, start};
+    TrackSource found = TrackSource::None;
     for (const Detector& detector : kDetectors) {
-        if (detector.read(recording, track))
-            return detector.source;
+        if (detector.read(recording, track)) {
+            found = detector.source;
+            break;
+        }
     }
-    return TrackSource::None;
+    if (startUtc)
+        *startUtc = start;
+    return found;
 }

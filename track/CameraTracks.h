@@ -27,5 +27,7 @@ const char* TrackSourceName(TrackSource source);
 // recording named .MOV, then side files (BlackVue's, NMEA), and last a scan
 // of mdat for freeGPS blocks. None when no detector finds its data; a reader
 // that finds its data but no sample leaves the track empty.
-TrackSource LoadCameraTrack(const std::string& mediaPath, bool namedMov, TrackSlots& track);
+// `startUtc`, when given, receives the UTC of the recording's time 0 by the
+// GPS clock (-1 when the track dates no fix).
+TrackSource LoadCameraTrack(const std::string& mediaPath, bool namedMov, TrackSlots& track, double* startUtc = nullptr);
 

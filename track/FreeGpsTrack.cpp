@@ -54,6 +54,14 @@ bool ClockAt(const unsigned char* b, std::size_t at)
     return h < 24 && m < 60 && s < 61 && mon <= 12 && d <= 31;
 }
 
+// The clock at `at` as seconds since 1970 (the camera keeps it in UTC, as
+// the receiver gives it).
+double ClockUtc(const unsigned char* b, std::size_t at)
+{
+    const auto v = [&](std::size_t k) { return static_cast<int>(std::min<std::uint32_t>(LoadLE32(b + at + 4 * k), 9999)); };
+    return UtcSeconds(v(3), v(4), v(5), v(0) * 3600.0 + v(1) * 60.0 + v(2));
+}
+
 // DDMM.mmmm held as a number, with its hemisphere letter.
 bool FromDdmm(double value, unsigned char hemisphere, double& degrees)
 {
@@ -109,6 +117,7 @@ std::optional<FreeGpsRecord> DecodeFloats(const unsigned char* b, const FloatLay
         return std::nullopt;
     if (l.accelerometer)
         ReadCounts256(b + l.accelerometer, r);
+    r.utc = ClockUtc(b, l.clock);
     if (status == Status::NoFix)
         return r;
     const unsigned char* f = b + l.floats;
@@ -130,6 +139,7 @@ std::optional<FreeGpsRecord> DecodeIqs(const unsigned char* b)
     const Status status = StatusAt(b, 0x48);
     if (status == Status::Unknown || !ClockAt(b, 0x30))
         return std::nullopt;
+    r.utc = ClockUtc(b, 0x30);
     if (status == Status::NoFix)
         return r;
     r.latitude = std::fabs(double(Int32LE(b + 0x4c))) / 1e7 * (b[0x49] == 'S' ? -1 : 1);
@@ -160,6 +170,7 @@ std::optional<FreeGpsRecord> DecodeText(const unsigned char* b, std::size_t size
     r.longitude = fix->longitude;
     r.kmh = fix->knots * kKnotsToKmh;
     r.course = fix->course;
+    r.utc = fix->UnixTime();
     return r;
 }
 
@@ -281,7 +292,7 @@ bool ReadBlocks(BinaryFile& file, const std::vector<BlockRef>& blocks, TimedSamp
         if (!record)
             continue;
         const double time = static_cast<double>(i);
-        out.gps.push_back({time, record->fix, record->latitude, record->longitude, record->kmh, record->course});
+        out.gps.push_back({time, record->fix, record->latitude, record->longitude, record->kmh, record->course, record->utc});
         if (record->hasG)
             out.g.push_back({time, record->gx, record->gy, record->gz});
     }

@@ -17,6 +17,7 @@ struct FreeGpsRecord {
     double kmh = 0, course = 0;
     bool hasG = false;
     float gx = 0, gy = 0, gz = 0;
+    double utc = -1;  // the record's clock, seconds since 1970; -1 when it is no date
 };
 
 // Nothing when the block is of no layout known here (encrypted ones among

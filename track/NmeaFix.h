@@ -22,7 +22,7 @@ struct NmeaFix {
     // Seconds since 1970 when the sentence has date and time, else -1.
     double UnixTime() const;
     // The sentence as a sample at `time` seconds into the recording.
-    GpsSample Sample(double time) const { return {time, fix, latitude, longitude, knots * kKnotsToKmh, course}; }
+    GpsSample Sample(double time) const { return {time, fix, latitude, longitude, knots * kKnotsToKmh, course, UnixTime()}; }
 };
 
 // The first RMC or GGA sentence in `text`, or nothing.

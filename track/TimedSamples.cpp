@@ -1,5 +1,8 @@
 #include "TimedSamples.h"
 
+#include <algorithm>
+#include <chrono>
+
 #include "CoordText.h"
 #include "Nmea.h"
 
@@ -132,4 +135,26 @@ bool NmeaToDegrees(std::string_view text, char hemisphere, double& degrees)
     else if (hemisphere != 'N' && hemisphere != 'E')
         return false;
     return true;
+}
+
+double StartUtc(const TimedSamples& samples)
+{
+    constexpr double kYear2000 = 946684800;
+    for (const GpsSample& s : samples.gps) {
+        if (s.fix && s.utc > kYear2000)
+            return s.utc - s.time;
+    }
+    return -1;
+}
+
+double UtcSeconds(int year, int month, int day, double secondOfDay)
+{
+    if (year >= 0 && year < 100)
+        year += 2000;
+    using namespace std::chrono;
+    const year_month_day date{std::chrono::year(year), std::chrono::month(static_cast<unsigned>(std::max(month, 0))),
+                              std::chrono::day(static_cast<unsigned>(std::max(day, 0)))};
+    if (!date.ok() || secondOfDay < 0 || secondOfDay >= 86401)
+        return -1;
+    return static_cast<double>(sys_days(date).time_since_epoch().count()) * 86400.0 + secondOfDay;
 }

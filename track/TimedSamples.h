@@ -15,6 +15,7 @@ struct GpsSample {
     double longitude = 0;  // east positive
     double kmh = 0;
     double course = 0;  // degrees
+    double utc = -1;    // the fix's UTC, seconds since 1970, where the source dates it; -1 where not
 };
 
 struct GSample {
@@ -27,6 +28,14 @@ struct TimedSamples {
     std::vector<GSample> g;
     bool Empty() const { return gps.empty() && g.empty(); }
 };
+
+// The UTC of the recording's time 0 by the GPS clock: the first dated fix's
+// UTC less its time into the recording; -1 when no fix is dated.
+double StartUtc(const TimedSamples& samples);
+
+// Seconds since 1970 of a UTC date (a year below 100 counted from 2000) and
+// second of the day; -1 for a date that does not exist.
+double UtcSeconds(int year, int month, int day, double secondOfDay);
 
 // Knots to km/h for the newer readers (the older ones keep their 1.85).
 inline constexpr double kKnotsToKmh = 1.852;

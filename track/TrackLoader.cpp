@@ -63,6 +63,6 @@ int CTrackLoader::LoadTrack(const std::string& datPath, const std::string& media
         aviReader_.LoadTrack(mediaPath, track_);
         return 0;
     }
-    source_ = LoadCameraTrack(mediaPath, kind == "MOV", track_);
+    source_ = LoadCameraTrack(mediaPath, kind == "MOV", track_, &startUtc_);
     return kind == "MOV" || source_ != TrackSource::None ? 0 : -1;
 }

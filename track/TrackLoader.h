@@ -19,6 +19,7 @@ public:
     {
         track_.clear();
         source_ = TrackSource::None;
+        startUtc_ = -1;
     }
 
     // Empties the track. A recording without a side file whose name ends in
@@ -37,9 +38,13 @@ public:
     const TrackSlots& Slots() const { return track_; }
     // The reader that produced the current track.
     TrackSource Source() const { return source_; }
+    // The UTC of the recording's time 0 by its GPS clock, seconds since 1970;
+    // -1 when the track dates none of its fixes.
+    double StartUtc() const { return startUtc_; }
 
 private:
     TrackSlots track_;
     TrackSource source_ = TrackSource::None;
+    double startUtc_ = -1;
     CAviTrackReader aviReader_;
 };
