@@ -7,11 +7,11 @@
 #include "app/DriveRoutes.h"
 #include "library/Import.h"
 #include "library/MemoryListView.h"
+#include "MapPage.h"
 #include "map/DlgMap.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QSignalSpy>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 #include <algorithm>
@@ -21,16 +21,7 @@ namespace {
 
 QVariant Evaluate(CDlgMap& map, const QString& script)
 {
-    map.Flush();
-    QVariant result;
-    bool done = false;
-    map.View()->page()->runJavaScript(script, [&](const QVariant& v) {
-        result = v;
-        done = true;
-    });
-    while (!done)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    return result;
+    return EvaluateOnPage(map, script);
 }
 
 // Milliseconds to load every recording's track, as the player loads one.
@@ -90,8 +81,7 @@ int main(int argc, char** argv)
     QWidget placeholder;
     placeholder.resize(400, 300);
     CDlgMap map(&placeholder);
-    QSignalSpy ready(&map, &CDlgMap::pageReady);
-    if (!ready.wait(30000))
+    if (!WaitForMapPage(map))
         return 1;
     const int rounds = argc > 2 ? std::atoi(argv[2]) : 7;
     std::size_t drawn = 0;

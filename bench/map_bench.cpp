@@ -2,11 +2,11 @@
 // through the map bridge, each timed until the page has drawn it. Prints both
 // and their ratio, and checks that the page holds one line after each.
 
+#include "MapPage.h"
 #include "map/DlgMap.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QSignalSpy>
 #include <QWebEngineView>
 #include <cstdio>
 
@@ -14,15 +14,7 @@ namespace {
 
 QVariant Evaluate(CDlgMap& map, const QString& script)
 {
-    QVariant result;
-    bool done = false;
-    map.View()->page()->runJavaScript(script, [&](const QVariant& v) {
-        result = v;
-        done = true;
-    });
-    while (!done)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    return result;
+    return EvaluateOnPage(map, script);
 }
 
 // Milliseconds from the first call to the page answering after the line is drawn.
@@ -67,8 +59,7 @@ int main(int argc, char** argv)
     QWidget placeholder;
     placeholder.resize(400, 300);
     CDlgMap map(&placeholder);
-    QSignalSpy ready(&map, &CDlgMap::pageReady);
-    if (!ready.wait(30000))
+    if (!WaitForMapPage(map))
         return 1;
     SendRoute(map, 600);  // warm up
     const int rounds = 5;
