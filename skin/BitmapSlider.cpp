@@ -20,7 +20,8 @@ bool LoadPicture(int id, bool transparent, quint32 transColour, int x, int y, QI
         return false;
     picture = picture.convertToFormat(QImage::Format_ARGB32);
     if (transparent) {
-        const QRgb key = transColour == 0xFF000000u ? picture.pixel(x, y) : (transColour | 0xFF000000u);
+        const QPoint at = PicturePart(picture, QRectF(x, y, 1, 1)).topLeft().toPoint();
+        const QRgb key = transColour == 0xFF000000u ? picture.pixel(at) : (transColour | 0xFF000000u);
         for (int row = 0; row < picture.height(); ++row) {
             auto* line = reinterpret_cast<QRgb*>(picture.scanLine(row));
             for (int col = 0; col < picture.width(); ++col)
@@ -61,8 +62,8 @@ bool CBitmapSlider::SetChannelBitmaps(int normalId, int activeId, bool transpare
     if (!LoadPicturePair(normalId, activeId, transparent, transColour, x, y, channel_, channelActive_))
         return false;
     if (!channel_.isNull()) {
-        width_ = channel_.width();
-        height_ = channel_.height();
+        width_ = SkinSize(channel_).width();
+        height_ = SkinSize(channel_).height();
         resize(width_, height_);
     }
     return true;
@@ -72,8 +73,8 @@ bool CBitmapSlider::SetThumbBitmaps(int normalId, int activeId, bool transparent
 {
     if (!LoadPicturePair(normalId, activeId, transparent, transColour, x, y, thumb_, thumbActive_))
         return false;
-    thumbWidth_ = thumb_.width();
-    thumbHeight_ = thumb_.height();
+    thumbWidth_ = SkinSize(thumb_).width();
+    thumbHeight_ = SkinSize(thumb_).height();
     if (channel_.isNull()) {
         width_ = width();
         height_ = height();
@@ -139,13 +140,13 @@ void CBitmapSlider::paintEvent(QPaintEvent*)
             painter.drawImage(0, 0, channel_);
         } else {
             // The passed part, left of the thumb centre, from the second picture.
-            painter.drawImage(QPoint(centreX, 0), channel_, QRect(centreX, 0, width_ - centreX, height_));
-            painter.drawImage(QPoint(0, 0), channelActive_, QRect(0, 0, centreX, height_));
+            painter.drawImage(QPoint(centreX, 0), channel_, PicturePart(channel_, QRect(centreX, 0, width_ - centreX, height_)));
+            painter.drawImage(QPoint(0, 0), channelActive_, PicturePart(channelActive_, QRect(0, 0, centreX, height_)));
         }
     }
     if (!thumb_.isNull()) {
         const QImage& picture = dragging_ && !thumbActive_.isNull() ? thumbActive_ : thumb_;
-        painter.drawImage(QPoint(centreX - thumbWidth_ / 2, marginTop_), picture, QRect(0, 0, thumbWidth_, thumbHeight_));
+        painter.drawImage(QPoint(centreX - thumbWidth_ / 2, marginTop_), picture, PicturePart(picture, QRect(0, 0, thumbWidth_, thumbHeight_)));
     }
     if (drawFocusRect_ && hasFocus_) {
         QStyleOptionFocusRect option;

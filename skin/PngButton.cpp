@@ -18,8 +18,8 @@ void CPngButton::LoadImage(int pngId)
     image_ = QImage();
     if (!LoadResourceImage(pngId, "PNG", image_))
         return;
-    imageWidth_ = image_.width();
-    imageHeight_ = image_.height();
+    imageWidth_ = SkinSize(image_).width();
+    imageHeight_ = SkinSize(image_).height();
     stateWidth_ = imageWidth_ / 4;
     if (!reload)
         resize(stateWidth_, imageHeight_);
@@ -41,11 +41,11 @@ void CPngButton::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     if (background_)  // the skin is 96 dpi: its pixels are the parent's
-        painter.drawImage(rect(), *background_, QRect(mapToParent(QPoint(0, 0)), size()));
+        painter.drawImage(rect(), *background_, PicturePart(*background_, QRect(mapToParent(QPoint(0, 0)), size())));
     if (image_.isNull())
         return;
     auto draw = [&](int n) {
-        painter.drawImage(rect(), image_, QRect(n * stateWidth_, 0, stateWidth_, imageHeight_));
+        painter.drawImage(rect(), image_, PicturePart(image_, QRect(n * stateWidth_, 0, stateWidth_, imageHeight_)));
     };
     if (!isEnabled()) {
         draw(3);

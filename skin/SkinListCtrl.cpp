@@ -44,7 +44,7 @@ void CSkinHeaderCtrl::paintEvent(QPaintEvent*)
     const QImage strip = Piece(136), left = Piece(137), right = Piece(135);
     p.fillRect(viewport()->rect(), QColor(76, 85, 118));
     if (!strip.isNull())
-        p.drawImage(QRect(2, 0, viewport()->width(), 24), strip, QRect(0, 0, 1, 24));
+        p.drawImage(QRect(2, 0, viewport()->width(), 24), strip, PicturePart(strip, QRect(0, 0, 1, 24)));
     QFont font("Arial");
     font.setPixelSize(16);
     p.setFont(font);
@@ -53,12 +53,12 @@ void CSkinHeaderCtrl::paintEvent(QPaintEvent*)
         if (isSectionHidden(i) || w <= 0)
             continue;
         if (visualIndex(i) == 0) {
-            p.drawImage(QPoint(x, 0), left, QRect(0, 0, 2, 24));
+            p.drawImage(QPoint(x, 0), left, PicturePart(left, QRect(0, 0, 2, 24)));
         } else {
             p.fillRect(QRect(x - 1, 0, 2, 24), QColor(90, 90, 90));
-            p.drawImage(QRect(x + 1, 0, 1, 24), strip, QRect(0, 0, 1, 24));
+            p.drawImage(QRect(x + 1, 0, 1, 24), strip, PicturePart(strip, QRect(0, 0, 1, 24)));
         }
-        p.drawImage(QPoint(x + w - 2, 0), right, QRect(0, 0, 2, 24));
+        p.drawImage(QPoint(x + w - 2, 0), right, PicturePart(right, QRect(0, 0, 2, 24)));
         p.setPen(Qt::white);
         const QString text = model() ? model()->headerData(i, Qt::Horizontal).toString().left(255) : QString();
         const QRect box = QRect(x, 0, w, 24).adjusted(2, 2, -2, -2);

@@ -26,10 +26,17 @@ const QColor kMagenta(255, 0, 255);
 constexpr double kPi = 3.14159265358979323846;
 
 QString g_out;
+// Every picture is drawn twice: at the skin's own pixels, and at twice as
+// many for screens of two device pixels to one ("name@2x.png"). The drawing
+// is the same, in the skin's coordinates; only the canvas is finer.
+int g_scale = 1;
 
 bool Save(const QImage& image, const QString& name)
 {
-    const QString path = g_out + "/" + name;
+    QString file = name;
+    if (g_scale != 1)
+        file.insert(file.lastIndexOf('.'), QStringLiteral("@%1x").arg(g_scale));
+    const QString path = g_out + "/" + file;
     const bool ok = name.endsWith(".jpg") ? image.save(path, "JPG", 92) : image.save(path);
     if (!ok)
         std::fprintf(stderr, "mkskin: cannot write %s\n", qPrintable(path));
@@ -38,9 +45,10 @@ bool Save(const QImage& image, const QString& name)
 
 QImage Canvas(int w, int h, QColor fill = Qt::transparent)
 {
-    QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
-    image.setDotsPerMeterX(3780);  // 96 dpi: the skin maps pixel for pixel
-    image.setDotsPerMeterY(3780);
+    QImage image(w * g_scale, h * g_scale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(g_scale);  // a painter on it works in the skin's coordinates
+    image.setDotsPerMeterX(3780 * g_scale);  // 96 dpi: the skin maps pixel for pixel
+    image.setDotsPerMeterY(3780 * g_scale);
     image.fill(fill);
     return image;
 }
@@ -482,14 +490,15 @@ QImage CompassNeedle()
             image.setPixelColor(col, row, c);
         }
     }
-    return image;
+    // Drawn pixel by pixel: finer screens get each pixel doubled, edges kept hard.
+    return image.scaled(image.size() * g_scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
 }
 
 QImage Filled(int w, int h, const std::function<void(QPainter&, QRect)>& draw, QImage::Format format = QImage::Format_RGB888)
 {
     QImage image = Canvas(w, h, kMagenta);
     QPainter p(&image);
-    draw(p, image.rect());
+    draw(p, QRect(0, 0, w, h));
     p.end();
     return image.convertToFormat(format);
 }
@@ -611,21 +620,13 @@ QImage ProgramIcon()
     return image;
 }
 
-}  // namespace
-
-int main(int argc, char** argv)
+// Every picture of the skin, at the current scale.
+bool DrawAll()
 {
-    QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: mkskin OUTPUT_FOLDER\n");
-        return 64;
-    }
-    g_out = argv[1];
-    QDir().mkpath(g_out);
     bool ok = true;
     ok &= Save(WindowSkin(), "window.png");
     // The mph face, painted over the km/h one when the user chooses mph.
-    ok &= Save(WindowSkin(SpeedUnit::Mph).copy(Layout::kSpeedCentreX - 60, Layout::kSpeedCentreY - 60, 120, 120), "dial_mph.png");
+    ok &= Save(WindowSkin(SpeedUnit::Mph).copy(QRect(QPoint(Layout::kSpeedCentreX - 60, Layout::kSpeedCentreY - 60) * g_scale, QSize(120, 120) * g_scale)), "dial_mph.png");
     ok &= Save(IdlePicture(), "idle.jpg");
     ok &= Save(ProgramIcon(), "icon.png");
     const std::pair<Icon, const char*> transport[] = {
@@ -663,5 +664,24 @@ int main(int argc, char** argv)
     ok &= Save(ScrollPiece(12, 26, [](QPainter& p, QRect r) { KnobShape(p, QRectF(r).adjusted(1.5, 1, -1.5, -1)); }), "vscroll_thumb.bmp");
     ok &= Save(ScrollPiece(12, 11, [](QPainter&, QRect) {}), "vscroll_top.bmp");
     ok &= Save(ScrollPiece(12, 26, [](QPainter& p, QRect r) { Arrow(p, r, 0); }), "vscroll_up.bmp");
+    return ok;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QGuiApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: mkskin OUTPUT_FOLDER\n");
+        return 64;
+    }
+    g_out = argv[1];
+    QDir().mkpath(g_out);
+    bool ok = true;
+    for (int scale : {1, 2}) {
+        g_scale = scale;
+        ok &= DrawAll();
+    }
     return ok ? 0 : 1;
 }

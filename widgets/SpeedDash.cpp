@@ -54,6 +54,8 @@ QImage CompassNeedle(const QImage& needle, double course)
                 box.setPixel(i, j, pixel | 0xFF000000u);
         }
     }
+    // Turned pixel for pixel at the needle's own scale: a finer needle stays fine.
+    box.setDevicePixelRatio(needle.devicePixelRatio());
     return box;
 }
 
