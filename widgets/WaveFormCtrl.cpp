@@ -189,7 +189,8 @@ void CWaveFormCtrl::DrawCurves(QPainter& p, const QRect& plot)
 {
     const TrackSlots& samples = track_->Slots();
     const bool fresh = curves_.plot == plot && curves_.count == count_ && curves_.data == samples.data() &&
-                       curves_.size == samples.size() && curves_.layer.size() == size();
+                       curves_.size == samples.size() && curves_.layer.deviceIndependentSize() == QSizeF(size()) &&
+                       curves_.layer.devicePixelRatio() == devicePixelRatioF();
     if (!fresh)
         BuildCurves(plot, samples);
     xStep_ = curves_.xStep;
@@ -218,7 +219,9 @@ void CWaveFormCtrl::BuildCurves(const QRect& plot, const TrackSlots& samples)
         for (int axis = 0; axis < 3; ++axis)
             reducers[axis].Add(QPoint(x, static_cast<int>(yMid - values[axis] * perG)));
     }
-    curves_.layer = QImage(size(), QImage::Format_ARGB32_Premultiplied);
+    // At the screen's own pixels: on a finer screen the curves are as fine.
+    curves_.layer = QImage(size() * devicePixelRatioF(), QImage::Format_ARGB32_Premultiplied);
+    curves_.layer.setDevicePixelRatio(devicePixelRatioF());
     curves_.layer.fill(Qt::transparent);
     QPainter layer(&curves_.layer);
     const QColor colours[3] = {kXColour, kYColour, kZColour};
