@@ -44,6 +44,17 @@ int DifferingPixels(const QImage& shown, const QImage& picture)
     return differing;
 }
 
+// `pixels` of picture `id` at `scale`, as a plain picture of those pixels.
+QImage PicturePixels(int id, const char* type, qreal scale, const QRect& pixels)
+{
+    QImage picture;
+    if (!LoadResourceImage(id, type, picture, scale))
+        return {};
+    QImage part = picture.copy(pixels);
+    part.setDevicePixelRatio(1);
+    return part;
+}
+
 }  // namespace
 
 class SkinHiDpiTest : public QObject {
@@ -75,15 +86,11 @@ private slots:
         QCOMPARE(button.size(), QSize(52, 51));
         const QImage shown = button.grab().toImage();
         QCOMPARE(shown.size(), QSize(104, 102));
-        QImage fine;
-        QVERIFY(LoadResourceImage(152, "PNG", fine, 2));
-        QImage normal = fine.copy(0, 0, 104, 102);
-        normal.setDevicePixelRatio(1);
-        QCOMPARE(DifferingPixels(shown, normal), 0);
+        QCOMPARE(DifferingPixels(shown, PicturePixels(152, "PNG", 2, QRect(0, 0, 104, 102))), 0);
         // The ordinary picture scaled up is not what shows: the twin is finer.
-        QImage coarse;
-        QVERIFY(LoadResourceImage(152, "PNG", coarse, 1));
-        const int coarseDiffers = DifferingPixels(shown, coarse.copy(0, 0, 52, 51).scaled(104, 102, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        const QImage coarse = PicturePixels(152, "PNG", 1, QRect(0, 0, 52, 51));
+        const int coarseDiffers =
+            DifferingPixels(shown, coarse.scaled(104, 102, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
         QVERIFY2(coarseDiffers > 100, qPrintable(QString::number(coarseDiffers)));
     }
 
@@ -97,12 +104,8 @@ private slots:
         slider.SetPos(0);
         const QImage shown = slider.grab().toImage();
         QCOMPARE(shown.size(), QSize(1350, 18));
-        QImage channel;
-        QVERIFY(LoadResourceImage(129, "BMP", channel, 2));
         // Right of the thumb the unplayed channel shows as drawn.
-        QImage unplayed = channel.copy(200, 0, 1000, 18);
-        unplayed.setDevicePixelRatio(1);
-        QCOMPARE(DifferingPixels(shown.copy(200, 0, 1000, 18), unplayed), 0);
+        QCOMPARE(DifferingPixels(shown.copy(200, 0, 1000, 18), PicturePixels(129, "BMP", 2, QRect(200, 0, 1000, 18))), 0);
     }
 
     void theCompassNeedleTurnsAtItsOwnScale()
