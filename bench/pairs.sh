@@ -1,6 +1,11 @@
-# Sourced by the pair benchmarks: make_pair NAME FRONT_SIZE REAR_SIZE [FRONT_OPTIONS]
-# writes $work/NAME, a front and rear pair of $seconds with their frame numbers
-# burnt in, from $build's mkrec and the route $work/route.csv.
+# Sourced by the pair benchmarks, with $build and $seconds set: a work folder
+# $work (gone at exit) holding a route of $seconds, and
+# make_pair NAME FRONT_SIZE REAR_SIZE [FRONT_OPTIONS], which writes $work/NAME,
+# a front and rear pair of $seconds with their frame numbers burnt in.
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+"$build/tools/mkrec" route "$work/route.csv" --seconds "$seconds"
+
 make_pair() {
   "$build/tools/mkrec" video "$work/$1-front.mov" --seconds "$seconds" --size "$2" --frame-numbers ${4:-}
   "$build/tools/mkrec" video "$work/$1-rear.mov" --seconds "$seconds" --size "$3" --frame-numbers --rear

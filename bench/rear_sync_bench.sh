@@ -5,10 +5,7 @@
 set -euo pipefail
 build="${1:-build}"
 seconds="${2:-30}"
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
 . "$(dirname "$0")/pairs.sh"
-"$build/tools/mkrec" route "$work/route.csv" --seconds "$seconds"
 run() { DUALDASH_AUDIO_OUTPUT=null xvfb-run -a -s "-screen 0 1280x800x24" "$build/bench/rear_sync_bench" "$work/$1" 2>/dev/null; }
 make_pair hd 1920x1080 1280x720 && run hd
 [ -n "${HD_ONLY:-}" ] || { make_pair uhd 3840x2160 1920x1080 --hevc && run uhd; }

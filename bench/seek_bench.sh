@@ -5,10 +5,7 @@
 set -euo pipefail
 build="${1:-build}"
 seconds="${2:-20}"
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
 . "$(dirname "$0")/pairs.sh"
-"$build/tools/mkrec" route "$work/route.csv" --seconds "$seconds"
 run() {
   DUALDASH_AUDIO_OUTPUT=null xvfb-run -a -s "-screen 0 1280x800x24" "$build/bench/seek_bench" "$work/$1" 2>&1 |
     grep -v -e "^\[" -e "^QStandardPaths" -e "^Sandboxing" -e "^libva" -e "VDPAU" || true

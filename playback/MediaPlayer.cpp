@@ -201,15 +201,10 @@ void CMediaPlayer::SetFlag(const char* name, bool value) const
 
 bool CMediaPlayer::HasTrack(const char* type) const
 {
-    return opened_ && TrackPresent(mpv_, type);
-}
-
-bool CMediaPlayer::TrackPresent(mpv_handle* mpv, const char* type)
-{
-    if (!mpv)
+    if (!mpv_ || !opened_)
         return false;
     const QByteArray name = QByteArray("current-tracks/") + type + "/id";
-    char* id = mpv_get_property_string(mpv, name.constData());
+    char* id = mpv_get_property_string(mpv_, name.constData());
     mpv_free(id);
     return id != nullptr;
 }
@@ -275,6 +270,13 @@ void CMediaPlayer::StandReady()
     mpv_get_property(mpv_, "dwidth", MPV_FORMAT_INT64, &width);
     mpv_get_property(mpv_, "dheight", MPV_FORMAT_INT64, &height);
     videoSize_ = QSize(static_cast<int>(width), static_cast<int>(height));
+    // Where the last frame begins (within a frame and a half of the end),
+    // read once here rather than on every frame.
+    double fps = 0;
+    endsAt_ = GetDuration();
+    lastFrameFrom_ = mpv_get_property(mpv_, "container-fps", MPV_FORMAT_DOUBLE, &fps) >= 0 && fps > 0 && endsAt_ > 0
+                         ? endsAt_ - 1.5 / fps
+                         : -1;
     InitVideoWindow(1, 1);
     state_ = Paused;
     if (videoWindow_)
@@ -509,14 +511,11 @@ void CMediaPlayer::WatchForLastFrame()
 {
     if (state_ != Running || rate_ < 0 || pendingSeek_ >= 0 || eofReached_)
         return;
-    double position = 0, fps = 0;
-    const double duration = GetDuration();
-    if (mpv_get_property(mpv_, "time-pos", MPV_FORMAT_DOUBLE, &position) < 0 ||
-        mpv_get_property(mpv_, "container-fps", MPV_FORMAT_DOUBLE, &fps) < 0 || fps <= 0 || duration <= 0)
-        return;
-    const double left = duration - position;
-    if (left > 1.5 / fps)
+    double position = 0;
+    if (lastFrameFrom_ < 0 || mpv_get_property(mpv_, "time-pos", MPV_FORMAT_DOUBLE, &position) < 0 ||
+        position < lastFrameFrom_)
         return;  // not the last frame
+    const double left = endsAt_ - position;
     const double speed = std::fabs(rate_) * nudge_;
     const QString file = fileName_;
     QTimer::singleShot(static_cast<int>(std::max(0.0, left) / speed * 1000), this, [this, file] {

@@ -121,7 +121,6 @@ private:
     void ConnectEngines();
     // `wait` false: queued, without waiting for libmpv to carry it out.
     static void RunCommand(mpv_handle* mpv, std::initializer_list<const char*> args, bool wait = true);
-    static bool TrackPresent(mpv_handle* mpv, const char* type);
     static bool RenderInto(mpv_render_context* render, QSize size, QImage& frame, std::shared_ptr<unsigned char>& memory);
     void ShowIn(QWidget* videoWindow);
     void WatchForLastFrame();
@@ -162,6 +161,8 @@ private:
     bool opened_ = false;             // a file is open: the controls act
     bool eofReached_ = false;
     double pendingSeek_ = -1;         // the position of a seek not yet done
+    double endsAt_ = 0;               // the open file's length
+    double lastFrameFrom_ = -1;       // the position its last frame shows from; -1 when unknown
     std::deque<int> events_;          // queued player events
     long framesShown_ = 0;
     std::atomic<bool> drainQueued_{false};   // set from libmpv's threads
