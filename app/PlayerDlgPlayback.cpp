@@ -64,10 +64,7 @@ void CPlayerDlg::PlayFile(int direction)
             playingSize_ = QFileInfo(playingPath_).size();
             const int seconds = static_cast<int>(mainPlayer_.GetDuration());
             seekBar_->SetRange(0, seconds * 1000 / 200, false);
-            if (node.isNT96650A)
-                track_.LoadNT96650ATrack(node.path);
-            else
-                track_.LoadTrack(node.datPath, node.path);
+            LoadNodeTrack(track_, node);
             waveform_->SetTotalSeconds(seconds);
             waveform_->Refresh();
             SendRoute();

@@ -172,17 +172,10 @@ std::vector<RouteFix> RouteFixes(const TrackSlots& track)
 RecordingSpan DescribeRecording(const std::string& path, TrackSlots* slots)
 {
     RecordingSpan span = RecordingTimes(path);
-    std::string extension = path.substr(path.find_last_of('.') == std::string::npos ? path.size() : path.find_last_of('.'));
-    for (char& c : extension)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    const tagFileNode node = MakeFileNode(path, "", extension);
+    const tagFileNode node = FileNodeOf(path);
     CTrackLoader loader;
-    if (loader.IsSupported(node.datPath, node.path)) {
-        if (node.isNT96650A)
-            loader.LoadNT96650ATrack(node.path);
-        else
-            loader.LoadTrack(node.datPath, node.path);
-    }
+    if (loader.IsSupported(node.datPath, node.path))
+        LoadNodeTrack(loader, node);
     span.kilometres = TrackKilometres(loader.Slots());
     if (loader.StartUtc() > 0) {
         span.start = loader.StartUtc();

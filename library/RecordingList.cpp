@@ -3,8 +3,11 @@
 #include "track/BinaryFile.h"
 #include "track/DatFile.h"
 #include "track/MovTrack.h"
+#include "track/TrackLoader.h"
 
+#include <cctype>
 #include <cstdio>
+#include <filesystem>
 #include <ctime>
 #include <sys/stat.h>
 
@@ -136,4 +139,17 @@ void CRecordingList::RemoveAll()
     nodes_.clear();
     if (view_)
         view_->DeleteAllRows();
+}
+
+tagFileNode FileNodeOf(const std::string& path)
+{
+    std::string extension = std::filesystem::path(path).extension().string();
+    for (char& c : extension)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return MakeFileNode(path, "", extension);
+}
+
+int LoadNodeTrack(CTrackLoader& loader, const tagFileNode& node)
+{
+    return node.isNT96650A ? loader.LoadNT96650ATrack(node.path) : loader.LoadTrack(node.datPath, node.path);
 }

@@ -44,3 +44,10 @@ private:
 
 // Builds the node exactly as AddFile does, without appending it.
 tagFileNode MakeFileNode(const std::string& path, const std::string& name, const std::string& extension);
+
+// The node an import would build for `path`, its extension upper-cased.
+tagFileNode FileNodeOf(const std::string& path);
+
+// The node's track loaded as the player loads it: the NT96650A chip's own
+// reader, else the side file or the recording itself. The loader's result.
+int LoadNodeTrack(class CTrackLoader& loader, const tagFileNode& node);

@@ -9,7 +9,6 @@
 #include "track/TrackLoader.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cmath>
@@ -60,29 +59,16 @@ std::string Unreadable(const std::string& path, bool wantFolder)
     return {};
 }
 
-// The node the recording list would build for `path` on import.
-tagFileNode NodeFor(const std::string& path)
-{
-    std::string extension = std::filesystem::path(path).extension().string();
-    for (char& c : extension)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return MakeFileNode(path, "", extension);
-}
-
-int LoadAsPlayerDoes(CTrackLoader& loader, const tagFileNode& node)
-{
-    return node.isNT96650A ? loader.LoadNT96650ATrack(node.path) : loader.LoadTrack(node.datPath, node.path);
-}
 
 int PrintSlots(const std::string& path)
 {
-    const tagFileNode node = NodeFor(path);
+    const tagFileNode node = FileNodeOf(path);
     CTrackLoader loader;
     if (!loader.IsSupported(node.datPath, node.path)) {
         std::fputs("UnSupported file!\n", stderr);
         return kExitUnsupported;
     }
-    LoadAsPlayerDoes(loader, node);
+    LoadNodeTrack(loader, node);
     std::puts("slot,x,y,z,aux,status,latitude,longitude,speed,course");
     int index = 0;
     for (const tagAssistInfo& s : loader.Slots()) {
@@ -94,12 +80,12 @@ int PrintSlots(const std::string& path)
 
 int PrintInfo(const std::string& path)
 {
-    const tagFileNode node = NodeFor(path);
+    const tagFileNode node = FileNodeOf(path);
     CTrackLoader loader;
     const int supported = loader.IsSupported(node.datPath, node.path);
     std::string loadResult = "-";
     if (supported)
-        loadResult = std::to_string(LoadAsPlayerDoes(loader, node));
+        loadResult = std::to_string(LoadNodeTrack(loader, node));
     std::printf("path: %s\nname: %s\ndatPath: %s\ntimeText: %s\nisProtected: %d\nisA7L: %d\n"
                 "isNT96650A: %d\nsupported: %d\nloadResult: %s\nslots: %d\nsource: %s\n",
                 node.path.c_str(), node.name.c_str(), node.datPath.c_str(), node.timeText.c_str(),

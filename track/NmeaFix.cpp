@@ -2,7 +2,6 @@
 
 #include <array>
 #include <charconv>
-#include <chrono>
 
 namespace {
 
@@ -63,11 +62,8 @@ int DaysSince1970(std::string_view text)
     const int d = TwoDigits(text, 0), m = TwoDigits(text, 2), y = TwoDigits(text, 4);
     if (d < 1 || m < 1 || y < 0)
         return -1;
-    using namespace std::chrono;
-    const year_month_day date{year(y < 80 ? 2000 + y : 1900 + y), month(static_cast<unsigned>(m)), day(static_cast<unsigned>(d))};
-    if (!date.ok())
-        return -1;
-    return static_cast<int>(sys_days(date).time_since_epoch().count());
+    const double midnight = UtcSeconds(y < 80 ? 2000 + y : 1900 + y, m, d, 0);
+    return midnight < 0 ? -1 : static_cast<int>(midnight / 86400);
 }
 
 int HexDigit(char c)
