@@ -1,5 +1,6 @@
 #include "MediaPlayer.h"
 
+#include "FrameRenderer.h"
 #include "JpegWriter.h"
 #include "VideoPlacement.h"
 
@@ -30,6 +31,9 @@ constexpr double kRates[] = {1.0, 2.0, 3.0, 8.0, -1.0, -2.0, -3.0, -8.0};
 // A file whose first picture has not come in this time never shows one
 // (damaged, cut short): the window is not held longer than this.
 constexpr int kOpenTimeoutMs = 2000;
+// A picture drawn again at a new size comes in a few milliseconds; the window
+// does not wait longer than this for it.
+constexpr int kDrawWaitMs = 500;
 
 }  // namespace
 
@@ -47,7 +51,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent*) override { player_->PaintVideo(this, VideoRect()); }
-    void resizeEvent(QResizeEvent*) override { player_->RenderFrame(true); }
+    void resizeEvent(QResizeEvent*) override { player_->DrawNow(); }
     void mouseDoubleClickEvent(QMouseEvent* event) override { Forward(event); }
     void keyPressEvent(QKeyEvent* event) override { Forward(event); }
 
@@ -65,8 +69,8 @@ CMediaPlayer::CMediaPlayer() = default;
 CMediaPlayer::~CMediaPlayer()
 {
     CloseClip();
-    DestroyEngine(standbyMpv_, standbyRender_);
-    DestroyEngine(mpv_, render_);
+    DestroyEngine(standbyMpv_, standbyRenderer_);
+    DestroyEngine(mpv_, renderer_);
 }
 
 void CMediaPlayer::Diagnose(const char* text, HRESULT hr) const
@@ -78,12 +82,12 @@ void CMediaPlayer::EnsureHandle()
 {
     if (mpv_)
         return;
-    CreateEngine(mpv_, render_);
+    CreateEngine(mpv_, renderer_);
     ConnectEngines();
 }
 
 // A libmpv player and its software renderer, set as every player here is.
-void CMediaPlayer::CreateEngine(mpv_handle*& mpv, mpv_render_context*& render)
+void CMediaPlayer::CreateEngine(mpv_handle*& mpv, std::unique_ptr<FrameRenderer>& renderer)
 {
     std::setlocale(LC_NUMERIC, "C");  // libmpv refuses other numeric locales
     mpv = mpv_create();
@@ -114,21 +118,18 @@ void CMediaPlayer::CreateEngine(mpv_handle*& mpv, mpv_render_context*& render)
     }
     mpv_request_log_messages(mpv, lcPlayer().isDebugEnabled() ? "v" : "no");
     mpv_observe_property(mpv, 0, "eof-reached", MPV_FORMAT_FLAG);
-    int advanced = 0;
-    mpv_render_param params[] = {{MPV_RENDER_PARAM_API_TYPE, const_cast<char*>(MPV_RENDER_API_TYPE_SW)},
-                                 {MPV_RENDER_PARAM_ADVANCED_CONTROL, &advanced},
-                                 {MPV_RENDER_PARAM_INVALID, nullptr}};
-    if (mpv_render_context_create(&render, mpv, params) < 0)
-        render = nullptr;
+    // Every engine's pictures are taken on their own thread; the window is
+    // told of the playing engine's new ones (a standby's are taken at the swap).
+    renderer = std::make_unique<FrameRenderer>(mpv, [this] {
+        QueueOnce(this, frameQueued_, [](CMediaPlayer* p) { p->TakeNewFrame(); });
+    });
+    if (!renderer->IsValid())
+        renderer.reset();
 }
 
-void CMediaPlayer::DestroyEngine(mpv_handle*& mpv, mpv_render_context*& render)
+void CMediaPlayer::DestroyEngine(mpv_handle*& mpv, std::unique_ptr<FrameRenderer>& renderer)
 {
-    if (render) {
-        mpv_render_context_set_update_callback(render, nullptr, nullptr);
-        mpv_render_context_free(render);
-        render = nullptr;
-    }
+    renderer.reset();
     if (mpv) {
         mpv_set_wakeup_callback(mpv, nullptr, nullptr);
         mpv_terminate_destroy(mpv);
@@ -144,8 +145,8 @@ void CMediaPlayer::QueueOnce(CMediaPlayer* self, std::atomic<bool>& queued, void
         QMetaObject::invokeMethod(self, [self, work] { work(self); }, Qt::QueuedConnection);
 }
 
-// The playing engine's calls drain its events and take its frames; the
-// standby's prepare the next recording.
+// The playing engine's events are drained as the player's; the standby's
+// prepare the next recording.
 void CMediaPlayer::ConnectEngines()
 {
     if (mpv_) {
@@ -154,22 +155,10 @@ void CMediaPlayer::ConnectEngines()
             QueueOnce(self, self->drainQueued_, [](CMediaPlayer* p) { p->DrainEvents(); });
         }, this);
     }
-    if (render_) {
-        mpv_render_context_set_update_callback(render_, [](void* c) {
-            auto* self = static_cast<CMediaPlayer*>(c);
-            QueueOnce(self, self->renderQueued_, [](CMediaPlayer* p) { p->RenderFrame(false); });
-        }, this);
-    }
     if (standbyMpv_) {
         mpv_set_wakeup_callback(standbyMpv_, [](void* c) {
             auto* self = static_cast<CMediaPlayer*>(c);
             QueueOnce(self, self->standbyDrainQueued_, [](CMediaPlayer* p) { p->DrainStandby(); });
-        }, this);
-    }
-    if (standbyRender_) {
-        mpv_render_context_set_update_callback(standbyRender_, [](void* c) {
-            auto* self = static_cast<CMediaPlayer*>(c);
-            QueueOnce(self, self->standbyRenderQueued_, [](CMediaPlayer* p) { p->RenderStandby(); });
         }, this);
     }
 }
@@ -220,13 +209,13 @@ HRESULT CMediaPlayer::OpenFile(const QString& path, QWidget* videoWindow, QWidge
         Command({"stop"});
     opened_ = false;
     events_.clear();
-    frame_ = QImage();
+    frame_.image = QImage();
     videoSize_ = QSize();
     ShowIn(videoWindow);
     fileName_ = path;
     state_ = Stopped;
     EnsureHandle();
-    if (!mpv_ || !render_) {
+    if (!mpv_ || !renderer_) {
         Diagnose("FAILED(hr=0x%x) in CoCreateInstance(CLSID_FilterGraph, NULL, CLSCTX_INPROC_SERVER, IID_IGraphBuilder, (void **)&pGB)\n", E_FAIL);
         return E_FAIL;
     }
@@ -288,13 +277,14 @@ void CMediaPlayer::PrepareNext(const QString& path)
     if (path.isEmpty() || path == standbyFile_ || path == fileName_)
         return;
     if (!standbyMpv_) {
-        CreateEngine(standbyMpv_, standbyRender_);
-        if (!standbyMpv_ || !standbyRender_) {
-            DestroyEngine(standbyMpv_, standbyRender_);
+        CreateEngine(standbyMpv_, standbyRenderer_);
+        if (!standbyMpv_ || !standbyRenderer_) {
+            DestroyEngine(standbyMpv_, standbyRenderer_);
             return;
         }
         ConnectEngines();
     }
+    standbyRenderer_->SetSize(videoRect_.size());  // the size the playing picture has
     standbyFile_ = path;
     standby_ = {};
     const QByteArray file = path.toUtf8();
@@ -321,9 +311,8 @@ void CMediaPlayer::DropPrepared()
 HRESULT CMediaPlayer::OpenPrepared(QWidget* videoWindow, QWidget* notifyWindow)
 {
     std::swap(mpv_, standbyMpv_);
-    std::swap(render_, standbyRender_);
-    std::swap(frame_, standbyFrame_);
-    std::swap(frameMemory_, standbyFrameMemory_);
+    std::swap(renderer_, standbyRenderer_);
+    renderer_->TakeFrame(frame_);
     ConnectEngines();
     if (fullScreen_ && fullScreen_->isVisible())
         fullScreen_->hide();
@@ -389,18 +378,6 @@ void CMediaPlayer::DrainStandby()
     }
 }
 
-// The standby's frames are taken as they come (libmpv holds the file back
-// until they are), at the size the playing picture has.
-void CMediaPlayer::RenderStandby()
-{
-    standbyRenderQueued_ = false;
-    if (!standbyRender_)
-        return;
-    if (!(mpv_render_context_update(standbyRender_) & MPV_RENDER_UPDATE_FRAME))
-        return;
-    RenderInto(standbyRender_, videoRect_.size(), standbyFrame_, standbyFrameMemory_);
-}
-
 // Waits for the file to load and to stand ready on its first frame (its
 // picture decoded, when it has one); false when it is not media or time runs out.
 bool CMediaPlayer::WaitForOpen()
@@ -408,10 +385,6 @@ bool CMediaPlayer::WaitForOpen()
     QDeadlineTimer deadline(kOpenTimeoutMs);
     bool loaded = false, pictureKnown = false, ready = false;
     while (!deadline.hasExpired()) {
-        // The first frame must be taken while we wait: libmpv holds the new
-        // file back until the frame it handed over has been rendered.
-        if (renderQueued_)
-            RenderFrame(false);
         mpv_event* event = mpv_wait_event(mpv_, 0.01);
         switch (event->event_id) {
         case MPV_EVENT_FILE_LOADED:
@@ -456,7 +429,7 @@ HRESULT CMediaPlayer::InitVideoWindow(int, int)
         return S_OK;
     // Placed once per open or attach: a later resize of the window does not move it.
     videoRect_ = LetterboxRect(videoSize_, videoWindow_->size());
-    RenderFrame(true);
+    DrawNow();
     videoWindow_->update();
     return S_OK;
 }
@@ -473,7 +446,7 @@ void CMediaPlayer::SetFullScreen(bool on)
     } else if (fullScreen_) {
         fullScreen_->hide();
     }
-    RenderFrame(true);
+    DrawNow();
 }
 
 QWidget* CMediaPlayer::RenderTarget() const
@@ -483,23 +456,42 @@ QWidget* CMediaPlayer::RenderTarget() const
     return videoWindow_;
 }
 
-void CMediaPlayer::RenderFrame(bool force)
+// The size the picture is drawn at: the full-screen window's when it shows.
+QSize CMediaPlayer::TargetSize() const
 {
-    renderQueued_ = false;
-    if (!render_)
+    if (fullScreen_ && fullScreen_->isVisible())
+        return fullScreen_->VideoRect().size();
+    return videoRect_.size();
+}
+
+// The current picture drawn again at the size it is shown at, and waited
+// for: a new size or window shows it at once.
+void CMediaPlayer::DrawNow()
+{
+    if (!renderer_)
         return;
-    const std::uint64_t flags = mpv_render_context_update(render_);
-    if (!force && !(flags & MPV_RENDER_UPDATE_FRAME))
-        return;
-    QWidget* target = RenderTarget();
-    const bool full = target && target == fullScreen_.get() && fullScreen_->isVisible();
-    if (!RenderInto(render_, full ? fullScreen_->VideoRect().size() : videoRect_.size(), frame_, frameMemory_))
+    renderer_->SetSize(TargetSize());
+    if (renderer_->DrawNow(kDrawWaitMs))
+        ShowNewFrame(false);
+}
+
+void CMediaPlayer::TakeNewFrame()
+{
+    frameQueued_ = false;
+    ShowNewFrame(true);
+}
+
+// A frame the engine has handed over and the drawing thread has drawn.
+void CMediaPlayer::ShowNewFrame(bool fromEngine)
+{
+    if (!renderer_ || !renderer_->TakeFrame(frame_))
         return;
     ++framesShown_;
     emit frameShown(fileName_);
+    QWidget* target = RenderTarget();
     if (target)
-        target->update(full ? fullScreen_->VideoRect() : videoRect_);
-    if (!force)
+        target->update(target == videoWindow_ ? videoRect_ : fullScreen_->VideoRect());
+    if (fromEngine)
         WatchForLastFrame();
 }
 
@@ -526,35 +518,12 @@ void CMediaPlayer::WatchForLastFrame()
     });
 }
 
-bool CMediaPlayer::RenderInto(mpv_render_context* render, QSize size, QImage& frame,
-                              std::shared_ptr<unsigned char>& memory)
-{
-    if (size.isEmpty())
-        size = QSize(2, 2);  // nowhere to show it yet, but libmpv waits for the frame to be taken
-    if (frame.size() != size) {
-        // Rows on 64-byte boundaries let the scaler take its fast paths.
-        const std::size_t stride = (static_cast<std::size_t>(size.width()) * 4 + 63) & ~std::size_t(63);
-        memory.reset(static_cast<unsigned char*>(std::aligned_alloc(64, stride * size.height())), std::free);
-        frame = QImage(memory.get(), size.width(), size.height(), static_cast<qsizetype>(stride), QImage::Format_RGB32);
-    }
-    int sizeParam[2] = {size.width(), size.height()};
-    std::size_t stride = static_cast<std::size_t>(frame.bytesPerLine());
-    int block = 0;  // never sleep until the frame's display time on the window thread
-    mpv_render_param params[] = {{MPV_RENDER_PARAM_SW_SIZE, sizeParam},
-                                 {MPV_RENDER_PARAM_SW_FORMAT, const_cast<char*>("bgr0")},
-                                 {MPV_RENDER_PARAM_SW_STRIDE, &stride},
-                                 {MPV_RENDER_PARAM_SW_POINTER, memory.get()},
-                                 {MPV_RENDER_PARAM_BLOCK_FOR_TARGET_TIME, &block},
-                                 {MPV_RENDER_PARAM_INVALID, nullptr}};
-    return mpv_render_context_render(render, params) >= 0;
-}
-
 void CMediaPlayer::PaintVideo(QWidget* window, const QRect& target)
 {
     QPainter painter(window);
     painter.fillRect(window->rect(), Qt::black);
-    if (!frame_.isNull() && opened_)
-        painter.drawImage(target, frame_);
+    if (!frame_.image.isNull() && opened_)
+        painter.drawImage(target, frame_.image);
 }
 
 bool CMediaPlayer::eventFilter(QObject* watched, QEvent* event)
@@ -575,8 +544,13 @@ void CMediaPlayer::DrainEvents()
         mpv_event* event = mpv_wait_event(mpv_, 0);
         if (event->event_id == MPV_EVENT_NONE)
             return;
-        if (event->event_id == MPV_EVENT_PLAYBACK_RESTART) {
-            pendingSeek_ = -1;
+        if (event->event_id == MPV_EVENT_COMMAND_REPLY && event->reply_userdata == seekReply_) {
+            seekTaken_ = true;
+        } else if (event->event_id == MPV_EVENT_PLAYBACK_RESTART) {
+            // A restart read before the latest seek was taken belongs to an
+            // earlier one: the latest has not landed.
+            if (seekTaken_)
+                pendingSeek_ = -1;
         } else if (event->event_id == MPV_EVENT_LOG_MESSAGE) {
             auto* message = static_cast<mpv_event_log_message*>(event->data);
             qCDebug(lcPlayer, "%s: %s", message->prefix, message->text);
@@ -672,7 +646,7 @@ void CMediaPlayer::CloseClip()
     fileName_.clear();
     state_ = Closed;
     events_.clear();
-    frame_ = QImage();
+    frame_.image = QImage();
     videoSize_ = QSize();
     if (videoWindow_)
         videoWindow_->update();
@@ -692,10 +666,14 @@ double CMediaPlayer::GetPosition() const
 
 void CMediaPlayer::SeekExact(double seconds)
 {
+    if (!mpv_)
+        return;
     ++seeksAsked_;
     pendingSeek_ = seconds < 0 ? 0 : seconds;
     const QByteArray target = QByteArray::number(pendingSeek_, 'f', 6);
-    Command({"seek", target.constData(), "absolute+exact"});
+    const char* args[] = {"seek", target.constData(), "absolute+exact", nullptr};
+    seekTaken_ = false;
+    mpv_command_async(mpv_, ++seekReply_, args);
 }
 
 HRESULT CMediaPlayer::SetPosition(double seconds)

@@ -14,8 +14,9 @@
 #include <deque>
 #include <memory>
 
+#include "FrameRenderer.h"
+
 struct mpv_handle;
-struct mpv_render_context;
 
 
 enum PlayState { Stopped = 0, Paused = 1, Running = 2, Closed = 3 };
@@ -115,13 +116,12 @@ private:
     };
 
     void EnsureHandle();
-    static void CreateEngine(mpv_handle*& mpv, mpv_render_context*& render);
-    static void DestroyEngine(mpv_handle*& mpv, mpv_render_context*& render);
+    void CreateEngine(mpv_handle*& mpv, std::unique_ptr<FrameRenderer>& renderer);
+    static void DestroyEngine(mpv_handle*& mpv, std::unique_ptr<FrameRenderer>& renderer);
     static void QueueOnce(CMediaPlayer* self, std::atomic<bool>& queued, void (*work)(CMediaPlayer*));
     void ConnectEngines();
     // `wait` false: queued, without waiting for libmpv to carry it out.
     static void RunCommand(mpv_handle* mpv, std::initializer_list<const char*> args, bool wait = true);
-    static bool RenderInto(mpv_render_context* render, QSize size, QImage& frame, std::shared_ptr<unsigned char>& memory);
     void ShowIn(QWidget* videoWindow);
     void WatchForLastFrame();
     void ApplyVolume();
@@ -129,9 +129,11 @@ private:
     bool StandbyReady() const;
     HRESULT OpenPrepared(QWidget* videoWindow, QWidget* notifyWindow);
     void DrainStandby();
-    void RenderStandby();
     void DrainEvents();
-    void RenderFrame(bool force);
+    QSize TargetSize() const;
+    void DrawNow();
+    void TakeNewFrame();
+    void ShowNewFrame(bool fromEngine);
     void PaintVideo(QWidget* window, const QRect& target);
     void Diagnose(const char* text, HRESULT hr) const;
     bool WaitForOpen();
@@ -143,7 +145,7 @@ private:
     QWidget* RenderTarget() const;
 
     mpv_handle* mpv_ = nullptr;
-    mpv_render_context* render_ = nullptr;
+    std::unique_ptr<FrameRenderer> renderer_;
     QPointer<QWidget> videoWindow_;   // the view that shows the video (ghApp)
     QPointer<QWidget> notifyWindow_;
     std::unique_ptr<CFullScreenWindow> fullScreen_;
@@ -156,26 +158,24 @@ private:
     int volumeHundredths_ = 0;        // attenuation, hundredths of a decibel
     QSize videoSize_;
     QRect videoRect_;                 // in the video window
-    QImage frame_;                    // the latest frame, at the target size
-    std::shared_ptr<unsigned char> frameMemory_;
+    FrameBuffer frame_;               // the latest frame, at the target size
     bool opened_ = false;             // a file is open: the controls act
     bool eofReached_ = false;
     double pendingSeek_ = -1;         // the position of a seek not yet done
+    std::uint64_t seekReply_ = 0;     // the latest seek's reply number
+    bool seekTaken_ = false;          // libmpv has taken the latest seek
     double endsAt_ = 0;               // the open file's length
     double lastFrameFrom_ = -1;       // the position its last frame shows from; -1 when unknown
     std::deque<int> events_;          // queued player events
     long framesShown_ = 0;
     std::atomic<bool> drainQueued_{false};   // set from libmpv's threads
-    std::atomic<bool> renderQueued_{false};
+    std::atomic<bool> frameQueued_{false};
     // The next recording, prepared on an engine of its own.
     mpv_handle* standbyMpv_ = nullptr;
-    mpv_render_context* standbyRender_ = nullptr;
+    std::unique_ptr<FrameRenderer> standbyRenderer_;
     QString standbyFile_;
     StandbyProgress standby_;
-    QImage standbyFrame_;
-    std::shared_ptr<unsigned char> standbyFrameMemory_;
     std::atomic<bool> standbyDrainQueued_{false};
-    std::atomic<bool> standbyRenderQueued_{false};
 
     friend class CFullScreenWindow;
 };

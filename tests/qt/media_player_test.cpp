@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QElapsedTimer>
 #include <QTest>
+#include <QThread>
 
 #include <mpv/client.h>
 
@@ -46,7 +47,10 @@ private:
     std::unique_ptr<QWidget> view_;
     NotifyWindow notify_;
 
+    QString numbered_;  // a frame number in every picture
+
     QString Path(const QString& name) const { return dir_.filePath(name); }
+    int FrameShown(CMediaPlayer& player) { return FrameNumberShown(view_->grab().toImage(), player.VideoRect()); }
 
 private slots:
     void initTestCase()
@@ -56,6 +60,8 @@ private slots:
         avi_ = Path("front.avi");
         QVERIFY(MakeVideo(mov_, 4, "320x240"));
         QVERIFY(MakeVideo(avi_, 3, "320x180", true));
+        numbered_ = Path("numbered.mov");
+        QVERIFY(MakeVideo(numbered_, 6, "1280x720", false, true));
         text_ = Path("notes.MOV");
         QFile f(text_);
         QVERIFY(f.open(QIODevice::WriteOnly));
@@ -339,6 +345,40 @@ private slots:
         QTest::mouseDClick(&view, Qt::LeftButton);
         QVERIFY(!view.IsFullScreen());
         first.SetFullScreen(false);
+    }
+
+    // libmpv holds its work until a frame it hands over has been drawn, and
+    // gives up on the frame after a while. A window busy longer than that
+    // while a seek lands must still show the frame it landed on.
+    void aSeekLandedWhileTheWindowWasBusyShowsItsFrame()
+    {
+        CMediaPlayer player;
+        QCOMPARE(player.OpenFile(numbered_, view_.get(), &notify_), S_OK);
+        for (const int frame : {92, 31}) {
+            player.SetPosition(frame / 30.0);
+            QThread::msleep(600);  // the window does not get to its events
+            QVERIFY2(WaitFor([&] { return FrameShown(player) == frame; }, 3000),
+                     qPrintable(QString("frame %1 not shown; showing %2").arg(frame).arg(FrameShown(player))));
+        }
+    }
+
+    // A seek asked for before the previous one's end has been read is not
+    // ended by that end: it stays pending until its own frame is drawn.
+    void aSeekIsNotEndedByThePreviousOnesEnd()
+    {
+        CMediaPlayer player;
+        QCOMPARE(player.OpenFile(numbered_, view_.get(), &notify_), S_OK);
+        for (const auto& [first, second] : {std::pair{150, 20}, std::pair{40, 170}, std::pair{100, 101}}) {
+            player.SetPosition(first / 30.0);
+            QThread::msleep(400);  // the first seek lands; its end waits to be read
+            player.SetPosition(second / 30.0);
+            const long shownBefore = player.FramesShown();
+            QVERIFY(WaitFor([&] { return !player.SeekPending(); }, 3000));
+            for (int i = 0; i < 3; ++i)  // what is already queued, without waiting
+                QCoreApplication::processEvents();
+            QVERIFY(player.FramesShown() > shownBefore);
+            QCOMPARE(FrameShown(player), second);
+        }
     }
 
     void cleanupTestCase() { view_.reset(); }
