@@ -224,6 +224,7 @@ HRESULT CMediaPlayer::OpenFile(const QString& path, QWidget* videoWindow, QWidge
     seeksAsked_ = 0;
     mpv_set_property_string(mpv_, "speed", "1");
     mpv_set_property_string(mpv_, "play-direction", "forward");
+    FromEarlierKeyFrame(false);
     SetFlag("pause", true);
     eofReached_ = false;
     pendingSeek_ = -1;
@@ -263,9 +264,8 @@ void CMediaPlayer::StandReady()
     // read once here rather than on every frame.
     double fps = 0;
     endsAt_ = GetDuration();
-    lastFrameFrom_ = mpv_get_property(mpv_, "container-fps", MPV_FORMAT_DOUBLE, &fps) >= 0 && fps > 0 && endsAt_ > 0
-                         ? endsAt_ - 1.5 / fps
-                         : -1;
+    frameSeconds_ = mpv_get_property(mpv_, "container-fps", MPV_FORMAT_DOUBLE, &fps) >= 0 && fps > 0 ? 1 / fps : 0;
+    lastFrameFrom_ = frameSeconds_ > 0 && endsAt_ > 0 ? endsAt_ - 1.5 * frameSeconds_ : -1;
     InitVideoWindow(1, 1);
     state_ = Paused;
     if (videoWindow_)
@@ -310,6 +310,7 @@ void CMediaPlayer::DropPrepared()
 // The engine of the file that ended waits as the next standby.
 HRESULT CMediaPlayer::OpenPrepared(QWidget* videoWindow, QWidget* notifyWindow)
 {
+    FromEarlierKeyFrame(false);  // on the engine it was set on
     std::swap(mpv_, standbyMpv_);
     std::swap(renderer_, standbyRenderer_);
     renderer_->TakeFrame(frame_);
@@ -550,7 +551,7 @@ void CMediaPlayer::DrainEvents()
             // A restart read before the latest seek was taken belongs to an
             // earlier one: the latest has not landed.
             if (seekTaken_)
-                pendingSeek_ = -1;
+                SeekLanded();
         } else if (event->event_id == MPV_EVENT_LOG_MESSAGE) {
             auto* message = static_cast<mpv_event_log_message*>(event->data);
             qCDebug(lcPlayer, "%s: %s", message->prefix, message->text);
@@ -670,10 +671,44 @@ void CMediaPlayer::SeekExact(double seconds)
         return;
     ++seeksAsked_;
     pendingSeek_ = seconds < 0 ? 0 : seconds;
+    FromEarlierKeyFrame(false);
+    SendSeek();
+}
+
+// Sent without waiting; the reply says libmpv has taken it.
+void CMediaPlayer::SendSeek()
+{
     const QByteArray target = QByteArray::number(pendingSeek_, 'f', 6);
     const char* args[] = {"seek", target.constData(), "absolute+exact", nullptr};
     seekTaken_ = false;
     mpv_command_async(mpv_, ++seekReply_, args);
+}
+
+// A picture shown just before a key frame but stored after it (a leading
+// picture of an open group, common in HEVC) cannot be decoded from that key
+// frame, and libmpv's demuxer goes to it: the seek lands a frame or more
+// late. Seen on landing, the seek is made once more from the key frame
+// before, which libmpv reaches by seeking the demuxer a little earlier.
+void CMediaPlayer::SeekLanded()
+{
+    double at = 0;
+    if (!fromEarlierKeyFrame_ && pendingSeek_ >= 0 && frameSeconds_ > 0 &&
+        mpv_get_property(mpv_, "time-pos", MPV_FORMAT_DOUBLE, &at) >= 0 && at > pendingSeek_ + frameSeconds_ / 2) {
+        FromEarlierKeyFrame(true);
+        SendSeek();
+        return;
+    }
+    FromEarlierKeyFrame(false);
+    pendingSeek_ = -1;
+}
+
+// Half a second before the target is before any leading picture's key frame.
+void CMediaPlayer::FromEarlierKeyFrame(bool on)
+{
+    if (on == fromEarlierKeyFrame_)
+        return;
+    fromEarlierKeyFrame_ = on;
+    mpv_set_property_string(mpv_, "hr-seek-demuxer-offset", on ? "0.5" : "0");
 }
 
 HRESULT CMediaPlayer::SetPosition(double seconds)

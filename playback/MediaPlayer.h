@@ -141,6 +141,9 @@ private:
     void SetFlag(const char* name, bool value) const;
     bool HasTrack(const char* type) const;
     void SeekExact(double seconds);
+    void SendSeek();
+    void SeekLanded();
+    void FromEarlierKeyFrame(bool on);
     void NotifyEnd();
     QWidget* RenderTarget() const;
 
@@ -164,6 +167,8 @@ private:
     double pendingSeek_ = -1;         // the position of a seek not yet done
     std::uint64_t seekReply_ = 0;     // the latest seek's reply number
     bool seekTaken_ = false;          // libmpv has taken the latest seek
+    bool fromEarlierKeyFrame_ = false; // the seek is being made again from an earlier key frame
+    double frameSeconds_ = 0;         // one frame's time; 0 when unknown
     double endsAt_ = 0;               // the open file's length
     double lastFrameFrom_ = -1;       // the position its last frame shows from; -1 when unknown
     std::deque<int> events_;          // queued player events

@@ -8,13 +8,15 @@
 #include <QTemporaryDir>
 
 inline bool MakeVideo(const QString& path, int seconds, const QString& size, bool rear = false,
-                      bool frameNumbers = false)
+                      bool frameNumbers = false, bool hevc = false)
 {
     QStringList args = {"video", path, "--seconds", QString::number(seconds), "--size", size};
     if (rear)
         args << "--rear";
     if (frameNumbers)
         args << "--frame-numbers";
+    if (hevc)
+        args << "--hevc";
     return QProcess::execute(MKREC_PATH, args) == 0;
 }
 

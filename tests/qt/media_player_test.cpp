@@ -381,6 +381,23 @@ private slots:
         }
     }
 
+    // In an HEVC file of open groups the picture before each key frame is
+    // stored after it; a seek to it must show it, not the key frame.
+    void seeksReachThePictureBeforeAKeyFrame()
+    {
+        const QString hevc = Path("numbered-hevc.mov");
+        QVERIFY(MakeVideo(hevc, 5, "640x360", false, true, true));
+        CMediaPlayer player;
+        QCOMPARE(player.OpenFile(hevc, view_.get(), &notify_), S_OK);
+        for (const int frame : {119, 58, 89, 30, 29}) {
+            player.SetPosition(frame / 30.0);
+            QVERIFY(WaitFor([&] { return !player.SeekPending(); }, 3000));
+            QVERIFY2(std::abs(player.GetPosition() - frame / 30.0) < 0.001, qPrintable(QString::number(frame)));
+            QVERIFY2(WaitFor([&] { return FrameShown(player) == frame; }, 3000),
+                     qPrintable(QString("frame %1 not shown; showing %2").arg(frame).arg(FrameShown(player))));
+        }
+    }
+
     void cleanupTestCase() { view_.reset(); }
 };
 
