@@ -37,7 +37,8 @@ public:
 
     // Opening and playing.
     void PlayFile(int direction);  // 0 current, 1 next, 2 previous
-    void SyncToPosition();
+    // `jump`: after a seek, the map moves at once instead of gliding.
+    void SyncToPosition(bool jump = false);
     void ShowSecondView(bool show);
     void ShowVolumeLevel(int level);
 

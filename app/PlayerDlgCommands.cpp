@@ -150,4 +150,5 @@ void CPlayerDlg::OnSliderMoved(int id, int)
     const double seconds = seekBar_->GetPos() * 200.0 / 1000.0;
     mainPlayer_.SetPosition(seconds);
     secondPlayer_.SetPosition(seconds);
+    SyncToPosition(true);
 }

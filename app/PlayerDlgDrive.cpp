@@ -37,7 +37,7 @@ void CPlayerDlg::SeekPairTo(double seconds)
     mainPlayer_.SetPosition(to);
     if (IsOpen(secondPlayer_.GetState()))
         secondPlayer_.SetPosition(std::min(to, secondPlayer_.GetDuration()));
-    SyncToPosition();
+    SyncToPosition(true);
 }
 
 void CPlayerDlg::SeekToRoutePoint(int recording, int slot)

@@ -194,7 +194,7 @@ void CPlayerDlg::KeepRearInStep()
     secondPlayer_.NudgeSpeed(std::abs(coming) < kInStep ? 1.0 : 1.0 + nudge);
 }
 
-void CPlayerDlg::SyncToPosition()
+void CPlayerDlg::SyncToPosition(bool jump)
 {
     const PlayState s = mainPlayer_.GetState();
     const double p = mainPlayer_.GetPosition();
@@ -208,7 +208,7 @@ void CPlayerDlg::SyncToPosition()
         if (!HasPosition(info))
             return;  // no fix: map, speed and compass keep their last values
         if (mapView_)
-            mapView_->SetLgtLat(QString::fromStdString(info.latitude), QString::fromStdString(info.longitude), "0");
+            mapView_->SetLgtLat(QString::fromStdString(info.latitude), QString::fromStdString(info.longitude), "0", jump);
         if (info.speed != lastSpeed_)
             DrawSpeedNeedle(info.speed);
         if (info.course != lastCourse_)

@@ -115,9 +115,12 @@ void CDlgMap::Flush()
         view_->page()->runJavaScript(pending_.Take());
 }
 
-void CDlgMap::SetLgtLat(const QString& latitude, const QString& longitude, const QString& speed)
+void CDlgMap::SetLgtLat(const QString& latitude, const QString& longitude, const QString& speed, bool jump)
 {
-    Call(QStringLiteral("SetLgtLat"), {latitude, longitude, speed});
+    QStringList arguments = {latitude, longitude, speed};
+    if (jump)
+        arguments << QStringLiteral("jump");
+    Call(QStringLiteral("SetLgtLat"), arguments);
 }
 
 void CDlgMap::newPolyLine()

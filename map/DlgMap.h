@@ -25,7 +25,8 @@ public:
     // Fills `placeholder` once the page has loaded; hidden until then.
     explicit CDlgMap(QWidget* placeholder);
 
-    void SetLgtLat(const QString& latitude, const QString& longitude, const QString& speed);
+    // `jump`: the map moves at once instead of gliding (a seek, not playing).
+    void SetLgtLat(const QString& latitude, const QString& longitude, const QString& speed, bool jump = false);
     void newPolyLine();
     void putMarkerToLine(const QString& latitude, const QString& longitude);
     void renderPolyLine();
