@@ -25,7 +25,7 @@
 
 namespace {
 
-constexpr int kSeeks = 20;
+constexpr int kSeeks = 40;
 constexpr double kFrameRate = 30.0;
 
 // Seek targets a few seconds apart over the recording, on frame boundaries.
@@ -46,42 +46,40 @@ double Median(std::vector<double> v)
 
 std::vector<double> frontTimes;  // until the front view alone shows the target
 
-// The window waits for its players' frames as it does in use (a loop that
-// polled would take a core from the decoders).
-std::vector<double> DualDashSeeks(CPlayerDlg& dlg, const std::vector<double>& targets)
+// A seek of the pair, until both views show the target frame. The window
+// waits for its players' frames as it does in use (a loop that polled would
+// take a core from the decoders).
+double DualDashSeek(CPlayerDlg& dlg, double target)
 {
-    std::vector<double> times;
-    for (double target : targets) {
-        const int frame = static_cast<int>(std::lround(target * kFrameRate));
-        bool front = false, rear = false;
-        QEventLoop loop;
-        QElapsedTimer clock;
-        auto check = [&](bool& shown, CDlgVideoView* view) {
-            if (shown || ShownFrame(view) != frame)
-                return;
-            shown = true;
-            if (&shown == &front)
-                frontTimes.push_back(clock.nsecsElapsed() / 1e6);
-            if (front && rear)
-                loop.quit();
-        };
-        const auto c1 = QObject::connect(&dlg.MainPlayer(), &CMediaPlayer::frameShown, &loop,
-                                         [&] { check(front, dlg.MainView()); });
-        const auto c2 = QObject::connect(&dlg.SecondPlayer(), &CMediaPlayer::frameShown, &loop,
-                                         [&] { check(rear, dlg.SecondView()); });
-        QTimer::singleShot(10000, &loop, &QEventLoop::quit);
-        clock.start();
-        dlg.SeekPairBy(target - dlg.MainPlayer().GetPosition());
-        loop.exec();
-        times.push_back(clock.nsecsElapsed() / 1e6);
-        QObject::disconnect(c1);
-        QObject::disconnect(c2);
-        if (!(front && rear))
-            std::fprintf(stderr, "seek to frame %d: front %s, rear %s (showing %d and %d, at %.3f and %.3f)\n", frame,
-                         front ? "shown" : "not shown", rear ? "shown" : "not shown", ShownFrame(dlg.MainView()),
-                         ShownFrame(dlg.SecondView()), dlg.MainPlayer().GetPosition(), dlg.SecondPlayer().GetPosition());
-    }
-    return times;
+    const int frame = static_cast<int>(std::lround(target * kFrameRate));
+    bool front = false, rear = false;
+    QEventLoop loop;
+    QElapsedTimer clock;
+    auto check = [&](bool& shown, CDlgVideoView* view) {
+        if (shown || ShownFrame(view) != frame)
+            return;
+        shown = true;
+        if (&shown == &front)
+            frontTimes.push_back(clock.nsecsElapsed() / 1e6);
+        if (front && rear)
+            loop.quit();
+    };
+    const auto c1 = QObject::connect(&dlg.MainPlayer(), &CMediaPlayer::frameShown, &loop,
+                                     [&] { check(front, dlg.MainView()); });
+    const auto c2 = QObject::connect(&dlg.SecondPlayer(), &CMediaPlayer::frameShown, &loop,
+                                     [&] { check(rear, dlg.SecondView()); });
+    QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+    clock.start();
+    dlg.SeekPairBy(target - dlg.MainPlayer().GetPosition());
+    loop.exec();
+    const double elapsed = clock.nsecsElapsed() / 1e6;
+    QObject::disconnect(c1);
+    QObject::disconnect(c2);
+    if (!(front && rear))
+        std::fprintf(stderr, "seek to frame %d: front %s, rear %s (showing %d and %d, at %.3f and %.3f)\n", frame,
+                     front ? "shown" : "not shown", rear ? "shown" : "not shown", ShownFrame(dlg.MainView()),
+                     ShownFrame(dlg.SecondView()), dlg.MainPlayer().GetPosition(), dlg.SecondPlayer().GetPosition());
+    return elapsed;
 }
 
 void WaitFor(mpv_handle* mpv, mpv_event_id id)
@@ -177,30 +175,35 @@ private:
 // mpv's exact seeks of the files, all at once (as mpv seeking the front file
 // alone, or two mpv windows showing the pair), timed from the seek until
 // every file's frame is drawn.
-std::vector<double> MpvSeeks(const QStringList& files, const std::vector<double>& targets)
-{
-    std::vector<std::unique_ptr<MpvPlayer>> players;
-    for (const QString& file : files)
-        players.push_back(std::make_unique<MpvPlayer>(file));
-    auto untilShown = [&] {
-        for (bool all = false; !all; std::this_thread::sleep_for(std::chrono::microseconds(500))) {
-            all = true;
-            for (auto& player : players)
-                all = player->Shown() && all;
-        }
-    };
-    untilShown();
-    std::vector<double> times;
-    for (double target : targets) {
+class MpvGroup {
+public:
+    explicit MpvGroup(const QStringList& files)
+    {
+        for (const QString& file : files)
+            players_.push_back(std::make_unique<MpvPlayer>(file));
+        UntilShown();
+    }
+    double Seek(double target)
+    {
         QElapsedTimer clock;
         clock.start();
-        for (auto& player : players)
+        for (auto& player : players_)
             player->Seek(target);
-        untilShown();
-        times.push_back(clock.nsecsElapsed() / 1e6);
+        UntilShown();
+        return clock.nsecsElapsed() / 1e6;
     }
-    return times;
-}
+
+private:
+    void UntilShown()
+    {
+        for (bool all = false; !all; std::this_thread::sleep_for(std::chrono::microseconds(500))) {
+            all = true;
+            for (auto& player : players_)
+                all = player->Shown() && all;
+        }
+    }
+    std::vector<std::unique_ptr<MpvPlayer>> players_;
+};
 
 }  // namespace
 
@@ -217,10 +220,15 @@ int Measure(CPlayerDlg& dlg)
     if (dlg.MainPlayer().GetState() != Paused || dlg.SecondPlayer().GetState() != Paused)
         return 1;
     const std::vector<double> targets = Targets(dlg.MainPlayer().GetDuration());
-    const std::vector<double> ours = DualDashSeeks(dlg, targets);
     const QString front = dlg.MainPlayer().FileName(), rear = dlg.SecondPlayer().FileName();
-    const std::vector<double> mpvFront = MpvSeeks({front}, targets);
-    const std::vector<double> mpvPair = MpvSeeks({front, rear}, targets);
+    MpvGroup mpvFrontAlone({front}), mpvBoth({front, rear});
+    // Each target sought by all three in turn: the same moment of the machine for each.
+    std::vector<double> ours, mpvFront, mpvPair;
+    for (double target : targets) {
+        ours.push_back(DualDashSeek(dlg, target));
+        mpvFront.push_back(mpvFrontAlone.Seek(target));
+        mpvPair.push_back(mpvBoth.Seek(target));
+    }
     std::printf("%d seeks: DualDash, both views on the target frame: median %.1f ms, slowest %.1f ms "
                 "(the front view alone: median %.1f ms)\n",
                 kSeeks, Median(ours), *std::max_element(ours.begin(), ours.end()), Median(frontTimes));
