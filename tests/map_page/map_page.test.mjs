@@ -109,6 +109,22 @@ test('the marker is created once, then moved; the same position pans nothing', a
     await page.close();
 });
 
+test('a jump moves the map at once; the moves of playing glide', async () => {
+    const { page, errors } = await openPage();
+    await page.evaluate(() => {
+        window.animated = [];
+        const panTo = map.panTo.bind(map);
+        map.panTo = (position, options) => { window.animated.push(options.animate); return panTo(position, options); };
+    });
+    await page.evaluate(() => SetLgtLat('55.751000', '37.617000', '0'));
+    await page.evaluate(() => SetLgtLat('55.851000', '37.717000', '0', 'jump'));
+    assert.deepEqual(await page.evaluate(() => animated), [true, false]);
+    const center = await page.evaluate(() => [map.getCenter().lat, map.getCenter().lng]);
+    assert.ok(Math.abs(center[0] - 55.851) < 1e-6 && Math.abs(center[1] - 37.717) < 1e-6, `${center}`);
+    assert.deepEqual(errors, []);
+    await page.close();
+});
+
 test('the strip: hidden by an empty latitude, never shown by the page itself', async () => {
     const { page } = await openPage();
     const display = () => page.evaluate(() => getComputedStyle(document.getElementById('gpsinfo')).display);
