@@ -89,6 +89,12 @@ private slots:
         QCOMPARE(Evaluate(map, "window.got[0]").toString(), nasty);
         QCOMPARE(Evaluate(map, "window.got[1] + window.got[2]").toString(), QString("'\n"));
         QCOMPARE(Evaluate(map, "typeof window.hacked").toString(), QString("undefined"));
+        // A seek's move says so; playing's moves do not.
+        Evaluate(map, "window.SetLgtLat = function() { window.got = Array.from(arguments); }; 0");
+        map.SetLgtLat("48.117300", "11.516666", "0", true);
+        QCOMPARE(Evaluate(map, "window.got.join('|')").toString(), QString("48.117300|11.516666|0|jump"));
+        map.SetLgtLat("48.117301", "11.516666", "0");
+        QCOMPARE(Evaluate(map, "window.got.length").toInt(), 3);
     }
 
     void enterAndEscapeNeverCloseTheWindow()
