@@ -356,10 +356,8 @@ void CMediaPlayer::DrainStandby()
         switch (event->event_id) {
         case MPV_EVENT_NONE:
             return;
-        // No property is read here: while the file loads, libmpv's core may be
-        // waiting for the window thread to take a frame, and a read would wait
-        // on the core. A file without a picture never becomes ready, and opens
-        // the ordinary way.
+        // The events alone tell the progress, without a wait on the core. A
+        // file without a picture never becomes ready, and opens the ordinary way.
         case MPV_EVENT_FILE_LOADED:
             standby_.loaded = true;
             break;
