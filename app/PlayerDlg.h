@@ -37,7 +37,8 @@ public:
 
     // Opening and playing.
     void PlayFile(int direction);  // 0 current, 1 next, 2 previous
-    // `jump`: after a seek, the map moves at once instead of gliding.
+    // `jump`: after a seek; the map moves at once instead of gliding, and the
+    // seek bar moves also while paused.
     void SyncToPosition(bool jump = false);
     void ShowSecondView(bool show);
     void ShowVolumeLevel(int level);

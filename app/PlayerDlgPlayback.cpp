@@ -198,7 +198,8 @@ void CPlayerDlg::SyncToPosition(bool jump)
 {
     const PlayState s = mainPlayer_.GetState();
     const double p = mainPlayer_.GetPosition();
-    if (s == Running || s == Stopped)
+    // Paused, the bar stays where the user may be dragging it, but a seek moves it.
+    if (jump || s == Running || s == Stopped)
         seekBar_->SetPos(static_cast<int>(p * 1000 / 200));
     waveform_->SetCursor(static_cast<int>(p * 1000 / 100));
     waveform_->SetElapsedSeconds(static_cast<int>(p));

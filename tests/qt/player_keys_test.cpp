@@ -5,6 +5,7 @@
 #include "QtTestMain.h"
 #include "app/PlayerDlg.h"
 #include "map/DlgMap.h"
+#include "skin/BitmapSlider.h"
 #include "skin/SkinListCtrl.h"
 #include "widgets/DlgVideoView.h"
 
@@ -95,6 +96,7 @@ private slots:
         for (const auto& m : moves) {
             QTest::keyClick(dlg.get(), m.key, m.modifiers);
             QVERIFY2(BothAt(*dlg, m.to), qPrintable(QString("to %1: %2").arg(m.to).arg(dlg->MainPlayer().GetPosition())));
+            QCOMPARE(dlg->SeekBar()->GetPos(), static_cast<int>(m.to * 1000 / 200));  // paused, the bar follows too
         }
         // The keys work wherever the keyboard is: here on the seek bar's neighbour, the map.
         dlg->MapView()->setFocus();
