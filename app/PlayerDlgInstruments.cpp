@@ -2,8 +2,8 @@
 
 #include "PlayerDlg.h"
 
+#include "map/DlgMap.h"
 #include "widgets/SpeedDash.h"
-
 #include "widgets/WaveFormCtrl.h"
 
 #include <QLabel>
@@ -20,6 +20,8 @@ void CPlayerDlg::SetSpeedUnit(SpeedDash::SpeedUnit unit)
     speedUnit_ = unit;
     settings_.SetSpeedInMph(unit == SpeedDash::SpeedUnit::Mph);
     waveform_->SetSpeedUnit(unit);
+    if (mapView_)
+        mapView_->SetSpeedInMph(unit == SpeedDash::SpeedUnit::Mph);
     DrawSpeedNeedle(lastSpeed_);
     update(SpeedDash::kDialFaceRect);
 }

@@ -200,6 +200,7 @@ void CPlayerDlg::CreateViews()
     connect(mapView_, &CDlgMap::routeClicked, this, &CPlayerDlg::SeekToRoutePoint);
     // What was opened before the page was ready goes to it now.
     connect(mapView_, &CDlgMap::pageReady, this, [this] {
+        mapView_->SetSpeedInMph(speedUnit_ == SpeedDash::SpeedUnit::Mph);
         mapView_->SetSpeedColours(speedColours_);
         if (IsOpen(mainPlayer_.GetState())) {
             SendRoute();

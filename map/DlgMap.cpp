@@ -152,6 +152,11 @@ void CDlgMap::ClearDrive()
     Call(QStringLiteral("ClearDrive"), {});
 }
 
+void CDlgMap::SetSpeedInMph(bool mph)
+{
+    Call(QStringLiteral("SetSpeedUnit"), {mph ? QStringLiteral("mph") : QStringLiteral("kmh")});
+}
+
 void CDlgMap::SetSpeedColours(bool on)
 {
     Call(QStringLiteral("SetSpeedColours"), {on ? QStringLiteral("1") : QStringLiteral("0")});

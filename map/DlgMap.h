@@ -35,6 +35,8 @@ public:
     void ShowDrive(const QString& json);
     void ClearDrive();
     void SetSpeedColours(bool on);
+    // The speed bands and their legend in mph instead of km/h.
+    void SetSpeedInMph(bool mph);
 
     bool IsLoaded() const { return loaded_; }
     QWebEngineView* View() const { return view_; }

@@ -276,6 +276,30 @@ test('speed colours: the routes in bands of speed, with their legend', async () 
     await page.close();
 });
 
+test('speed colours in mph: the bands and the legend follow the unit shown', async () => {
+    const { page, errors } = await openPage();
+    await showDrive(page);
+    await page.evaluate(() => SetSpeedColours('1'));
+    const runs = () => page.evaluate(() => {
+        const found = [];
+        driveLayer.eachLayer((l) => { if (l.options.opacity === 0.9) found.push(l.getLatLngs().length); });
+        return found;
+    });
+    const legend = () => page.evaluate(() => document.querySelector('.speed-legend')?.innerText);
+    // Stretches starting at 10, 25, 40, 55, 70, 85, 100 km/h.
+    assert.deepEqual(await runs(), [3, 2, 2, 3, 2]);       // bands from 0, 30, 50, 70, 90 km/h
+    await page.evaluate(() => SetSpeedUnit('mph'));
+    assert.deepEqual(await runs(), [3, 2, 3, 2, 2]);       // from 0, 20, 30, 45, 55 mph
+    assert.match(await legend(), /0–20 mph/);
+    assert.match(await legend(), /70\+ mph/);
+    assert.doesNotMatch(await legend(), /km\/h/);
+    await page.evaluate(() => SetSpeedUnit('furlongs'));   // unknown: km/h
+    assert.deepEqual(await runs(), [3, 2, 2, 3, 2]);
+    assert.match(await legend(), /110\+ km\/h/);
+    assert.deepEqual(errors, []);
+    await page.close();
+});
+
 test('a click on the route asks the window to seek to the nearest slot, in whichever recording', async () => {
     const { page, errors } = await openPage();
     await showDrive(page);

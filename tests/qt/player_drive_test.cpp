@@ -193,11 +193,16 @@ private slots:
             dlg->SetSpeedColours(true);
             QTRY_VERIFY(Evaluate(dlg->MapView(), "speedColours").toBool());
             QTRY_VERIFY(Evaluate(dlg->MapView(), "!!document.querySelector('.speed-legend')").toBool());
+            dlg->SetSpeedUnit(SpeedDash::SpeedUnit::Mph);  // the legend follows the unit shown
+            QTRY_VERIFY(Evaluate(dlg->MapView(), "document.querySelector('.speed-legend').innerText").toString().contains("mph"));
         }
         auto dlg = Playing(0);
         QVERIFY(dlg->SpeedColours());
         QVERIFY(WaitForPage(dlg->MapView()));
         QTRY_VERIFY(Evaluate(dlg->MapView(), "speedColours").toBool());
+        QTRY_COMPARE(Evaluate(dlg->MapView(), "speedUnit.name").toString(), QString("mph"));
+        dlg->SetSpeedUnit(SpeedDash::SpeedUnit::Kmh);
+        QTRY_COMPARE(Evaluate(dlg->MapView(), "speedUnit.name").toString(), QString("km/h"));
     }
 
     void theRecordingOrItsDrive()
