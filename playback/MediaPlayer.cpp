@@ -228,6 +228,7 @@ HRESULT CMediaPlayer::OpenFile(const QString& path, QWidget* videoWindow, QWidge
     SetFlag("pause", true);
     eofReached_ = false;
     pendingSeek_ = -1;
+    DisarmEnd();
     const QByteArray file = path.toUtf8();
     Command({"loadfile", file.constData(), "replace"});
     if (!WaitForOpen()) {
@@ -311,6 +312,7 @@ void CMediaPlayer::DropPrepared()
 HRESULT CMediaPlayer::OpenPrepared(QWidget* videoWindow, QWidget* notifyWindow)
 {
     FromEarlierKeyFrame(false);  // on the engine it was set on
+    DisarmEnd();
     std::swap(mpv_, standbyMpv_);
     std::swap(renderer_, standbyRenderer_);
     renderer_->TakeFrame(frame_);
@@ -506,15 +508,31 @@ void CMediaPlayer::WatchForLastFrame()
     if (lastFrameFrom_ < 0 || mpv_get_property(mpv_, "time-pos", MPV_FORMAT_DOUBLE, &position) < 0 ||
         position < lastFrameFrom_)
         return;  // not the last frame
-    const double left = endsAt_ - position;
+    ArmEnd(endsAt_ - position);
+}
+
+// The end posted when `seconds` of the recording have played from now.
+void CMediaPlayer::ArmEnd(double seconds)
+{
     const double speed = std::fabs(rate_) * nudge_;
-    const QString file = fileName_;
-    QTimer::singleShot(static_cast<int>(std::max(0.0, left) / speed * 1000), this, [this, file] {
-        if (file == fileName_ && opened_ && state_ == Running && pendingSeek_ < 0 && !eofReached_) {
+    const int watch = ++endWatch_;
+    endArmed_ = true;
+    QTimer::singleShot(static_cast<int>(std::max(0.0, seconds) / speed * 1000), this, [this, watch] {
+        if (watch != endWatch_)
+            return;  // a seek or another file came between
+        endArmed_ = false;
+        // libmpv may have said the end already, while the last picture showed.
+        if (opened_ && pendingSeek_ < 0 && (state_ == Running || eofReached_)) {
             eofReached_ = true;  // libmpv's own word, coming later, adds nothing
             NotifyEnd();
         }
     });
+}
+
+void CMediaPlayer::DisarmEnd()
+{
+    ++endWatch_;
+    endArmed_ = false;
 }
 
 void CMediaPlayer::PaintVideo(QWidget* window, const QRect& target)
@@ -557,8 +575,13 @@ void CMediaPlayer::DrainEvents()
             auto* property = static_cast<mpv_event_property*>(event->data);
             if (std::strcmp(property->name, "eof-reached") == 0 && property->format == MPV_FORMAT_FLAG) {
                 const bool eof = *static_cast<int*>(property->data) != 0;
-                if (eof && !eofReached_ && opened_)
-                    NotifyEnd();
+                if (eof && !eofReached_ && opened_) {
+                    // libmpv may say the end as the last picture becomes due,
+                    // before it is drawn: it is shown for its time, not skipped.
+                    ShowNewFrame(true);
+                    if (!endArmed_)
+                        ArmEnd(frameSeconds_);
+                }
                 eofReached_ = eof;
             }
         }
@@ -637,6 +660,7 @@ void CMediaPlayer::StopClip()
 
 void CMediaPlayer::CloseClip()
 {
+    DisarmEnd();
     if (opened_)
         Command({"stop"});
     opened_ = false;
@@ -669,6 +693,7 @@ void CMediaPlayer::SeekExact(double seconds)
         return;
     ++seeksAsked_;
     pendingSeek_ = seconds < 0 ? 0 : seconds;
+    DisarmEnd();
     FromEarlierKeyFrame(false);
     SendSeek();
 }

@@ -124,6 +124,8 @@ private:
     static void RunCommand(mpv_handle* mpv, std::initializer_list<const char*> args, bool wait = true);
     void ShowIn(QWidget* videoWindow);
     void WatchForLastFrame();
+    void ArmEnd(double seconds);
+    void DisarmEnd();
     void ApplyVolume();
     void StandReady();
     bool StandbyReady() const;
@@ -171,6 +173,8 @@ private:
     double frameSeconds_ = 0;         // one frame's time; 0 when unknown
     double endsAt_ = 0;               // the open file's length
     double lastFrameFrom_ = -1;       // the position its last frame shows from; -1 when unknown
+    int endWatch_ = 0;                // the latest watch for the last frame's end
+    bool endArmed_ = false;           // that watch will post the end
     std::deque<int> events_;          // queued player events
     long framesShown_ = 0;
     std::atomic<bool> drainQueued_{false};   // set from libmpv's threads
