@@ -40,12 +40,14 @@ double Quantile(std::vector<double> v, double q)
 void Report(const char* name, const Watch& watch, int framesPerFile)
 {
     std::vector<double> cuts, within;
+    int lastShown = 0;  // cuts whose file's last frame showed
     int previous = -1;
     qint64 previousAt = 0;
     for (const auto& [number, at] : watch.firstSeen) {
         if (previous >= 0 && number - previous < framesPerFile) {
             const bool acrossCut = number / framesPerFile != previous / framesPerFile;
             (acrossCut ? cuts : within).push_back(static_cast<double>(at - previousAt));
+            lastShown += acrossCut && previous % framesPerFile == framesPerFile - 1;
         }
         previous = number;
         previousAt = at;
@@ -57,6 +59,7 @@ void Report(const char* name, const Watch& watch, int framesPerFile)
                 cuts.size());
     std::printf("%s view: between frames within a file: median %.0f ms, 95th %.0f ms\n", name, Quantile(within, 0.5),
                 Quantile(within, 0.95));
+    std::printf("%s view: each file's last frame shown before the cut: %d of %zu\n", name, lastShown, cuts.size());
     std::printf("%s view: every cut (ms):", name);
     for (double ms : cuts)
         std::printf(" %.0f", ms);
