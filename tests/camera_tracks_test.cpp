@@ -262,10 +262,12 @@ Bytes Longs(std::initializer_list<std::int32_t> values)
     return b;
 }
 
-Bytes GpmfPayload(std::int32_t fix, std::int32_t scale)
+Bytes GpmfPayload(std::int32_t fix, std::int32_t scale, const std::string& gpsu = "")
 {
     Bytes strm = Klv("SCAL", 'l', 4, 5, Longs({scale, scale, 1000, 1000, 100}));
     PutBytes(strm, Klv("GPSF", 'L', 4, 1, Longs({fix})));
+    if (!gpsu.empty())
+        PutBytes(strm, Klv("GPSU", 'U', static_cast<int>(gpsu.size()), 1, Bytes(gpsu.begin(), gpsu.end())));
     PutBytes(strm, Klv("GPS5", 'l', 20, 2, Longs({481173000, 115166666, 520000, 10000, 1000, 481174000, 115167666, 520000, 10000, 1000})));
     const Bytes devc = Klv("STRM", 0, 1, strm.size(), strm);
     return Klv("DEVC", 0, 1, devc.size(), devc);
@@ -299,6 +301,31 @@ TEST(Gpmf, PayloadsAndTheirFix)
     cut.resize(cut.size() - 8);
     EXPECT_FALSE(ReadGpmfPayload(cut.data(), cut.size(), 0, 1, other));
     EXPECT_TRUE(other.Empty());
+}
+
+// GPSU dates a GPS5 payload's first fix; the others follow by their place.
+TEST(Gpmf, GpsuDatesTheFixes)
+{
+    const struct {
+        const char* gpsu;
+        double utc;  // of the first fix; -1: not dated
+    } cases[] = {
+        {"160514081500.000", 1463213700.0},
+        {"160514081500.500", 1463213700.5},
+        {"161332081500.000", -1},  // no 32nd of the 13th month
+        {"160514251500.000", -1},  // hour 25
+        {"16-514081500.000", -1},
+        {"1605140815xx.000", -1},
+        {"160514", -1},            // too short
+    };
+    for (const auto& c : cases) {
+        TimedSamples s;
+        const Bytes payload = GpmfPayload(3, 10000000, c.gpsu);
+        ASSERT_TRUE(ReadGpmfPayload(payload.data(), payload.size(), 2.0, 1.0, s)) << c.gpsu;
+        ASSERT_EQ(s.gps.size(), 2u);
+        EXPECT_DOUBLE_EQ(s.gps[0].utc, c.utc) << c.gpsu;
+        EXPECT_DOUBLE_EQ(s.gps[1].utc, c.utc < 0 ? -1 : c.utc + 0.5) << c.gpsu;
+    }
 }
 
 TEST(MovieIndex, BoxSizesOfEveryKind)

@@ -240,7 +240,8 @@ TEST_F(ExportFiles, GpsClockOverTheCameraClock)
     const struct {
         const char* layout;
         bool dated;
-    } cases[] = {{"freegps", true}, {"nmea-text", true}, {"blackvue", true}, {"generic", false}};
+    } cases[] = {{"freegps", true}, {"nmea-text", true}, {"blackvue", true}, {"gpmf", true}, {"gpmf9", true},
+                 {"generic", false}};
     for (const auto& c : cases) {
         const std::string folder = *dir_ / (std::string("clock-") + c.layout);
         std::filesystem::create_directories(folder);

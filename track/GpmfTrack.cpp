@@ -4,6 +4,7 @@
 #include "MovieIndex.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstring>
 #include <string>
@@ -137,8 +138,36 @@ void ForEachScaledRow(const Item& item, const std::string& types, const std::vec
 struct StreamState {
     std::vector<double> scale;
     std::string complexType;
-    int fix = -1;  // GPSF; -1 when not given
+    int fix = -1;      // GPSF; -1 when not given
+    double gpsu = -1;  // GPSU: the payload's first fix in UTC seconds; -1 when not given
 };
+
+// GPSU's text "yymmddhhmmss.sss" as UTC seconds since 1970; -1 when it is not that.
+double GpsuSeconds(const Item& item)
+{
+    if (item.type != 'U' || item.Size() < 16)
+        return -1;
+    const char* text = reinterpret_cast<const char*>(item.data);
+    int field[5] = {};
+    for (int i = 0; i < 5; ++i) {
+        if (std::from_chars(text + 2 * i, text + 2 * i + 2, field[i]).ptr != text + 2 * i + 2 || field[i] < 0)
+            return -1;
+    }
+    double seconds = 0;
+    if (std::from_chars(text + 10, text + 16, seconds).ptr != text + 16 || seconds < 0 || seconds >= 61 ||
+        field[3] > 23 || field[4] > 59)
+        return -1;
+    return UtcSeconds(field[0], field[1], field[2], field[3] * 3600.0 + field[4] * 60.0 + seconds);
+}
+
+// GPS9's own date and time: days since 2000 and seconds of the day.
+double Gps9Seconds(const double* v)
+{
+    constexpr double kYear2000 = 946684800;
+    if (!std::isfinite(v[5]) || !std::isfinite(v[6]) || v[5] < 0 || v[5] > 100000 || v[6] < 0 || v[6] >= 86401)
+        return -1;
+    return kYear2000 + std::floor(v[5]) * 86400.0 + v[6];
+}
 
 struct PayloadReader {
     double time, duration;
@@ -159,6 +188,8 @@ struct PayloadReader {
             g.latitude = v[0];
             g.longitude = v[1];
             g.kmh = std::isfinite(v[3]) ? v[3] * 3.6 : 0;
+            // GPS9 dates every fix; GPSU dates a GPS5 payload's first one.
+            g.utc = nine ? Gps9Seconds(v) : s.gpsu >= 0 ? s.gpsu + (g.time - time) : -1;
             out.gps.push_back(g);
             return true;
         });
@@ -190,6 +221,8 @@ struct PayloadReader {
                 state.complexType.assign(reinterpret_cast<const char*>(item.data), strnlen(reinterpret_cast<const char*>(item.data), item.Size()));
             else if (item.Is("GPSF") && item.Size() >= TypeSize(item.type) && TypeSize(item.type))
                 state.fix = static_cast<int>(ReadNumber(item.data, item.type));
+            else if (item.Is("GPSU"))
+                state.gpsu = GpsuSeconds(item);
             else if (item.Is("GPS5") || item.Is("GPS9"))
                 Gps(item, state, item.Is("GPS9"));
             else if (item.Is("ACCL"))

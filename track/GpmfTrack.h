@@ -13,8 +13,9 @@ struct MovieIndex;
 bool ReadGpmfPayload(const unsigned char* data, std::size_t size, double time, double duration, TimedSamples& out);
 
 // False when the movie has no gpmd track. Time rule: each payload's time and
-// length come from the track's sample table; GPSU (the receiver's UTC) is not
-// needed to place them. GPMF carries no course: it is the bearing from the
+// length come from the track's sample table; the receiver's UTC (GPS9's own
+// date and time, or GPSU for a GPS5 payload's first fix) dates the fixes but
+// does not place them. GPMF carries no course: it is the bearing from the
 // last position at least 2 m away.
 bool ReadGpmfTrack(BinaryFile& file, const MovieIndex& index, TimedSamples& out);
 
