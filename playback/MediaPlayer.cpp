@@ -219,16 +219,8 @@ HRESULT CMediaPlayer::OpenFile(const QString& path, QWidget* videoWindow, QWidge
         Diagnose("FAILED(hr=0x%x) in CoCreateInstance(CLSID_FilterGraph, NULL, CLSCTX_INPROC_SERVER, IID_IGraphBuilder, (void **)&pGB)\n", E_FAIL);
         return E_FAIL;
     }
-    rate_ = 1.0;
-    nudge_ = 1.0;
-    seeksAsked_ = 0;
-    mpv_set_property_string(mpv_, "speed", "1");
-    mpv_set_property_string(mpv_, "play-direction", "forward");
-    FromEarlierKeyFrame(false);
+    StartFresh();
     SetFlag("pause", true);
-    eofReached_ = false;
-    pendingSeek_ = -1;
-    DisarmEnd();
     const QByteArray file = path.toUtf8();
     Command({"loadfile", file.constData(), "replace"});
     if (!WaitForOpen()) {
@@ -240,6 +232,20 @@ HRESULT CMediaPlayer::OpenFile(const QString& path, QWidget* videoWindow, QWidge
     notifyWindow_ = notifyWindow;
     StandReady();
     return S_OK;
+}
+
+// A new file plays forward at 1x, with no seek or end under way.
+void CMediaPlayer::StartFresh()
+{
+    rate_ = 1.0;
+    nudge_ = 1.0;
+    seeksAsked_ = 0;
+    mpv_set_property_string(mpv_, "speed", "1");
+    mpv_set_property_string(mpv_, "play-direction", "forward");
+    FromEarlierKeyFrame(false);
+    eofReached_ = false;
+    pendingSeek_ = -1;
+    DisarmEnd();
 }
 
 void CMediaPlayer::ShowIn(QWidget* videoWindow)
@@ -331,15 +337,9 @@ HRESULT CMediaPlayer::OpenPrepared(QWidget* videoWindow, QWidget* notifyWindow)
     ShowIn(videoWindow);
     notifyWindow_ = notifyWindow;
     events_.clear();
-    eofReached_ = false;
-    pendingSeek_ = -1;
-    seeksAsked_ = 0;
-    rate_ = 1.0;
-    nudge_ = 1.0;
+    StartFresh();
     opened_ = true;
     // The listener's choices stay with the player, not with the engine.
-    mpv_set_property_string(mpv_, "speed", "1");
-    mpv_set_property_string(mpv_, "play-direction", "forward");
     SetFlag("mute", muted_);
     ApplyVolume();
     StandReady();

@@ -122,6 +122,7 @@ private:
     void ConnectEngines();
     // `wait` false: queued, without waiting for libmpv to carry it out.
     static void RunCommand(mpv_handle* mpv, std::initializer_list<const char*> args, bool wait = true);
+    void StartFresh();
     void ShowIn(QWidget* videoWindow);
     void WatchForLastFrame();
     void ArmEnd(double seconds);
