@@ -163,10 +163,9 @@ double GpsuSeconds(const Item& item)
 // GPS9's own date and time: days since 2000 and seconds of the day.
 double Gps9Seconds(const double* v)
 {
-    constexpr double kYear2000 = 946684800;
     if (!std::isfinite(v[5]) || !std::isfinite(v[6]) || v[5] < 0 || v[5] > 100000 || v[6] < 0 || v[6] >= 86401)
         return -1;
-    return kYear2000 + std::floor(v[5]) * 86400.0 + v[6];
+    return kUtcYear2000 + std::floor(v[5]) * 86400.0 + v[6];
 }
 
 struct PayloadReader {

@@ -139,9 +139,8 @@ bool NmeaToDegrees(std::string_view text, char hemisphere, double& degrees)
 
 double StartUtc(const TimedSamples& samples)
 {
-    constexpr double kYear2000 = 946684800;
     for (const GpsSample& s : samples.gps) {
-        if (s.fix && s.utc > kYear2000)
+        if (s.fix && s.utc > kUtcYear2000)
             return s.utc - s.time;
     }
     return -1;

@@ -36,6 +36,8 @@ double StartUtc(const TimedSamples& samples);
 // Seconds since 1970 of a UTC date (a year below 100 counted from 2000) and
 // second of the day; -1 for a date that does not exist.
 double UtcSeconds(int year, int month, int day, double secondOfDay);
+// 2000-01-01T00:00:00Z in those seconds.
+inline constexpr double kUtcYear2000 = 946684800;
 
 // Knots to km/h for the newer readers (the older ones keep their 1.85).
 inline constexpr double kKnotsToKmh = 1.852;
