@@ -98,10 +98,13 @@ void AddCardFolderFiles(const std::string& folder, std::vector<ImportCandidate>&
     }
 }
 
-void AddAll(const std::vector<ImportCandidate>& candidates, CRecordingList& recordings)
+// How many were new to the list.
+int AddAll(const std::vector<ImportCandidate>& candidates, CRecordingList& recordings)
 {
+    int added = 0;
     for (const ImportCandidate& c : candidates)
-        recordings.AddFile(c.path, c.name, c.extension);
+        added += recordings.AddFile(c.path, c.name, c.extension) == 0;
+    return added;
 }
 
 }  // namespace
@@ -155,9 +158,7 @@ std::vector<ImportCandidate> ListImportFiles(const std::string& folder)
 
 int ImportFolder(const std::string& folder, CRecordingList& recordings)
 {
-    const auto candidates = ListImportFiles(folder);
-    AddAll(candidates, recordings);
-    return static_cast<int>(candidates.size());
+    return AddAll(ListImportFiles(folder), recordings);
 }
 
 namespace {

@@ -107,23 +107,47 @@ tagFileNode MakeFileNode(const std::string& path, const std::string& name, const
     return node;
 }
 
-int CRecordingList::AddFile(const std::string& path, const std::string& name, const std::string& extension)
+std::string CanonicalFilePath(const std::string& path)
 {
-    Append(MakeFileNode(path, name, extension));
-    return 0;
+    std::error_code error;
+    std::filesystem::path canonical = std::filesystem::weakly_canonical(path, error);
+    if (error)
+        canonical = std::filesystem::absolute(path, error).lexically_normal();
+    return error ? path : canonical.string();
 }
 
-void CRecordingList::Append(const tagFileNode& node)
+int CRecordingList::AddFile(const std::string& path, const std::string& name, const std::string& extension)
 {
+    if (Holds(path))
+        return 1;
+    return Append(MakeFileNode(path, name, extension)) ? 0 : 1;
+}
+
+bool CRecordingList::Holds(const std::string& path) const
+{
+    return IndexOf(path) >= 0;
+}
+
+int CRecordingList::IndexOf(const std::string& path) const
+{
+    const auto row = rowOfFile_.find(CanonicalFilePath(path));
+    return row == rowOfFile_.end() ? -1 : row->second;
+}
+
+bool CRecordingList::Append(const tagFileNode& node)
+{
+    if (!rowOfFile_.emplace(CanonicalFilePath(node.path), GetCount()).second)
+        return false;
     nodes_.push_back(node);
     if (!view_)
-        return;
+        return true;
     const int row = view_->RowCount();
     char number[32];
     std::snprintf(number, sizeof number, node.isProtected ? "*%d" : " %d", row + 1);
     view_->InsertRow(row, number);
     view_->SetRowText(row, 1, node.name);
     view_->SetRowText(row, 2, node.timeText);
+    return true;
 }
 
 int CRecordingList::GetNode(int index, tagFileNode& out) const
@@ -137,6 +161,7 @@ int CRecordingList::GetNode(int index, tagFileNode& out) const
 void CRecordingList::RemoveAll()
 {
     nodes_.clear();
+    rowOfFile_.clear();
     if (view_)
         view_->DeleteAllRows();
 }

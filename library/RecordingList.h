@@ -6,6 +6,7 @@
 #include "RecordingListView.h"
 
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 struct MovHeaderTime {
@@ -22,6 +23,10 @@ MovHeaderTime ReadMovHeader(class BinaryFile& file);
 // "%02d:%02d:%02d %02d-%02d-%04d"
 std::string FormatTimeText(int hour, int minute, int second, int month, int day, int year);
 
+// The one name of the file `path` leads to: symbolic links, "." and ".."
+// resolved; a path that leads nowhere, made absolute and clean.
+std::string CanonicalFilePath(const std::string& path);
+
 // The last non-empty piece of `path` after a separator.
 std::string GetFileName(const std::string& path);
 
@@ -31,8 +36,13 @@ public:
 
     // Builds the node (side file or chip, time stamp, protection) and appends
     // it. `extension` has its point, as the import found it (".MOV", ".AVI").
+    // A recording is listed once: 0 when added, 1 when it was listed already
+    // (by another path to the same file, too).
     int AddFile(const std::string& path, const std::string& name, const std::string& extension);
-    void Append(const tagFileNode& node);
+    bool Append(const tagFileNode& node);  // false: listed already
+    bool Holds(const std::string& path) const;
+    // The row of the recording at `path` (any path to that file), or -1.
+    int IndexOf(const std::string& path) const;
     int GetCount() const { return static_cast<int>(nodes_.size()); }
     int GetNode(int index, tagFileNode& out) const;
     void RemoveAll();
@@ -40,6 +50,7 @@ public:
 private:
     IRecordingListView* view_ = nullptr;
     std::vector<tagFileNode> nodes_;
+    std::unordered_map<std::string, int> rowOfFile_;  // by the file's canonical path
 };
 
 // Builds the node exactly as AddFile does, without appending it.

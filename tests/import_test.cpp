@@ -80,9 +80,11 @@ TEST(ImportFolder, KeepsNamesAsStoredAndAppends)
     list.SetView(&view);
     EXPECT_EQ(ImportFolder(dir.Path().string(), list), 2);
     EXPECT_EQ(Names(view), (std::vector<std::string>{"20140101_120000_007A.mov", "A40101120000_0007.MOV"}));
-    ImportFolder(dir.Path().string(), list);  // twice: listed twice
-    EXPECT_EQ(list.GetCount(), 4);
-    EXPECT_EQ(view.Rows()[3][0], " 4");
+    // Again, and by another path to the same folder: nothing new.
+    EXPECT_EQ(ImportFolder(dir.Path().string(), list), 0);
+    EXPECT_EQ(ImportFolder((dir.Path() / "sub_A.MOV" / "..").string(), list), 0);
+    EXPECT_EQ(list.GetCount(), 2);
+    EXPECT_EQ(view.Rows().size(), 2u);
 }
 
 TEST(ImportFolder, MissingFolderAddsNothing)

@@ -148,3 +148,27 @@ TEST(GetFileName, KeepsTheLastNonEmptyPiece)
 }
 
 }  // namespace
+
+// A file reached by several paths is one recording: listing it twice made
+// every export of its drive write each point twice, with time going back.
+TEST(CRecordingList, ListsEachFileOnce)
+{
+    TempDir dir;
+    WriteFile(dir / "rec/A1.MOV", MovWithCreation(0));
+    WriteFile(dir / "rec/A2.MOV", MovWithCreation(0));
+    std::filesystem::create_symlink(dir / "rec", dir / "link");
+    CMemoryListView view;
+    CRecordingList list;
+    list.SetView(&view);
+    EXPECT_EQ(list.AddFile(dir / "rec/A1.MOV", "", ".MOV"), 0);
+    for (const std::string& again : {dir / "rec/A1.MOV", dir / "rec/./A1.MOV", dir / "rec/../rec/A1.MOV",
+                                     dir / "link/A1.MOV", dir / "rec//A1.MOV"})
+        EXPECT_EQ(list.AddFile(again, "", ".MOV"), 1) << again;
+    EXPECT_EQ(list.AddFile(dir / "link/A2.MOV", "", ".MOV"), 0);
+    EXPECT_EQ(list.GetCount(), 2);
+    EXPECT_EQ(view.Rows().size(), 2u);
+    EXPECT_EQ(list.IndexOf(dir / "rec/A2.MOV"), 1);
+    EXPECT_EQ(list.IndexOf(dir / "rec/A3.MOV"), -1);
+    list.RemoveAll();
+    EXPECT_EQ(list.AddFile(dir / "rec/A1.MOV", "", ".MOV"), 0);  // a cleared list takes it again
+}
