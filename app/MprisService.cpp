@@ -2,6 +2,7 @@
 
 #include "PlayerDlg.h"
 
+#include <QCryptographicHash>
 #include <QDBusAbstractAdaptor>
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -68,7 +69,14 @@ public:
     explicit PlayerAdaptor(MprisService* service) : QDBusAbstractAdaptor(service), service_(service) {}
     QString PlaybackStatus() const { return service_->PlaybackStatus(); }
     double Rate() const { return std::fabs(Dlg().MainPlayer().GetRate()); }
-    void SetRate(double rate) { Dlg().SetPairRate(CPlayerDlg::NearestRateIndex(rate)); }
+    // The interface asks a rate of 0 to act as Pause.
+    void SetRate(double rate)
+    {
+        if (rate == 0.0)
+            Pause();
+        else
+            Dlg().SetPairRate(CPlayerDlg::NearestRateIndex(rate));
+    }
     double MinimumRate() const { return 1.0; }
     double MaximumRate() const { return 8.0; }
     QVariantMap Metadata() const { return service_->Metadata(); }
@@ -91,10 +99,17 @@ public slots:
         if (Dlg().MainPlayer().GetState() != Running)
             Dlg().TogglePair();
     }
+    // Past the end is the next recording, as the interface asks; before the
+    // start is the start.
     void Seek(qlonglong offset)
     {
-        Dlg().SeekPairBy(offset / 1e6);
-        service_->AnnounceSeek();
+        const CMediaPlayer& player = Dlg().MainPlayer();
+        if (!IsOpen(player.GetState()))
+            return;
+        if (player.GetPosition() + offset / 1e6 > player.GetDuration())
+            Dlg().OnBnClickedNext();
+        else
+            Dlg().SeekPairBy(offset / 1e6);
     }
     void SetPosition(const QDBusObjectPath& track, qlonglong position)
     {
@@ -102,7 +117,6 @@ public slots:
         if (track != service_->TrackId() || position < 0 || position / 1e6 > Dlg().MainPlayer().GetDuration())
             return;
         Dlg().SeekPairBy(position / 1e6 - Dlg().MainPlayer().GetPosition());
-        service_->AnnounceSeek();
     }
     void OpenUri(const QString& uri) { Dlg().ImportPaths({QUrl(uri).toLocalFile()}); }
 
@@ -125,6 +139,7 @@ MprisService::MprisService(CPlayerDlg* window) : QObject(window), window_(window
     if (!registered_)
         return;
     connect(&poll_, &QTimer::timeout, this, &MprisService::Poll);
+    connect(window, &CPlayerDlg::pairSought, this, &MprisService::AnnounceSeek);
     poll_.start(250);
 }
 
@@ -146,9 +161,13 @@ QString MprisService::PlaybackStatus() const
     }
 }
 
+// Named after the file that plays, not the list's row: the row of a
+// recording changes with Clear and a new import.
 QDBusObjectPath MprisService::TrackId() const
 {
-    return QDBusObjectPath(QString("/org/dualdash/recording/%1").arg(window_->CurrentIndex()));
+    const QByteArray file = QFileInfo(window_->MainPlayer().FileName()).absoluteFilePath().toUtf8();
+    const QByteArray digest = QCryptographicHash::hash(file, QCryptographicHash::Sha1).toHex().left(16);
+    return QDBusObjectPath("/org/dualdash/recording/" + QString::fromLatin1(digest));
 }
 
 QVariantMap MprisService::Metadata() const

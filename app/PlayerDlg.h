@@ -60,6 +60,9 @@ public:
     void ImportPaths(const QStringList& paths);  // folders and files, as on the command line
     // The last session's folders again, when the settings say so.
     void ImportRememberedFolders();
+    // What the program was started on is the session; without paths, the
+    // last session's folders come back.
+    void StartSession(const QStringList& paths);
     void ScanCard();
 
     // The keys, as Linux video players have them (the help lists them).
@@ -152,6 +155,10 @@ public:
 
     // Closing ends a long import too.
     void done(int result) override;
+
+signals:
+    // The pair was sent to another moment (keys, seek bar, map, media controls).
+    void pairSought();
 
 protected:
     bool event(QEvent* event) override;

@@ -18,9 +18,8 @@ namespace {
 
 void CPlayerDlg::OnBnClickedPlay()
 {
-    mainPlayer_.SetRate(0);
+    SetPairRate(0);  // the button plays at 1x, and the badge and [ ] must know it
     mainPlayer_.TogglePlayPause();
-    secondPlayer_.SetRate(0);
     secondPlayer_.TogglePlayPause();
     userStopped_ = 0;
 }
@@ -60,6 +59,7 @@ void CPlayerDlg::OnBnClickedClear()
     if (s != Stopped && s != Closed)
         StopPair();
     recordings_.RemoveAll();
+    currentIndex_ = 0;  // the rows to come are another list
     drivePaths_.clear();
     driveRoutes_.Clear();
     if (mapView_)
@@ -151,4 +151,6 @@ void CPlayerDlg::OnSliderMoved(int id, int)
     mainPlayer_.SetPosition(seconds);
     secondPlayer_.SetPosition(seconds);
     SyncToPosition(true);
+    if (IsOpen(mainPlayer_.GetState()))
+        emit pairSought();
 }

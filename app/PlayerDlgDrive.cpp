@@ -4,12 +4,14 @@
 #include "PlayerDlg.h"
 #include "map/DlgMap.h"
 
+// The drive of the recording that plays, whichever row the list now stands on.
 std::vector<std::string> CPlayerDlg::CurrentDrive() const
 {
-    tagFileNode current;
-    if (recordings_.GetNode(currentIndex_, current) != 0)
+    if (playingPath_.isEmpty())
         return {};
-    return driveRoutes_.DriveOf(recordings_, current.path);
+    const std::string playing = playingPath_.toStdString();
+    std::vector<std::string> drive = driveRoutes_.DriveOf(recordings_, playing);
+    return drive.empty() ? std::vector<std::string>{playing} : drive;
 }
 
 void CPlayerDlg::SendDrive()
@@ -38,6 +40,7 @@ void CPlayerDlg::SeekPairTo(double seconds)
     if (IsOpen(secondPlayer_.GetState()))
         secondPlayer_.SetPosition(std::min(to, secondPlayer_.GetDuration()));
     SyncToPosition(true);
+    emit pairSought();
 }
 
 void CPlayerDlg::SeekToRoutePoint(int recording, int slot)
@@ -46,12 +49,7 @@ void CPlayerDlg::SeekToRoutePoint(int recording, int slot)
         return;
     const QString path = QString::fromStdString(drivePaths_[static_cast<std::size_t>(recording)]);
     if (path != playingPath_) {
-        int index = -1;
-        for (int i = 0; i < recordings_.GetCount() && index < 0; ++i) {
-            tagFileNode node;
-            if (recordings_.GetNode(i, node) == 0 && QString::fromStdString(node.path) == path)
-                index = i;
-        }
+        const int index = recordings_.IndexOf(path.toStdString());
         if (index < 0)
             return;
         currentIndex_ = index;

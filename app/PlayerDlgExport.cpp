@@ -44,11 +44,11 @@ bool WriteExportFile(const QString& name, const std::vector<std::string>& paths,
 
 void CPlayerDlg::ExportTrack(bool wholeDrive)
 {
-    tagFileNode current;
-    if (recordings_.GetNode(currentIndex_, current) != 0)
+    if (playingPath_.isEmpty())
         return;
     WithPairPaused([&] {
-        const std::vector<std::string> paths = wholeDrive ? CurrentDrive() : std::vector<std::string>{current.path};
+        const std::vector<std::string> paths =
+            wholeDrive ? CurrentDrive() : std::vector<std::string>{playingPath_.toStdString()};
         if (paths.empty())
             return;
         const QString folder = settings_.ExportFolder().isEmpty() ? QDir::homePath() : settings_.ExportFolder();

@@ -77,6 +77,15 @@ void CPlayerDlg::ImportRememberedFolders()
     }
 }
 
+void CPlayerDlg::StartSession(const QStringList& paths)
+{
+    if (paths.isEmpty())
+        ImportRememberedFolders();
+    else
+        ImportPaths(paths);
+    currentIndex_ = 0;  // the first recording given
+}
+
 void CPlayerDlg::OnBnClickedImport()
 {
     const QString folder = folderHook_ ? folderHook_() : QFileDialog::getExistingDirectory(this, "Select directory");

@@ -56,8 +56,10 @@ void CPlayerDlg::OnBnClickedCapture()
         captureFolder_ = QFileInfo(name).absolutePath();
         settings_.SetCaptureFolder(captureFolder_);
         QApplication::setOverrideCursor(Qt::WaitCursor);
-        LargePlayer().CaptureImage(name);  // the picture in the large view
+        const bool written = LargePlayer().CaptureImage(name);  // the picture in the large view
         QApplication::restoreOverrideCursor();
+        if (!written)
+            ShowMessage("Capture failed! " + name + " could not be written.", true);
     });
 }
 
@@ -80,8 +82,7 @@ void CPlayerDlg::OnBnClickedPrint()
 
 void CPlayerDlg::PrintInformation(QPrinter& printer)
 {
-    tagFileNode node;
-    recordings_.GetNode(currentIndex_, node);
+    const std::string path = playingPath_.toStdString();  // what plays, whichever row is current
     printer.setDocName("Player print information");
     if (printer.outputFormat() == QPrinter::PdfFormat)
         printer.setResolution(300);  // a printer's pixels: the page's layout is given in them
@@ -103,7 +104,7 @@ void CPlayerDlg::PrintInformation(QPrinter& printer)
     waveform_->GetCursorValues(x, y, z, longitude, latitude);
     const QString text = QString::asprintf(
         "File: %s\n\nG-Sensor data:  x - %0.3f  y - %0.3f  z - %0.3f]\n\nGPS coordinate: Longitude - %s  Latitude - %s",
-        node.path.c_str(), x, y, z, longitude.c_str(), latitude.c_str());
+        path.c_str(), x, y, z, longitude.c_str(), latitude.c_str());
     const int left = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap | Qt::TextExpandTabs | Qt::TextDontClip;
     p.drawText(t.Rect(), left, text);
     // The pictures start below the text even when it needs more than its box,

@@ -28,8 +28,7 @@ int main(int argc, char** argv)
     QSettings settings(QSettings::NativeFormat, QSettings::UserScope, "DualDash", "dualdash");
     SetTileSource(ResolveTileSource(arguments, QProcessEnvironment::systemEnvironment(), settings));
     CPlayerDlg window;
-    window.ImportRememberedFolders();
-    window.ImportPaths(arguments);
+    window.StartSession(arguments);
     window.show();
     window.exec();  // the window's own loop is the program's only loop
     return 0;

@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <filesystem>
 #include <vector>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <jpeglib.h>
 
@@ -23,6 +25,15 @@ void ReturnOnError(j_common_ptr info)
 }
 
 void Silent(j_common_ptr, int) {}
+
+// mkstemp makes its file for the owner alone; a picture gets what the user's
+// umask gives any new file.
+mode_t CurrentUmask()
+{
+    const mode_t mask = umask(0);
+    umask(mask);
+    return mask;
+}
 
 // Compresses `rgb` (width x 3 bytes a row, top row first) into `file`.
 bool Compress(std::FILE* file, const QImage& rgb)
@@ -61,13 +72,23 @@ int WriteJpeg(const std::string& path, const QImage& picture)
     if (picture.isNull() || path.empty())
         return 0;
     const QImage rgb = picture.convertToFormat(QImage::Format_RGB888);
-    // Written beside the target and renamed into place: a failure leaves no half file.
-    const std::string partial = path + ".part";
-    std::FILE* file = std::fopen(partial.c_str(), "wb");
-    if (!file)
+    // Written beside the target under a name of its own and renamed into
+    // place: a failure leaves no half file, and no other file is touched.
+    std::string partial = path + ".XXXXXX";
+    const int descriptor = mkstemp(partial.data());
+    if (descriptor < 0)
         return 0;
+    fchmod(descriptor, 0666 & ~CurrentUmask());
+    std::FILE* file = fdopen(descriptor, "wb");
+    if (!file) {
+        close(descriptor);
+        std::error_code ec;
+        std::filesystem::remove(partial, ec);
+        return 0;
+    }
     const bool compressed = Compress(file, rgb);
-    const bool closed = std::fclose(file) == 0;
+    const bool flushed = std::fflush(file) == 0 && fsync(fileno(file)) == 0;
+    const bool closed = std::fclose(file) == 0 && flushed;
     std::error_code ec;
     if (!compressed || !closed || (std::filesystem::rename(partial, path, ec), ec)) {
         std::filesystem::remove(partial, ec);

@@ -5,6 +5,7 @@
 #include "QtTestMain.h"
 #include "app/MprisService.h"
 #include "app/PlayerDlg.h"
+#include "skin/BitmapSlider.h"
 #include "skin/SkinListCtrl.h"
 
 #include <QDBusConnection>
@@ -35,6 +36,15 @@ public slots:
     void OnSeeked(qlonglong position) { seeked << position; }
     void OnChanged(const QString&, const QVariantMap& changed, const QStringList&) { changes << changed; }
 };
+
+// The track id of what plays, as the desktop reads it.
+QDBusObjectPath TrackNow()
+{
+    const QDBusMessage reply = QDBusInterface(kService, kPath, "org.freedesktop.DBus.Properties")
+                                   .call("Get", "org.mpris.MediaPlayer2.Player", "Metadata");
+    const QVariantMap metadata = qdbus_cast<QVariantMap>(reply.arguments().at(0).value<QDBusVariant>().variant());
+    return qdbus_cast<QDBusObjectPath>(metadata.value("mpris:trackid"));
+}
 
 }  // namespace
 
@@ -127,6 +137,71 @@ private slots:
         QCOMPARE(dlg.CurrentIndex(), 0);
         player.call("Stop");
         QCOMPARE(player.property("PlaybackStatus").toString(), QString("Stopped"));
+    }
+
+    // Seeked for every seek the window makes and none while nothing is open;
+    // a seek past the end is Next and a rate of 0 is Pause, as the interface
+    // says; the track is the file that plays, whatever its row.
+    void seeksRatesAndTracksFollowTheInterface()
+    {
+        CPlayerDlg dlg;
+        dlg.SetMessageHook([](const QString&, bool) {});
+        dlg.show();
+        QDBusInterface player(kService, kPath, "org.mpris.MediaPlayer2.Player");
+        Listener listener;
+        QDBusConnection bus = QDBusConnection::sessionBus();
+        QVERIFY(bus.connect(kService, kPath, "org.mpris.MediaPlayer2.Player", "Seeked", &listener, SLOT(OnSeeked(qlonglong))));
+        QVERIFY(bus.connect(kService, kPath, "org.freedesktop.DBus.Properties", "PropertiesChanged", &listener,
+                            SLOT(OnChanged(QString, QVariantMap, QStringList))));
+        auto statusSaid = [&](const QString& status) {
+            return WaitFor([&] {
+                for (const QVariantMap& c : listener.changes)
+                    if (c.value("PlaybackStatus").toString() == status)
+                        return true;
+                return false;
+            });
+        };
+
+        // Nothing open: the seeks do nothing and say nothing. The bus keeps a
+        // sender's order, so none can come after the status change below.
+        player.call("Seek", qlonglong(1000000));
+        dlg.SeekPairBy(1.0);
+        dlg.ImportFolder(dir_.filePath("pair"));
+        emit dlg.ListView()->rowDoubleClicked(0);
+        QVERIFY(statusSaid("Playing"));
+        QVERIFY(listener.seeked.isEmpty());
+
+        // The keys, the seek bar and MPRIS itself each say Seeked once.
+        dlg.TogglePair();
+        const double from = dlg.MainPlayer().GetPosition();
+        QTest::keyClick(&dlg, Qt::Key_Right, Qt::ShiftModifier);
+        QVERIFY(WaitFor([&] { return listener.seeked.size() == 1; }));
+        QVERIFY(std::abs(listener.seeked.last() / 1e6 - from - 1.0) < 0.05);
+        dlg.SeekBar()->SetPos(10);  // the bar's 10th step: 2 s
+        dlg.OnSliderMoved(1023, 10);
+        QVERIFY(WaitFor([&] { return listener.seeked.size() == 2; }));
+        QVERIFY(std::abs(listener.seeked.last() / 1e6 - 2.0) < 0.05);
+        player.call("Seek", qlonglong(1000000));
+        QVERIFY(WaitFor([&] { return listener.seeked.size() == 3; }));
+        QVERIFY(std::abs(listener.seeked.last() / 1e6 - 3.0) < 0.05);
+
+        player.setProperty("Rate", 0.0);
+        QCOMPARE(dlg.MainPlayer().GetState(), Paused);
+        QCOMPARE(player.property("Rate").toDouble(), 1.0);
+
+        // Past the end: the next recording.
+        player.call("Seek", qlonglong(60000000));
+        QCOMPARE(dlg.MainPlayer().FileName(), dir_.filePath("pair/A60514081600_0003.MOV"));
+        const QDBusObjectPath atRowOne = TrackNow();
+
+        // The same file at another row after Clear: the same track.
+        dlg.OnBnClickedClear();
+        dlg.ImportPaths({dir_.filePath("pair/A60514081600_0003.MOV")});
+        emit dlg.ListView()->rowDoubleClicked(0);
+        QCOMPARE(dlg.MainPlayer().FileName(), dir_.filePath("pair/A60514081600_0003.MOV"));
+        QCOMPARE(TrackNow(), atRowOne);
+        player.call("SetPosition", QVariant::fromValue(atRowOne), qlonglong(2500000));
+        QVERIFY(WaitFor([&] { return !dlg.MainPlayer().SeekPending() && std::abs(dlg.MainPlayer().GetPosition() - 2.5) < 0.02; }));
     }
 };
 

@@ -151,6 +151,22 @@ private slots:
         QVERIFY(!dlg->RateText()->isVisible());
     }
 
+    // The Play button plays at 1x: the badge goes and [ ] step from there.
+    void thePlayButtonsNormalSpeedIsShown()
+    {
+        auto dlg = PausedPair();
+        for (int i = 0; i < 3; ++i)
+            QTest::keyClick(dlg.get(), Qt::Key_BracketRight);
+        QCOMPARE(dlg->RateText()->text(), QString("8x"));
+        dlg->OnBnClickedPlay();
+        QCOMPARE(dlg->MainPlayer().GetRate(), 1.0);
+        QVERIFY(!dlg->RateText()->isVisible());
+        QCOMPARE(dlg->RateIndex(), 0);
+        QTest::keyClick(dlg.get(), Qt::Key_BracketRight);
+        QCOMPARE(dlg->MainPlayer().GetRate(), 2.0);
+        QCOMPARE(dlg->RateText()->text(), QString("2x"));
+    }
+
     void volumeAndMute()
     {
         auto dlg = PausedPair();

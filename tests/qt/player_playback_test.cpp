@@ -508,6 +508,30 @@ private slots:
         QCOMPARE(third.Recordings().GetCount(), 0);
     }
 
+    // What the program is started on is the session: a remembered folder
+    // given again is listed once, a recording given alone is the whole list
+    // and its current row; without paths the remembered folders come back.
+    void pathsGivenAreTheSession()
+    {
+        {
+            auto first = Window(pairs_);  // remembers the folder
+        }
+        const QString given = QDir(pairs_).filePath("A60514081530_0003.MOV");
+        for (const auto& [paths, rows] : std::vector<std::pair<QStringList, int>>{
+                 {{pairs_}, 5}, {{pairs_, pairs_ + "/."}, 5}, {{given}, 1}, {{}, 5}}) {
+            CPlayerDlg dlg;
+            dlg.SetMessageHook([](const QString&, bool) {});
+            dlg.StartSession(paths);
+            QVERIFY(WaitFor([&] { return !dlg.Importing(); }));
+            QCOMPARE(dlg.Recordings().GetCount(), rows);
+            QCOMPARE(dlg.CurrentIndex(), 0);
+            if (paths == QStringList{given}) {
+                dlg.PlayFile(0);
+                QCOMPARE(dlg.MainPlayer().FileName(), given);
+            }
+        }
+    }
+
     void videoButtonAndClear()
     {
         auto dlg = Window(pairs_);
@@ -521,6 +545,42 @@ private slots:
         QCOMPARE(dlg->Recordings().GetCount(), 0);
         QCOMPARE(dlg->ListView()->RowCount(), 0);
         QCOMPARE(dlg->MainPlayer().GetState(), Stopped);
+    }
+
+    // A capture that cannot be written says so and leaves nothing behind:
+    // a folder that is not there, a name taken by a folder, a full disk.
+    void aCaptureThatFailsSaysSo()
+    {
+        QTemporaryDir work;
+        QDir(work.path()).mkpath("taken.jpg");
+        QDir(work.path()).mkpath("full");
+        const QString full = work.filePath("full");
+        const bool fullDisk = QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=8k", "tmpfs", full}) == 0;
+        if (fullDisk) {  // filled to the last byte
+            QFile filler(full + "/filler");
+            QVERIFY(filler.open(QIODevice::WriteOnly));
+            while (filler.write(QByteArray(1024, 'x')) > 0 && filler.flush()) {
+            }
+        }
+        auto dlg = Window(pairs_);
+        DoubleClick(*dlg, "A60514081530_0003.MOV");
+        SeekTo(*dlg, 1.2);
+        QStringList targets{work.filePath("missing/shot.jpg"), work.filePath("taken.jpg")};
+        if (fullDisk)
+            targets << full + "/shot.jpg";
+        for (const QString& target : targets) {
+            messages_.clear();
+            dlg->SetSaveNameHook([&](const QString&) { return target; });
+            dlg->OnBnClickedCapture();
+            QCOMPARE(messages_, QStringList{"Capture failed! " + target + " could not be written. (error)"});
+            QCOMPARE(QFileInfo(target).isFile(), false);
+        }
+        if (fullDisk) {
+            QCOMPARE(QDir(full).entryList(QDir::Files | QDir::Hidden), QStringList{"filler"});
+            QCOMPARE(QProcess::execute("umount", {full}), 0);
+        } else {
+            qWarning("no tmpfs could be mounted: the full disk was left out");
+        }
     }
 
     void captureSavesTheLargeViewsFrame()
