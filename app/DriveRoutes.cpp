@@ -16,16 +16,13 @@ QJsonArray RouteJson(const std::vector<RouteFix>& points)
 
 }  // namespace
 
-std::vector<std::string> DriveRoutes::DriveOf(const CRecordingList& list, const std::string& path)
+std::vector<std::string> DriveRoutes::DriveOf(const std::vector<std::string>& listed, const std::string& path)
 {
     std::vector<RecordingSpan> spans;
-    for (int i = 0; i < list.GetCount(); ++i) {
-        tagFileNode node;
-        if (list.GetNode(i, node) != 0)
-            continue;
-        auto cached = spans_.find(node.path);
+    for (const std::string& recording : listed) {
+        auto cached = spans_.find(recording);
         if (cached == spans_.end())
-            cached = spans_.emplace(node.path, RecordingTimes(node.path)).first;
+            cached = spans_.emplace(recording, RecordingTimes(recording)).first;
         spans.push_back(cached->second);
     }
     const std::vector<Drive> drives = GroupDrives(spans);

@@ -7,14 +7,15 @@
 
 #include <QString>
 #include <map>
+#include <mutex>
 #include <string>
 #include <vector>
 
 class DriveRoutes {
 public:
-    // The list's recordings that make one drive with `path`, in time order;
-    // empty when `path` is not in the list.
-    std::vector<std::string> DriveOf(const CRecordingList& list, const std::string& path);
+    // The listed recordings that make one drive with `path`, in time order;
+    // empty when `path` is not among them.
+    std::vector<std::string> DriveOf(const std::vector<std::string>& listed, const std::string& path);
 
     // The map page's drive text, {"current": k, "recordings": [[[lat, lng,
     // km/h, slot], ...], ...]}: the playing recording's route from its loaded
@@ -27,4 +28,11 @@ public:
 private:
     std::map<std::string, RecordingSpan> spans_;
     std::map<std::string, std::vector<RouteFix>> routes_;
+};
+
+// The window's kept times and routes, read and filled by background reads,
+// one at a time.
+struct SharedDriveRoutes {
+    std::mutex lock;
+    DriveRoutes routes;
 };

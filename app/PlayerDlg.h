@@ -7,6 +7,7 @@
 #include "library/Import.h"
 #include "library/RecordingList.h"
 #include "PlayerSettings.h"
+#include "TrackReads.h"
 #include "playback/MediaPlayer.h"
 #include "track/TrackLoader.h"
 #include "widgets/SpeedDash.h"
@@ -101,7 +102,8 @@ public:
     // The current recording's track, or its whole drive's, into a file the
     // save dialog names (GPX, KML, CSV or GeoJSON by its extension).
     void ExportTrack(bool wholeDrive);
-    // The list's recordings that make one drive with the current one, in time order.
+    // The list's recordings that make one drive with the playing one, in time
+    // order, as last shown on the map; the playing one alone until then.
     std::vector<std::string> CurrentDrive() const;
     // The map shows the current drive's route coloured by speed, with a legend.
     void SetSpeedColours(bool on);
@@ -122,16 +124,28 @@ public:
     using FolderHook = std::function<QString()>;
     void SetFolderHook(FolderHook hook) { folderHook_ = std::move(hook); }
     void SetSaveNameHook(SaveNameHook hook) { saveNameHook_ = std::move(hook); }
+    // The answer to "replace the file that is there?" (yes: true).
+    using ReplaceHook = std::function<bool(const QString& file)>;
+    void SetReplaceHook(ReplaceHook hook) { replaceHook_ = std::move(hook); }
     using PrinterHook = std::function<bool(QPrinter& printer)>;
     void SetPrinterHook(PrinterHook hook) { printerHook_ = std::move(hook); }
     // How long each slice of a long import reads (a slow card is slow to read).
     void SetImportSliceMs(int ms) { importSliceMs_ = ms; }
+    // Called on the reading thread before a recording's track is read: a
+    // test's stand-in for a card that is slow to answer.
+    using TrackReadHook = std::function<void(const std::string& path)>;
+    void SetTrackReadHook(TrackReadHook hook) { trackReadHook_ = std::move(hook); }
     using VolumeSource = std::function<std::vector<MountedVolume>()>;
     void SetVolumeSource(VolumeSource source) { volumeSource_ = std::move(source); }
     CMediaPlayer& MainPlayer() { return mainPlayer_; }
     CMediaPlayer& SecondPlayer() { return secondPlayer_; }
     CRecordingList& Recordings() { return recordings_; }
     CTrackLoader& Track() { return track_; }
+    // The playing recording's track has been read and shown (it is read in
+    // the background: the picture does not wait for it).
+    bool TrackReady() const { return trackReady_; }
+    // Background reads (tracks, drives, exports) not yet come back.
+    int BackgroundReads() const { return reads_.Pending(); }
     CSkinListCtrl* ListView() const { return listView_; }
     CBitmapSlider* SeekBar() const { return seekBar_; }
     CWaveFormCtrl* Waveform() const { return waveform_; }
@@ -159,6 +173,12 @@ public:
 signals:
     // The pair was sent to another moment (keys, seek bar, map, media controls).
     void pairSought();
+    // The playing recording's track is in, and shown.
+    void trackShown();
+    // The playing recording's drive is on the map.
+    void driveShown();
+    // An export has ended, written or not (a failure has been said).
+    void trackExported(const QString& file, bool written);
 
 protected:
     bool event(QEvent* event) override;
@@ -186,8 +206,11 @@ private:
     void KeepRearInStep();
 
     // Opening.
+    void ReadTrack(const tagFileNode& node);
     void SendRoute();
     void SendDrive();
+    void WriteExport(const QString& file, bool wholeDrive);
+    bool MayReplace(const QString& file);
     void SeekPairTo(double seconds);
     void OpenCompanion(const tagFileNode& node);
     static QString CompanionOf(const tagFileNode& node);
@@ -259,6 +282,8 @@ private:
     bool dragging_ = false;
     MessageHook messageHook_;
     SaveNameHook saveNameHook_;
+    ReplaceHook replaceHook_;
+    TrackReadHook trackReadHook_;
     FolderHook folderHook_;
     PrinterHook printerHook_;
     PlayerSettings settings_;
@@ -266,6 +291,11 @@ private:
     VolumeSource volumeSource_;
     // The drive on the map: its recordings as shown, and their times and routes.
     std::vector<std::string> drivePaths_;
-    mutable DriveRoutes driveRoutes_;
+    std::shared_ptr<SharedDriveRoutes> driveRoutes_ = std::make_shared<SharedDriveRoutes>();
     bool speedColours_ = false;
+    // Which read of a track is the one wanted: a newer opening makes older ones stale.
+    int trackTicket_ = 0;
+    int driveTicket_ = 0;  // the same for the drive: a newer drive read, an opening or Clear
+    bool trackReady_ = false;
+    TrackReads reads_;  // last: gone first, so no read's result reaches a half-destroyed window
 };

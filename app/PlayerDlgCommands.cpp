@@ -60,8 +60,9 @@ void CPlayerDlg::OnBnClickedClear()
         StopPair();
     recordings_.RemoveAll();
     currentIndex_ = 0;  // the rows to come are another list
+    ++driveTicket_;     // and no drive read from the old one is shown
     drivePaths_.clear();
-    driveRoutes_.Clear();
+    driveRoutes_ = std::make_shared<SharedDriveRoutes>();
     if (mapView_)
         mapView_->ClearDrive();
     settings_.ClearFolders();  // the list is empty: nothing to bring back next time

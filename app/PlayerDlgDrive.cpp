@@ -9,17 +9,35 @@ std::vector<std::string> CPlayerDlg::CurrentDrive() const
 {
     if (playingPath_.isEmpty())
         return {};
-    const std::string playing = playingPath_.toStdString();
-    std::vector<std::string> drive = driveRoutes_.DriveOf(recordings_, playing);
-    return drive.empty() ? std::vector<std::string>{playing} : drive;
+    return drivePaths_.empty() ? std::vector<std::string>{playingPath_.toStdString()} : drivePaths_;
 }
 
+// The other recordings' times and tracks are read in the background: a drive
+// of hundreds of files, or one of them hostile, never holds up the window.
 void CPlayerDlg::SendDrive()
 {
-    if (!mapView_)
+    if (!mapView_ || playingPath_.isEmpty())
         return;
-    drivePaths_ = CurrentDrive();
-    mapView_->ShowDrive(driveRoutes_.DriveJson(drivePaths_, playingPath_.toStdString(), track_.Slots()));
+    struct Shown {
+        std::vector<std::string> paths;
+        QString json;
+    };
+    const int ticket = ++driveTicket_;
+    reads_.Read<Shown>(
+        [routes = driveRoutes_, listed = recordings_.Paths(), playing = playingPath_.toStdString(), playingSlots = track_.Slots()] {
+            std::lock_guard<std::mutex> hold(routes->lock);
+            Shown shown;
+            shown.paths = routes->routes.DriveOf(listed, playing);
+            shown.json = routes->routes.DriveJson(shown.paths, playing, playingSlots);
+            return shown;
+        },
+        [this, ticket](Shown shown) {
+            if (ticket != driveTicket_)
+                return;  // another recording, another drive read or another list since
+            drivePaths_ = std::move(shown.paths);
+            mapView_->ShowDrive(shown.json);
+            emit driveShown();
+        });
 }
 
 void CPlayerDlg::SetSpeedColours(bool on)

@@ -5,10 +5,10 @@
 #include "library/Drives.h"
 #include "library/ExportFormats.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QMessageBox>
 
 #include <fstream>
 
@@ -42,33 +42,59 @@ bool WriteExportFile(const QString& name, const std::vector<std::string>& paths,
 
 }  // namespace
 
+// The dialog's own question would concern the name as typed, before the
+// format's extension is added: the final name is asked about here instead.
 void CPlayerDlg::ExportTrack(bool wholeDrive)
 {
     if (playingPath_.isEmpty())
         return;
     WithPairPaused([&] {
-        const std::vector<std::string> paths =
-            wholeDrive ? CurrentDrive() : std::vector<std::string>{playingPath_.toStdString()};
-        if (paths.empty())
-            return;
         const QString folder = settings_.ExportFolder().isEmpty() ? QDir::homePath() : settings_.ExportFolder();
-        const QString suggested = QDir(folder).filePath(QFileInfo(QString::fromStdString(paths.front())).completeBaseName());
+        const QString suggested = QDir(folder).filePath(QFileInfo(playingPath_).completeBaseName());
         QString filter;
-        const QString name = saveNameHook_
-            ? saveNameHook_(folder)
-            : WithExtension(QFileDialog::getSaveFileName(this, "Export track", suggested + ".gpx", kExportFilters, &filter),
-                            filter);
+        const QString name =
+            saveNameHook_ ? saveNameHook_(folder)
+                          : WithExtension(QFileDialog::getSaveFileName(this, "Export track", suggested + ".gpx", kExportFilters,
+                                                                       &filter, QFileDialog::DontConfirmOverwrite),
+                                          filter);
         if (name.isEmpty())
             return;
         if (!ExportFormatOfPath(name.toStdString())) {
             ShowMessage("Export track failed! Name a .gpx, .kml, .csv or .geojson file.", true);
             return;
         }
+        if (QFileInfo::exists(name) && !MayReplace(name))
+            return;
         settings_.SetExportFolder(QFileInfo(name).absolutePath());
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        const bool written = WriteExportFile(name, paths, speedUnit_);
-        QApplication::restoreOverrideCursor();
-        if (!written)
-            ShowMessage("Export track failed! " + name + " could not be written.", true);
+        WriteExport(name, wholeDrive);
     });
+}
+
+bool CPlayerDlg::MayReplace(const QString& file)
+{
+    if (replaceHook_)
+        return replaceHook_(file);
+    return QMessageBox::question(this, "Export track", file + " already exists.\nDo you want to replace it?") ==
+           QMessageBox::Yes;
+}
+
+// Read and written in the background; playing goes on meanwhile.
+void CPlayerDlg::WriteExport(const QString& file, bool wholeDrive)
+{
+    reads_.Read<bool>(
+        [routes = driveRoutes_, listed = wholeDrive ? recordings_.Paths() : std::vector<std::string>{},
+         playing = playingPath_.toStdString(), file, unit = speedUnit_] {
+            std::vector<std::string> paths{playing};
+            if (!listed.empty()) {
+                std::lock_guard<std::mutex> hold(routes->lock);
+                if (std::vector<std::string> drive = routes->routes.DriveOf(listed, playing); !drive.empty())
+                    paths = std::move(drive);
+            }
+            return WriteExportFile(file, paths, unit);
+        },
+        [this, file](bool written) {
+            if (!written)
+                ShowMessage("Export track failed! " + file + " could not be written.", true);
+            emit trackExported(file, written);
+        });
 }

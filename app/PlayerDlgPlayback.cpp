@@ -64,13 +64,11 @@ void CPlayerDlg::PlayFile(int direction)
             playingSize_ = QFileInfo(playingPath_).size();
             const int seconds = static_cast<int>(mainPlayer_.GetDuration());
             seekBar_->SetRange(0, seconds * 1000 / 200, false);
-            LoadNodeTrack(track_, node);
+            track_.Clear();
             waveform_->SetTotalSeconds(seconds);
             waveform_->Refresh();
-            SendRoute();
-            // The rest of the drive's route once the picture is on its way:
-            // the other files' tracks may take a moment to read the first time.
-            QTimer::singleShot(0, this, &CPlayerDlg::SendDrive);
+            SendRoute();  // the last recording's route goes at once
+            ReadTrack(node);
             // Both stand on their first frame before either starts, so the
             // pair begins in step.
             OpenCompanion(node);
@@ -85,6 +83,34 @@ void CPlayerDlg::PlayFile(int direction)
         listView_->SelectRow(currentIndex_);
     }
     idlePlaceholder_->hide();
+}
+
+// The track comes when it has been read, and with it the route, the
+// instruments and the drive; the picture plays meanwhile.
+void CPlayerDlg::ReadTrack(const tagFileNode& node)
+{
+    const int ticket = ++trackTicket_;
+    ++driveTicket_;
+    trackReady_ = false;
+    reads_.Read<CTrackLoader>(
+        [node, hook = trackReadHook_] {
+            if (hook)
+                hook(node.path);
+            CTrackLoader loaded;
+            LoadNodeTrack(loaded, node);
+            return loaded;
+        },
+        [this, ticket](CTrackLoader loaded) {
+            if (ticket != trackTicket_)
+                return;  // another recording was opened meanwhile
+            track_ = std::move(loaded);
+            trackReady_ = true;
+            waveform_->Refresh();
+            SendRoute();
+            SyncToPosition();
+            SendDrive();
+            emit trackShown();
+        });
 }
 
 // Every slot with a position, in order; the bridge sends them as one script.

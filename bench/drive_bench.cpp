@@ -53,7 +53,7 @@ double DrawDrive(const CRecordingList& list, CDlgMap& map, std::size_t& recordin
     QElapsedTimer timer;
     timer.start();
     DriveRoutes routes;
-    const std::vector<std::string> drive = routes.DriveOf(list, first.path);
+    const std::vector<std::string> drive = routes.DriveOf(list.Paths(), first.path);
     map.ShowDrive(routes.DriveJson(drive, first.path, playing));
     recordings = Evaluate(map, "drive.recordings.length").toUInt();
     return timer.nsecsElapsed() / 1e6;

@@ -118,14 +118,11 @@ std::string CanonicalFilePath(const std::string& path)
 
 int CRecordingList::AddFile(const std::string& path, const std::string& name, const std::string& extension)
 {
-    if (Holds(path))
+    const std::string file = CanonicalFilePath(path);
+    if (rowOfFile_.count(file))
         return 1;
-    return Append(MakeFileNode(path, name, extension)) ? 0 : 1;
-}
-
-bool CRecordingList::Holds(const std::string& path) const
-{
-    return IndexOf(path) >= 0;
+    AppendAs(file, MakeFileNode(path, name, extension));
+    return 0;
 }
 
 int CRecordingList::IndexOf(const std::string& path) const
@@ -136,18 +133,25 @@ int CRecordingList::IndexOf(const std::string& path) const
 
 bool CRecordingList::Append(const tagFileNode& node)
 {
-    if (!rowOfFile_.emplace(CanonicalFilePath(node.path), GetCount()).second)
+    const std::string file = CanonicalFilePath(node.path);
+    if (rowOfFile_.count(file))
         return false;
+    AppendAs(file, node);
+    return true;
+}
+
+void CRecordingList::AppendAs(const std::string& file, const tagFileNode& node)
+{
+    rowOfFile_.emplace(file, GetCount());
     nodes_.push_back(node);
     if (!view_)
-        return true;
+        return;
     const int row = view_->RowCount();
     char number[32];
     std::snprintf(number, sizeof number, node.isProtected ? "*%d" : " %d", row + 1);
     view_->InsertRow(row, number);
     view_->SetRowText(row, 1, node.name);
     view_->SetRowText(row, 2, node.timeText);
-    return true;
 }
 
 int CRecordingList::GetNode(int index, tagFileNode& out) const
@@ -156,6 +160,15 @@ int CRecordingList::GetNode(int index, tagFileNode& out) const
         return -1;
     out = nodes_[static_cast<std::size_t>(index)];
     return 0;
+}
+
+std::vector<std::string> CRecordingList::Paths() const
+{
+    std::vector<std::string> paths;
+    paths.reserve(nodes_.size());
+    for (const tagFileNode& node : nodes_)
+        paths.push_back(node.path);
+    return paths;
 }
 
 void CRecordingList::RemoveAll()

@@ -40,14 +40,17 @@ public:
     // (by another path to the same file, too).
     int AddFile(const std::string& path, const std::string& name, const std::string& extension);
     bool Append(const tagFileNode& node);  // false: listed already
-    bool Holds(const std::string& path) const;
     // The row of the recording at `path` (any path to that file), or -1.
     int IndexOf(const std::string& path) const;
     int GetCount() const { return static_cast<int>(nodes_.size()); }
     int GetNode(int index, tagFileNode& out) const;
+    // Every recording's path, in the list's order.
+    std::vector<std::string> Paths() const;
     void RemoveAll();
 
 private:
+    void AppendAs(const std::string& file, const tagFileNode& node);
+
     IRecordingListView* view_ = nullptr;
     std::vector<tagFileNode> nodes_;
     std::unordered_map<std::string, int> rowOfFile_;  // by the file's canonical path

@@ -9,6 +9,7 @@
 #include "skin/SkinListCtrl.h"
 
 #include <QElapsedTimer>
+#include <QSignalSpy>
 #include <QFile>
 
 namespace {
@@ -79,8 +80,19 @@ private:
         dlg->SetMessageHook([](const QString&, bool) {});
         dlg->show();
         dlg->ImportFolder(dir_.filePath("rec"));
+        QSignalSpy drawn(dlg.get(), &CPlayerDlg::driveShown);  // the drive is read in the background
         emit dlg->ListView()->rowDoubleClicked(row);
+        if (drawn.isEmpty())
+            drawn.wait(20000);
         return dlg;
+    }
+
+    // Exports as the menu does and waits for the file to be written (or not).
+    static void ExportAndWait(CPlayerDlg& dlg, bool wholeDrive)
+    {
+        QSignalSpy ended(&dlg, &CPlayerDlg::trackExported);
+        dlg.ExportTrack(wholeDrive);
+        QVERIFY(!ended.isEmpty() || ended.wait(20000));
     }
 
 private slots:
@@ -213,7 +225,7 @@ private slots:
             asked = folder;
             return dir_.filePath("one.gpx");
         });
-        dlg->ExportTrack(false);
+        ExportAndWait(*dlg, false);
         QCOMPARE(asked, QDir::homePath());
         QCOMPARE(Slurp(dir_.filePath("one.gpx")), Dashtrack({"export", "--format", "gpx", drive_[1]}));
         QCOMPARE(dlg->CurrentDrive(), (std::vector<std::string>{drive_[0].toStdString(), drive_[1].toStdString(),
@@ -222,7 +234,7 @@ private slots:
             asked = folder;
             return dir_.filePath("drive.kml");
         });
-        dlg->ExportTrack(true);
+        ExportAndWait(*dlg, true);
         QCOMPARE(asked, dir_.path());  // the last export's folder
         const QByteArray drive = Slurp(dir_.filePath("drive.kml"));
         QVERIFY(drive.contains("<gx:Track>"));
@@ -236,7 +248,7 @@ private slots:
         QCOMPARE(dlg->CurrentDrive(), std::vector<std::string>{alone_.toStdString()});
         dlg->SetSpeedUnit(SpeedDash::SpeedUnit::Mph);
         dlg->SetSaveNameHook([&](const QString&) { return dir_.filePath("alone.csv"); });
-        dlg->ExportTrack(true);
+        ExportAndWait(*dlg, true);
         QCOMPARE(Slurp(dir_.filePath("alone.csv")), Dashtrack({"export", "--format", "csv", "--units", "mph", alone_}));
         QStringList errors;
         dlg->SetMessageHook([&](const QString& text, bool error) {
@@ -246,7 +258,7 @@ private slots:
         dlg->SetSaveNameHook([&](const QString&) { return dir_.filePath("alone.txt"); });
         dlg->ExportTrack(false);
         dlg->SetSaveNameHook([&](const QString&) { return dir_.filePath("no/such/folder/alone.gpx"); });
-        dlg->ExportTrack(false);
+        ExportAndWait(*dlg, false);
         QCOMPARE(errors.size(), 2);
         QVERIFY(errors[0].startsWith("Export track failed!"));
         QVERIFY(errors[1].contains("could not be written"));
@@ -254,6 +266,34 @@ private slots:
         dlg->ExportTrack(false);
         QCOMPARE(errors.size(), 2);
         QCOMPARE(dlg->MainPlayer().GetState(), Running);  // paused for the dialog only
+    }
+
+    // The question concerns the file that would be written, and No keeps it.
+    void replacingAFileIsAsked()
+    {
+        auto dlg = Playing(3);
+        const QString target = dir_.filePath("kept.gpx");
+        QFile mine(target);
+        QVERIFY(mine.open(QIODevice::WriteOnly));
+        mine.write("mine");
+        mine.close();
+        QStringList asked;
+        dlg->SetSaveNameHook([&](const QString&) { return target; });
+        dlg->SetReplaceHook([&](const QString& file) {
+            asked << file;
+            return false;
+        });
+        dlg->ExportTrack(false);
+        QCOMPARE(asked, QStringList{target});
+        QCOMPARE(dlg->BackgroundReads(), 0);  // nothing set out to write
+        QCOMPARE(Slurp(target), QByteArray("mine"));
+        dlg->SetReplaceHook([&](const QString& file) {
+            asked << file;
+            return true;
+        });
+        ExportAndWait(*dlg, false);
+        QCOMPARE(asked.size(), 2);
+        QCOMPARE(Slurp(target), Dashtrack({"export", "--format", "gpx", alone_}));
     }
 };
 

@@ -14,6 +14,10 @@
 #include "widgets/WaveFormCtrl.h"
 
 #include <QLabel>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
 #include <QSettings>
 #include <QPrinter>
 #include <QSignalSpy>
@@ -38,6 +42,37 @@ int Mkrec(const QStringList& args)
 {
     return QProcess::execute(MKREC_PATH, args);
 }
+
+
+// A card that does not answer: the read of a track from `path` waits until
+// Release(). However the window behaves it comes in the end, so a window
+// that waits for it is a failed check, not a hung test.
+class StuckCard {
+public:
+    explicit StuckCard(std::string path) : path_(std::move(path)) {}
+    void Read(const std::string& path)
+    {
+        if (path != path_)
+            return;
+        std::unique_lock<std::mutex> hold(lock_);
+        released_.wait_for(hold, std::chrono::seconds(30), [this] { return free_; });
+        answered_ = true;
+    }
+    void Release()
+    {
+        std::lock_guard<std::mutex> hold(lock_);
+        free_ = true;
+        released_.notify_all();
+    }
+    bool Answered() const { return answered_; }
+
+private:
+    std::string path_;
+    std::mutex lock_;
+    std::condition_variable released_;
+    bool free_ = false;
+    std::atomic<bool> answered_{false};
+};
 
 }  // namespace
 
@@ -79,11 +114,20 @@ private:
         return -1;
     }
 
-    static void DoubleClick(CPlayerDlg& dlg, const QString& name)
+    static void DoubleClickOnly(CPlayerDlg& dlg, const QString& name)
     {
         const int row = Row(dlg, name);
         QVERIFY(row >= 0);
         emit dlg.ListView()->rowDoubleClicked(row);
+    }
+
+    // Opens the row as a double click does; a recording that opened has its
+    // track read in the background, which is waited for.
+    static void DoubleClick(CPlayerDlg& dlg, const QString& name)
+    {
+        DoubleClickOnly(dlg, name);
+        if (IsOpen(dlg.MainPlayer().GetState()))
+            QVERIFY(WaitFor([&] { return dlg.TrackReady(); }));
     }
 
     // Pauses the pair, seeks both through the seek bar, and lets the clock run once.
@@ -530,6 +574,36 @@ private slots:
                 QCOMPARE(dlg.MainPlayer().FileName(), given);
             }
         }
+    }
+
+    // A track whose file does not answer (a card gone slow) is read in the
+    // background: the picture plays, the keys work, and a recording opened
+    // meanwhile shows its own track, which the late one does not replace.
+    void aTrackThatDoesNotComeHoldsNothingUp()
+    {
+        auto dlg = Window(pairs_);
+        const QString first = pairs_ + "/A60514081500_0001.MOV";
+        StuckCard card(first.toStdString());
+        dlg->SetTrackReadHook([&](const std::string& path) { card.Read(path); });
+        QSignalSpy frames(&dlg->MainPlayer(), &CMediaPlayer::frameShown);
+        DoubleClickOnly(*dlg, "A60514081500_0001.MOV");
+        QVERIFY2(!card.Answered(), "the window waited for the track");
+        QCOMPARE(dlg->MainPlayer().GetState(), Running);
+        QVERIFY(frames.wait(10000));
+        QTest::keyClick(dlg.get(), Qt::Key_Space);
+        QCOMPARE(dlg->MainPlayer().GetState(), Paused);
+        QVERIFY(!dlg->TrackReady());
+        // Another recording, while the first one's track has still not come.
+        DoubleClick(*dlg, "A60514081530_0003.MOV");
+        tagAssistInfo slot;
+        QCOMPARE(dlg->Track().GetAssistInfo(14, slot), 0);
+        const std::string latitude = slot.latitude;
+        QVERIFY(!card.Answered());
+        card.Release();
+        QVERIFY(WaitFor([&] { return card.Answered() && dlg->BackgroundReads() == 0; }, 20000));
+        QCOMPARE(dlg->Track().GetAssistInfo(14, slot), 0);  // the late track was dropped
+        QCOMPARE(slot.latitude, latitude);
+        QCOMPARE(dlg->MainPlayer().FileName(), pairs_ + "/A60514081530_0003.MOV");
     }
 
     void videoButtonAndClear()

@@ -364,9 +364,13 @@ private slots:
         dlg.ImportFolder(QString::fromStdString(dir.Path().string()));
         QCOMPARE(ListNames(dlg.ListView()),
                  (std::vector<std::string>{"20140101_120000_007A.mov", "A40101120000_0009.MOV"}));
-        dlg.ImportPaths({QString::fromStdString(dir / "A40101120000_0009.MOV"), QString::fromStdString(dir / "readme.txt")});
+        // A recording listed already is not listed again; a new one follows.
+        WriteFile(dir / "other/A40101120100_0011.MOV", "");
+        dlg.ImportPaths({QString::fromStdString(dir / "A40101120000_0009.MOV"), QString::fromStdString(dir / "readme.txt"),
+                         QString::fromStdString(dir / "other/A40101120100_0011.MOV")});
         QCOMPARE(dlg.Recordings().GetCount(), 3);
         QCOMPARE(dlg.ListView()->topLevelItem(2)->text(0), QString(" 3"));
+        QCOMPARE(dlg.ListView()->topLevelItem(2)->text(1), QString("A40101120100_0011.MOV"));
     }
 };
 

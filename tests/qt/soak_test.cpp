@@ -52,7 +52,7 @@ private slots:
         dlg.SetMessageHook([](const QString& text, bool) { QFAIL(qPrintable(text)); });
         dlg.show();
         dlg.ImportFolder(folder);
-        QCOMPARE(dlg.Recordings().GetCount(), kCount);
+        QTRY_COMPARE(dlg.Recordings().GetCount(), kCount);
         std::vector<int> reached;
         std::vector<long> resident;  // at the start of each recording
         emit dlg.ListView()->rowDoubleClicked(0);
