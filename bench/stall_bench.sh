@@ -12,4 +12,4 @@ for f in "$build/bench/drive/rec/"*; do ln -s "$(realpath "$f")" "$dir/"; done
 if "$build/tools/mkrec" hostile "$dir/A61231235900_9999.MOV" --kind million > /dev/null 2>&1; then
   echo "with a hostile recording in the list"
 fi
-QT_QPA_PLATFORM=offscreen "$build/bench/stall_bench" "$dir" "${3:-3}"
+DUALDASH_AUDIO_OUTPUT=null QT_QPA_PLATFORM=offscreen "$build/bench/stall_bench" "$dir" "${3:-3}"
