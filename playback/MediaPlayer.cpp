@@ -34,6 +34,8 @@ constexpr int kOpenTimeoutMs = 2000;
 // A picture drawn again at a new size comes in a few milliseconds; the window
 // does not wait longer than this for it.
 constexpr int kDrawWaitMs = 500;
+constexpr int kLastFrameWaitMs = 20;  // a picture drawn at the end of a recording
+constexpr double kLongestTakeover = 0.05;  // seconds: a cut slower than this is not a takeover to learn from
 
 }  // namespace
 
@@ -328,6 +330,7 @@ HRESULT CMediaPlayer::OpenPrepared(QWidget* videoWindow, QWidget* notifyWindow)
     fileName_ = standbyFile_;
     standbyFile_.clear();
     standby_ = {};
+    timingTakeover_ = sinceEndPosted_.isValid() && sinceEndPosted_.nsecsElapsed() / 1e9 < kLongestTakeover;
     // The old file is only paused, not stopped: the next one replaces it and
     // the engine keeps its video output (stopping takes it down, and building
     // it again for every recording costs memory that is not all given back).
@@ -487,6 +490,7 @@ void CMediaPlayer::ShowNewFrame(bool fromEngine)
 {
     if (!renderer_ || !renderer_->TakeFrame(frame_))
         return;
+    sinceFrameShown_.start();
     ++framesShown_;
     emit frameShown(fileName_);
     QWidget* target = RenderTarget();
@@ -502,13 +506,23 @@ void CMediaPlayer::ShowNewFrame(bool fromEngine)
 // at every cut. So the end is posted when the last frame's time is up.
 void CMediaPlayer::WatchForLastFrame()
 {
-    if (state_ != Running || rate_ < 0 || pendingSeek_ >= 0 || eofReached_)
+    if (state_ != Running || rate_ < 0 || pendingSeek_ >= 0)
         return;
     double position = 0;
     if (lastFrameFrom_ < 0 || mpv_get_property(mpv_, "time-pos", MPV_FORMAT_DOUBLE, &position) < 0 ||
         position < lastFrameFrom_)
         return;  // not the last frame
-    ArmEnd(endsAt_ - position);
+    // The clock may already stand at the end when the last picture comes:
+    // each picture of the last stretch is shown for a whole frame's time,
+    // counted from when it was shown.
+    ArmEnd(std::max(endsAt_ - position, frameSeconds_) - sinceFrameShown_.nsecsElapsed() / 1e9 - TakeoverLead());
+}
+
+// A prepared next recording takes over in a few milliseconds; without one
+// the end waits for the whole picture.
+double CMediaPlayer::TakeoverLead() const
+{
+    return standbyFile_.isEmpty() ? 0.0 : takeoverSeconds_;
 }
 
 // The end posted when `seconds` of the recording have played from now.
@@ -529,6 +543,17 @@ void CMediaPlayer::ArmEnd(double seconds)
     });
 }
 
+// How long it took from the end posted to the next recording's first picture
+// painted, smoothed over the cuts; the next end is posted that much earlier,
+// so the last picture stays for its own time and no longer.
+void CMediaPlayer::LearnTakeover()
+{
+    timingTakeover_ = false;
+    const double seconds = sinceEndPosted_.nsecsElapsed() / 1e9;
+    if (seconds < kLongestTakeover)
+        takeoverSeconds_ = std::min(kLongestTakeover / 2, (takeoverSeconds_ + seconds) / 2);
+}
+
 void CMediaPlayer::DisarmEnd()
 {
     ++endWatch_;
@@ -547,6 +572,8 @@ bool CMediaPlayer::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == videoWindow_ && event->type() == QEvent::Paint) {
         PaintVideo(videoWindow_, videoRect_);
+        if (timingTakeover_)
+            LearnTakeover();
         return true;
     }
     return QObject::eventFilter(watched, event);
@@ -576,11 +603,15 @@ void CMediaPlayer::DrainEvents()
             if (std::strcmp(property->name, "eof-reached") == 0 && property->format == MPV_FORMAT_FLAG) {
                 const bool eof = *static_cast<int*>(property->data) != 0;
                 if (eof && !eofReached_ && opened_) {
-                    // libmpv may say the end as the last picture becomes due,
-                    // before it is drawn: it is shown for its time, not skipped.
+                    // libmpv says the end as the last picture becomes due,
+                    // often before it is drawn, and then sometimes draws it
+                    // only when asked: it is drawn now and shown for its time.
+                    const int before = framesShown_;
                     ShowNewFrame(true);
+                    if (framesShown_ == before && !endArmed_ && renderer_ && renderer_->DrawNow(kLastFrameWaitMs))
+                        ShowNewFrame(false);
                     if (!endArmed_)
-                        ArmEnd(frameSeconds_);
+                        ArmEnd(frameSeconds_ - sinceFrameShown_.nsecsElapsed() / 1e9 - TakeoverLead());
                 }
                 eofReached_ = eof;
             }
@@ -590,6 +621,7 @@ void CMediaPlayer::DrainEvents()
 
 void CMediaPlayer::NotifyEnd()
 {
+    sinceEndPosted_.start();
     events_.push_back(EC_COMPLETE);
     if (notifyWindow_)
         QCoreApplication::postEvent(notifyWindow_, new QEvent(WM_GRAPHNOTIFY));

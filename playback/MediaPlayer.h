@@ -5,6 +5,7 @@
 
 #include <QEvent>
 #include <QImage>
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 #include <QRect>
@@ -127,6 +128,8 @@ private:
     void WatchForLastFrame();
     void ArmEnd(double seconds);
     void DisarmEnd();
+    double TakeoverLead() const;
+    void LearnTakeover();
     void ApplyVolume();
     void StandReady();
     bool StandbyReady() const;
@@ -176,6 +179,10 @@ private:
     double lastFrameFrom_ = -1;       // the position its last frame shows from; -1 when unknown
     int endWatch_ = 0;                // the latest watch for the last frame's end
     bool endArmed_ = false;           // that watch will post the end
+    QElapsedTimer sinceFrameShown_;   // the latest picture's time on screen
+    QElapsedTimer sinceEndPosted_;    // the last end of a recording
+    bool timingTakeover_ = false;     // a prepared recording took over: its first paint is timed
+    double takeoverSeconds_ = 0;      // from the end posted to the next picture painted, smoothed
     std::deque<int> events_;          // queued player events
     long framesShown_ = 0;
     std::atomic<bool> drainQueued_{false};   // set from libmpv's threads
