@@ -4,13 +4,13 @@
 #include "PlayerDlg.h"
 #include "library/Drives.h"
 #include "library/ExportFormats.h"
+#include "library/SafeWrite.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 
-#include <fstream>
 
 namespace {
 
@@ -26,18 +26,25 @@ QString WithExtension(const QString& name, const QString& filter)
     return name + filter.mid(star + 1, filter.indexOf(')', star) - star - 1);
 }
 
+// Written beside the target and renamed over it when whole; never over one
+// of the recordings read.
 bool WriteExportFile(const QString& name, const std::vector<std::string>& paths, SpeedDash::SpeedUnit unit)
 {
+    const std::string target = name.toStdString();
+    for (const std::string& path : paths) {
+        if (SameFile(target, path))
+            return false;
+    }
     std::vector<RecordingTrack> recordings;
     for (const std::string& path : paths)
         recordings.push_back(ReadRecordingTrack(path));
     ExportOptions options;
     options.name = GetFileName(paths.front());
     options.csvSpeedUnit = unit == SpeedDash::SpeedUnit::Mph ? ExportSpeedUnit::Mph : ExportSpeedUnit::Kmh;
-    std::ofstream out(name.toStdString(), std::ios::binary);
-    WriteExport(out, *ExportFormatOfPath(name.toStdString()), ExportPoints(std::move(recordings)), options);
-    out.close();
-    return static_cast<bool>(out);
+    const std::vector<ExportPoint> points = ExportPoints(std::move(recordings));
+    std::string error;
+    return WriteFileSafely(
+        target, [&](std::ostream& out) { WriteExport(out, *ExportFormatOfPath(target), points, options); }, error);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "ExportFormats.h"
 
+#include "Utf8Text.h"
+
 #include <nlohmann/json.hpp>
 
 #include <array>
@@ -41,32 +43,18 @@ double WrappedLongitude(double longitude)
     return longitude >= 180.0 ? longitude - 360.0 : longitude;
 }
 
-std::string XmlEscaped(const std::string& text)
-{
-    std::string out;
-    for (char c : text) {
-        switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        default: out += c;
-        }
-    }
-    return out;
-}
 
 void WriteGpx(std::ostream& out, const std::vector<std::vector<ExportPoint>>& segments, const ExportOptions& options)
 {
     out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-           "<gpx version=\"1.1\" creator=\"" << XmlEscaped(options.creator) << "\"\n"
+           "<gpx version=\"1.1\" creator=\"" << XmlText(options.creator) << "\"\n"
            "     xmlns=\"http://www.topografix.com/GPX/1/1\"\n"
            "     xmlns:gpxtpx=\"http://www.garmin.com/xmlschemas/TrackPointExtension/v2\"\n"
            "     xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\"\n"
            "     xsi:schemaLocation=\"http://www.topografix.com/GPX/1/1 http://www.topografix.com/GPX/1/1/gpx.xsd "
            "http://www.garmin.com/xmlschemas/TrackPointExtension/v2 "
            "http://www.garmin.com/xmlschemas/TrackPointExtensionv2.xsd\">\n"
-           "  <trk>\n    <name>" << XmlEscaped(options.name) << "</name>\n";
+           "  <trk>\n    <name>" << XmlText(options.name) << "</name>\n";
     for (const auto& segment : segments) {
         out << "    <trkseg>\n";
         for (const ExportPoint& p : segment) {
@@ -91,7 +79,7 @@ void WriteKml(std::ostream& out, const std::vector<std::vector<ExportPoint>>& se
 {
     out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
            "<kml xmlns=\"http://www.opengis.net/kml/2.2\" xmlns:gx=\"http://www.google.com/kml/ext/2.2\">\n"
-           "  <Document>\n    <name>" << XmlEscaped(options.name) << "</name>\n"
+           "  <Document>\n    <name>" << XmlText(options.name) << "</name>\n"
            "    <Style id=\"route\"><LineStyle><color>ff0000ff</color><width>4</width></LineStyle></Style>\n"
            "    <Folder>\n      <name>Track</name>\n";
     for (const auto& segment : segments) {
@@ -104,8 +92,13 @@ void WriteKml(std::ostream& out, const std::vector<std::vector<ExportPoint>>& se
     }
     out << "    </Folder>\n    <Folder>\n      <name>Route</name>\n      <visibility>0</visibility>\n";
     for (const auto& segment : segments) {
-        out << "      <Placemark>\n        <visibility>0</visibility>\n        <styleUrl>#route</styleUrl>\n"
-               "        <LineString>\n          <tessellate>1</tessellate>\n          <coordinates>\n";
+        out << "      <Placemark>\n        <visibility>0</visibility>\n        <styleUrl>#route</styleUrl>\n";
+        if (segment.size() == 1) {  // a line needs two positions
+            out << "        <Point><coordinates>" << KmlCoordinates(segment.front(), ',')
+                << "</coordinates></Point>\n      </Placemark>\n";
+            continue;
+        }
+        out << "        <LineString>\n          <tessellate>1</tessellate>\n          <coordinates>\n";
         for (const ExportPoint& p : segment)
             out << "            " << KmlCoordinates(p, ',') << "\n";
         out << "          </coordinates>\n        </LineString>\n      </Placemark>\n";
@@ -155,7 +148,7 @@ void WriteGeoJson(std::ostream& out, const std::vector<std::vector<ExportPoint>>
             {"type", "Feature"},
             {"geometry", {{"type", line ? "LineString" : "Point"}, {"coordinates", line ? coordinates : coordinates[0]}}},
             {"properties",
-             {{"name", options.name}, {"segment", ++number}, {"start", times.front()}, {"end", times.back()},
+             {{"name", ValidUtf8(options.name)}, {"segment", ++number}, {"start", times.front()}, {"end", times.back()},
               {"times", times}, {"speeds_kmh", speeds}, {"courses_deg", courses}}}};
         features.push_back(feature);
     }

@@ -27,9 +27,13 @@ inline CommandResult Execute(const std::string& command)
     return run;
 }
 
+// For the shell, whatever the bytes.
 inline std::string Quote(const std::string& s)
 {
-    return "'" + s + "'";
+    std::string quoted = "'";
+    for (char c : s)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
 }
 
 struct Slot {

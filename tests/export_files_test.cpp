@@ -285,3 +285,122 @@ TEST_F(ExportFiles, RefusesWhatItCannotDo)
     EXPECT_EQ(one.status, 0);
     ExpectSamePoints(Flat(GpxSegments(one.out)), ExpectedSegments()[1], "one recording");
 }
+
+namespace {
+
+// A command's status and what it said on both outputs.
+CommandResult RunSaying(const std::string& command)
+{
+    return Execute("{ exec 2>&1; " + command + "; }");
+}
+
+std::string DashtrackExport(const std::string& args)
+{
+    return std::string(DASHTRACK_PATH) + " export " + args;
+}
+
+}  // namespace
+
+// No path to a recording may be the output: the recording would be replaced
+// by the track.
+TEST_F(ExportFiles, NeverWritesOverARecording)
+{
+    TempDir dir;
+    const std::string victim = dir / "A60514081500_0001.MOV";
+    std::filesystem::copy_file(recordings_[0], victim);
+    std::filesystem::copy_file(recordings_[1], dir / "other.mp4");
+    std::filesystem::create_symlink(victim, dir / "link.gpx");
+    std::filesystem::create_hard_link(victim, dir / "hard.gpx");
+    const std::string before = ReadFile(victim), other = ReadFile(dir / "other.mp4");
+    for (const std::string& output : {victim, dir / "./A60514081500_0001.MOV", dir / "link.gpx", dir / "hard.gpx"}) {
+        for (const std::string& input : {victim, dir.Path().string()}) {
+            const CommandResult run = RunSaying(DashtrackExport("--format gpx --output " + Quote(output) + " " + Quote(input)));
+            EXPECT_EQ(run.status, 1) << output << " from " << input;
+            EXPECT_NE(run.out.find("is one of the recordings read"), std::string::npos) << run.out;
+        }
+    }
+    // Nor over a recording that is not read: a track never takes a recording's name.
+    const CommandResult run = RunSaying(DashtrackExport("--format gpx --output " + Quote(dir / "other.mp4") + " " + Quote(victim)));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.out.find("is named as a recording"), std::string::npos) << run.out;
+    EXPECT_EQ(ReadFile(victim), before);
+    EXPECT_EQ(ReadFile(dir / "other.mp4"), other);
+}
+
+// A write that fails says so and exits 1, whatever the output's size; the
+// file that was there stays as it was.
+TEST_F(ExportFiles, AFailedWriteIsSaid)
+{
+    const std::string one = Quote(recordings_[0]), drive = Quote(*dir_ / "drive");
+    for (const std::string& args : {"--format gpx --output /dev/full " + one, "--format csv --output /dev/full " + drive,
+                                    "--format gpx " + one + " >/dev/full", "--format csv " + drive + " >/dev/full"}) {
+        const CommandResult run = RunSaying(DashtrackExport(args));
+        EXPECT_EQ(run.status, 1) << args;
+        EXPECT_NE(run.out.find("No space left on device"), std::string::npos) << args << ": " << run.out;
+    }
+    TempDir dir;
+    const std::string full = dir / "full";
+    std::filesystem::create_directories(full);
+    if (RunTool("mount", "-t tmpfs -o size=16k tmpfs " + Quote(full)) != 0)
+        GTEST_SKIP() << "no file system could be mounted (not root): the full disk is left out";
+    WriteFile(full + "/drive.csv", "the previous export");
+    RunTool("dd", "if=/dev/zero of=" + Quote(full + "/filler") + " bs=1k count=64");
+    const CommandResult run = RunSaying(DashtrackExport("--output " + Quote(full + "/drive.csv") + " " + drive));
+    const std::string kept = ReadFile(full + "/drive.csv");
+    std::vector<std::string> left;
+    for (const auto& entry : std::filesystem::directory_iterator(full))
+        left.push_back(entry.path().filename().string());
+    RunTool("umount", Quote(full));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.out.find("No space left on device"), std::string::npos) << run.out;
+    EXPECT_EQ(kept, "the previous export");
+    EXPECT_EQ(left.size(), 2u);  // the old file and the filler: no half-written one
+}
+
+// A loop of links is one line and exit 1, as a missing file is.
+TEST_F(ExportFiles, UnreadablePathsAreSaidInOneLine)
+{
+    TempDir dir;
+    std::filesystem::create_symlink(dir / "loop2", dir / "loop1");
+    std::filesystem::create_symlink(dir / "loop1", dir / "loop2");
+    for (const std::string& path : {dir / "loop1", dir / "loop1/A60514081500_0001.MOV"}) {
+        const CommandResult run = RunSaying(DashtrackExport("--format gpx " + Quote(path)));
+        EXPECT_EQ(run.status, 1) << path;
+        EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 1) << run.out;
+        EXPECT_EQ(run.out.rfind("dashtrack: ", 0), 0u) << run.out;
+    }
+}
+
+// Each recording once, however it is named.
+TEST_F(ExportFiles, ARecordingNamedTwiceIsExportedOnce)
+{
+    TempDir dir;
+    std::filesystem::create_symlink(*dir_ / "drive", dir / "linked");
+    const std::string drive = Quote(*dir_ / "drive");
+    const CommandResult once = Execute(DashtrackExport("--format gpx " + drive));
+    const std::string again = drive + " " + Quote(recordings_[1]) + " " + Quote(*dir_ / ("drive/./" + std::filesystem::path(recordings_[1]).filename().string())) +
+                              " " + Quote(dir / "linked");
+    const CommandResult twice = Execute(DashtrackExport("--format gpx " + again));
+    EXPECT_EQ(twice.status, 0);
+    EXPECT_EQ(twice.out, once.out);
+}
+
+// Names in any bytes: the files stay valid XML and JSON.
+TEST_F(ExportFiles, NamesInAnyBytesGiveValidFiles)
+{
+    TempDir dir;
+    for (const std::string& name : {std::string("caf\xE9_A.MOV"), std::string("\x01\x1F]]>&<'\"_A.MOV"),
+                                    std::string("\xC3_A.MOV")}) {
+        const std::string copy = dir / name;
+        std::filesystem::copy_file(recordings_[0], copy);
+        for (const char* format : {"gpx", "kml", "geojson"}) {
+            const std::string out = dir / (std::string("out.") + format);
+            ASSERT_EQ(RunTool(DASHTRACK_PATH, "export --output " + Quote(out) + " " + Quote(copy)), 0) << format;
+            if (std::string(format) == "geojson")
+                EXPECT_NO_THROW(nlohmann::json::parse(ReadFile(out))) << name;
+            else
+                EXPECT_EQ(RunTool("xmllint", "--noout " + Quote(out)), 0) << name << " " << format;
+        }
+        std::filesystem::remove(copy);
+    }
+}

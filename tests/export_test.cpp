@@ -2,6 +2,7 @@
 // the formats' edge values (course at 360, the date line, names needing escapes).
 
 #include "library/ExportFormats.h"
+#include "library/Utf8Text.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -32,6 +33,14 @@ RecordingTrack Recording(std::time_t start, TrackSlots slots)
     r.span.seconds = static_cast<double>(slots.size()) / 10;
     r.track = std::move(slots);
     return r;
+}
+
+std::size_t Count(const std::string& text, const std::string& part)
+{
+    std::size_t n = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++n;
+    return n;
 }
 
 // The segment of each point, -1 for a slot without a fix.
@@ -150,4 +159,46 @@ TEST(ExportFormats, GeoJsonHasALineAPointOrNothingPerSegment)
     EXPECT_EQ(line["properties"]["times"][1], "2016-05-14T08:15:00.100Z");
     EXPECT_EQ(json["features"][1]["geometry"]["type"], "Point");  // one position is no line
     EXPECT_EQ(nlohmann::json::parse(Written(ExportFormat::GeoJson, {}))["features"].size(), 0u);
+}
+
+TEST(ExportFormats, KmlShowsAOnePositionSegmentAsAPoint)
+{
+    const tagAssistInfo a = Fix("48.100000", "11.500000"), b = Fix("48.100100", "11.500100");
+    const std::string kml = Written(ExportFormat::Kml, ExportPoints({Recording(kStart, {a, b, kNoFix, a})}));
+    const std::size_t route = kml.find("<name>Route</name>");
+    ASSERT_NE(route, std::string::npos);
+    const std::string plain = kml.substr(route);
+    EXPECT_EQ(Count(plain, "<LineString>"), 1u);
+    EXPECT_EQ(Count(plain, "<Point><coordinates>11.500000,48.100000,0</coordinates></Point>"), 1u);
+}
+
+// Names are bytes; what is written is valid text whatever they hold.
+TEST(ExportFormats, AnyBytesInANameGiveValidText)
+{
+    struct Case {
+        std::string name, utf8, xml;
+    };
+    const std::string r = "\xEF\xBF\xBD";  // U+FFFD
+    const Case cases[] = {
+        {"caf\xE9.MOV", "caf" + r + ".MOV", "caf" + r + ".MOV"},             // Latin-1
+        {"\xC3\xA9t\xC3", "\xC3\xA9t" + r, "\xC3\xA9t" + r},                 // cut short
+        {"\xC0\xAF", r + r, r + r},                                         // overlong
+        {"\xED\xA0\x80", r + r + r, r + r + r},                             // a surrogate
+        {"\xF4\x90\x80\x80", r + r + r + r, r + r + r + r},                 // past U+10FFFF
+        {"a\x01" "b\tc", "a\x01" "b\tc", "a" + r + "b\tc"},                 // controls XML cannot hold
+        {"]]>&<\"'", "]]>&<\"'", "]]&gt;&amp;&lt;&quot;&apos;"},
+        {"\xF0\x9F\x9A\x97 \xE6\x9D\xB1", "\xF0\x9F\x9A\x97 \xE6\x9D\xB1", "\xF0\x9F\x9A\x97 \xE6\x9D\xB1"},
+    };
+    const auto points = ExportPoints({Recording(kStart, {Fix("48.100000", "11.500000"), Fix("48.100100", "11.500100")})});
+    for (const Case& c : cases) {
+        EXPECT_EQ(ValidUtf8(c.name), c.utf8) << c.name;
+        EXPECT_EQ(XmlText(c.name), c.xml) << c.name;
+        ExportOptions options;
+        options.name = c.name;
+        EXPECT_NE(Written(ExportFormat::Gpx, points, options).find("<name>" + c.xml + "</name>"), std::string::npos);
+        EXPECT_NE(Written(ExportFormat::Kml, points, options).find("<name>" + c.xml + "</name>"), std::string::npos);
+        std::string json;
+        EXPECT_NO_THROW(json = Written(ExportFormat::GeoJson, points, options)) << c.name;
+        EXPECT_EQ(nlohmann::json::parse(json)["features"][0]["properties"]["name"], c.utf8);
+    }
 }

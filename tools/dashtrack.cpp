@@ -6,6 +6,7 @@
 #include "library/Import.h"
 #include "library/MemoryListView.h"
 #include "library/RecordingList.h"
+#include "library/SafeWrite.h"
 #include "track/TrackLoader.h"
 
 #include <algorithm>
@@ -18,6 +19,7 @@
 #include <fstream>
 #include <iostream>
 #include <optional>
+#include <set>
 #include <string>
 #include <sys/stat.h>
 
@@ -173,10 +175,22 @@ bool ParseExport(int argc, char** argv, ExportRequest& request)
     return request.format && !request.paths.empty();
 }
 
+int Failed(const std::string& what, const std::string& reason)
+{
+    std::fprintf(stderr, "dashtrack: %s: %s\n", what.c_str(), reason.c_str());
+    return kExitUnreadable;
+}
+
+bool IsFolder(const std::string& path)
+{
+    std::error_code ec;
+    return std::filesystem::is_directory(path, ec);
+}
+
 // The recordings a path names: itself, or a folder's front recordings.
 std::vector<std::string> RecordingsNamed(const std::string& path)
 {
-    if (!std::filesystem::is_directory(path))
+    if (!IsFolder(path))
         return {path};
     std::vector<std::string> paths;
     for (const ImportCandidate& c : ListImportFiles(path))
@@ -184,40 +198,78 @@ std::vector<std::string> RecordingsNamed(const std::string& path)
     return paths;
 }
 
+// Each recording once, however many paths lead to it: twice in the list,
+// its points would be written twice with the time running back.
+std::vector<std::string> DistinctRecordings(const std::vector<std::string>& paths, std::string& unreadable)
+{
+    std::vector<std::string> recordings;
+    std::set<std::string> seen;
+    for (const std::string& path : paths) {
+        if (std::string reason = Unreadable(path, IsFolder(path)); !reason.empty()) {
+            unreadable = path + ": " + reason;
+            return {};
+        }
+        for (const std::string& recording : RecordingsNamed(path)) {
+            if (seen.insert(CanonicalFilePath(recording)).second)
+                recordings.push_back(recording);
+        }
+    }
+    return recordings;
+}
+
+// A track is never written under a recording's name: a slip of the
+// command line would replace a recording with text.
+bool HasRecordingName(const std::string& path)
+{
+    std::string extension = std::filesystem::path(path).extension().string();
+    for (char& c : extension)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return extension == ".MOV" || extension == ".MP4" || extension == ".AVI";
+}
+
+// To standard output, or into the file named; every failure said, and none
+// of the recordings ever written over.
+int WriteTrack(const ExportRequest& request, const std::vector<std::string>& inputs, const std::vector<ExportPoint>& points,
+               const ExportOptions& options)
+{
+    if (request.output.empty()) {
+        WriteExport(std::cout, *request.format, points, options);
+        std::cout.flush();
+        return std::cout.good() ? 0 : Failed("standard output", std::strerror(errno));
+    }
+    for (const std::string& input : inputs) {
+        if (SameFile(request.output, input))
+            return Failed(request.output, "is one of the recordings read; not written");
+    }
+    if (HasRecordingName(request.output))
+        return Failed(request.output, "is named as a recording; not written");
+    std::string error;
+    if (!WriteFileSafely(request.output, [&](std::ostream& out) { WriteExport(out, *request.format, points, options); },
+                         error))
+        return Failed(request.output, error);
+    return 0;
+}
+
 int Export(const ExportRequest& request)
 {
-    std::vector<RecordingTrack> recordings;
-    for (const std::string& path : request.paths) {
-        if (std::string reason = Unreadable(path, std::filesystem::is_directory(path)); !reason.empty()) {
-            std::fprintf(stderr, "dashtrack: %s: %s\n", path.c_str(), reason.c_str());
-            return kExitUnreadable;
-        }
-        for (const std::string& recording : RecordingsNamed(path))
-            recordings.push_back(ReadRecordingTrack(recording));
+    std::string unreadable;
+    const std::vector<std::string> inputs = DistinctRecordings(request.paths, unreadable);
+    if (!unreadable.empty()) {
+        std::fprintf(stderr, "dashtrack: %s\n", unreadable.c_str());
+        return kExitUnreadable;
     }
+    std::vector<RecordingTrack> recordings;
+    for (const std::string& recording : inputs)
+        recordings.push_back(ReadRecordingTrack(recording));
     ExportOptions options = request.options;
     if (!recordings.empty())
         options.name = GetFileName(std::min_element(recordings.begin(), recordings.end(), [](const auto& a, const auto& b) {
                                        return a.span.start < b.span.start;
                                    })->span.path);
-    const std::vector<ExportPoint> points = ExportPoints(std::move(recordings));
-    if (request.output.empty()) {
-        WriteExport(std::cout, *request.format, points, options);
-        return std::cout.good() ? 0 : kExitUnreadable;
-    }
-    std::ofstream out(request.output, std::ios::binary);
-    WriteExport(out, *request.format, points, options);
-    out.close();
-    if (!out) {
-        std::fprintf(stderr, "dashtrack: %s: %s\n", request.output.c_str(), std::strerror(errno));
-        return kExitUnreadable;
-    }
-    return 0;
+    return WriteTrack(request, inputs, ExportPoints(std::move(recordings)), options);
 }
 
-}  // namespace
-
-int main(int argc, char** argv)
+int Run(int argc, char** argv)
 {
     if (argc >= 2 && std::string(argv[1]) == "export") {
         ExportRequest request;
@@ -258,4 +310,16 @@ int main(int argc, char** argv)
     else
         ScanCard(path, recordings);
     return PrintRows(view);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    try {
+        return Run(argc, argv);
+    } catch (const std::filesystem::filesystem_error& e) {
+        // A folder that cannot be walked: a loop of links, no permission.
+        return Failed(e.path1().string(), e.code().message());
+    }
 }

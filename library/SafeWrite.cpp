@@ -1,0 +1,96 @@
+#include "SafeWrite.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+bool Fail(std::string& error, int number)
+{
+    error = std::strerror(number);
+    return false;
+}
+
+bool WriteAll(int fd, const std::string& bytes, std::string& error)
+{
+    for (std::size_t done = 0; done < bytes.size();) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return Fail(error, n < 0 ? errno : ENOSPC);
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+bool IsOtherThanRegularFile(const std::string& path)
+{
+    struct stat info {};
+    return stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode);
+}
+
+// A device or a pipe: written where it is.
+bool WriteInPlace(const std::string& target, const std::string& bytes, std::string& error)
+{
+    const int fd = ::open(target.c_str(), O_WRONLY | O_CLOEXEC);
+    if (fd < 0)
+        return Fail(error, errno);
+    const bool written = WriteAll(fd, bytes, error);
+    if (::close(fd) != 0 && written)
+        return Fail(error, errno);
+    return written;
+}
+
+mode_t NewFileMode()
+{
+    const mode_t mask = umask(0);
+    umask(mask);
+    return 0666 & ~mask;
+}
+
+bool WriteBesideAndRename(const std::string& target, const std::string& bytes, std::string& error)
+{
+    const std::filesystem::path path(target);
+    std::string partial =
+        (path.parent_path() / ("." + path.filename().string() + ".XXXXXX")).string();
+    const int fd = mkstemp(partial.data());
+    if (fd < 0)
+        return Fail(error, errno);
+    bool written = WriteAll(fd, bytes, error) && (fchmod(fd, NewFileMode()) == 0 || Fail(error, errno)) &&
+                   (fsync(fd) == 0 || Fail(error, errno));
+    if (::close(fd) != 0 && written)
+        written = Fail(error, errno);
+    if (written && std::rename(partial.c_str(), target.c_str()) != 0)
+        written = Fail(error, errno);
+    if (!written)
+        ::unlink(partial.c_str());
+    return written;
+}
+
+}  // namespace
+
+bool WriteFileSafely(const std::string& target, const std::function<void(std::ostream&)>& write, std::string& error)
+{
+    std::ostringstream contents;
+    write(contents);
+    if (!contents)
+        return Fail(error, ENOMEM);
+    if (IsOtherThanRegularFile(target))
+        return WriteInPlace(target, contents.str(), error);
+    return WriteBesideAndRename(target, contents.str(), error);
+}
+
+bool SameFile(const std::string& a, const std::string& b)
+{
+    struct stat first {}, second {};
+    if (stat(a.c_str(), &first) == 0 && stat(b.c_str(), &second) == 0)
+        return first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+    std::error_code ec;
+    return std::filesystem::weakly_canonical(a, ec) == std::filesystem::weakly_canonical(b, ec);
+}
