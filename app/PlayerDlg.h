@@ -6,6 +6,7 @@
 #include "DriveRoutes.h"
 #include "library/Import.h"
 #include "library/RecordingList.h"
+#include "library/TrackCache.h"
 #include "PlayerSettings.h"
 #include "TrackReads.h"
 #include "playback/MediaPlayer.h"
@@ -292,6 +293,7 @@ private:
     // The drive on the map: its recordings as shown, and their times and routes.
     std::vector<std::string> drivePaths_;
     std::shared_ptr<SharedDriveRoutes> driveRoutes_ = std::make_shared<SharedDriveRoutes>();
+    std::shared_ptr<TrackCache> trackCache_ = std::make_shared<TrackCache>();  // a cut reads no track twice
     bool speedColours_ = false;
     // Which read of a track is the one wanted: a newer opening makes older ones stale.
     int trackTicket_ = 0;

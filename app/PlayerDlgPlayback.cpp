@@ -93,12 +93,10 @@ void CPlayerDlg::ReadTrack(const tagFileNode& node)
     ++driveTicket_;
     trackReady_ = false;
     reads_.Read<CTrackLoader>(
-        [node, hook = trackReadHook_] {
+        [node, hook = trackReadHook_, cache = trackCache_] {
             if (hook)
                 hook(node.path);
-            CTrackLoader loaded;
-            LoadNodeTrack(loaded, node);
-            return loaded;
+            return cache->Load(node);
         },
         [this, ticket](CTrackLoader loaded) {
             if (ticket != trackTicket_)

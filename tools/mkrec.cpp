@@ -30,6 +30,7 @@ int Usage()
         "       mkrec dat OUT --route R [common]\n"
         "       mkrec side OUT --format nmea|blackvue-gps|blackvue-3gf --route R [common]\n"
         "       mkrec demo FOLDER [--seconds N]   card and import folders of consecutive recordings\n"
+        "       mkrec hostile OUT.mp4 --kind overlap|past-end|deep|million   a data track made to waste a reader's time\n"
         "common: --from SECOND --seconds N (stretch of the route), --start UNIXTIME (UTC of the first second),\n"
         "        --key DIGITS (eight digits 1-9), --key-at J (generic layout), --gga\n",
         stderr);
@@ -312,7 +313,9 @@ int Run(const std::string& command, const Options& o)
     if (command == "route")
         return SaveRoute(out, MakeDemoRoute(static_cast<int>(o.Number("--seconds", 60)))) ? 0 : 1;
     std::string error;
-    if (command == "video") {
+    if (command == "hostile") {
+        error = WriteHostileMov(out, o.Get("--kind", "overlap"));
+    } else if (command == "video") {
         SyntheticVideo video;
         video.seconds = static_cast<int>(o.Number("--seconds", 3));
         video.size = o.Get("--size", "320x240");

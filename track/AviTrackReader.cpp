@@ -1,5 +1,7 @@
 #include "AviTrackReader.h"
 
+#include "DistinctRanges.h"
+
 #include "BinaryFile.h"
 #include "CoordText.h"
 #include "Nmea.h"
@@ -135,6 +137,10 @@ void CAviTrackReader::ReadIndex(BinaryFile& file)
                 gpsIndex_.push_back(entry);
         }
     }
+    auto start = [](const AVIINDEXENTRY& e) { return std::uint64_t(e.dwChunkOffset) + 8; };
+    auto size = [](const AVIINDEXENTRY& e) { return std::uint64_t(e.dwChunkLength); };
+    DropOverlapping(gsensorIndex_, start, size);
+    DropOverlapping(gpsIndex_, start, size);
 }
 
 void CAviTrackReader::ReadRecords(BinaryFile& file)

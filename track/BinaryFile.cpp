@@ -36,6 +36,8 @@ bool BinaryFile::Seek(std::uint64_t offset)
     return true;
 }
 
+std::atomic<std::uint64_t> BinaryFile::bytesReadByAll_{0};
+
 std::size_t BinaryFile::ReadDirect(void* buffer, std::size_t count, std::uint64_t at)
 {
     std::size_t done = 0;
@@ -47,6 +49,7 @@ std::size_t BinaryFile::ReadDirect(void* buffer, std::size_t count, std::uint64_
             break;
         done += static_cast<std::size_t>(got);
     }
+    bytesReadByAll_ += done;
     return done;
 }
 

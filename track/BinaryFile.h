@@ -5,6 +5,7 @@
 // while a jump elsewhere costs one positioned read, not a seek and a read.
 
 #include <array>
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -31,6 +32,10 @@ public:
     bool ReadBE32(std::uint32_t& value);
     bool ReadLE32(std::uint32_t& value);
 
+    // Bytes read from disk by every BinaryFile of the process so far: what a
+    // reader costs, for the tests that bound it.
+    static std::uint64_t BytesReadByAll() { return bytesReadByAll_; }
+
 private:
     std::size_t ReadDirect(void* buffer, std::size_t count, std::uint64_t at);
     bool Fill(std::uint64_t at);
@@ -42,6 +47,7 @@ private:
     std::array<unsigned char, 2048> window_{};
     std::uint64_t windowStart_ = 0;
     std::size_t windowSize_ = 0;
+    static std::atomic<std::uint64_t> bytesReadByAll_;
 };
 
 inline std::uint32_t LoadBE32(const unsigned char* p)

@@ -1,5 +1,7 @@
 #include "FreeGpsTrack.h"
 
+#include "DistinctRanges.h"
+
 #include "BinaryFile.h"
 #include "MovieIndex.h"
 #include "NmeaFix.h"
@@ -197,6 +199,8 @@ std::vector<BlockRef> IndexedBlocks(BinaryFile& file, const MovieIndex& index)
             break;
         blocks.push_back({offset, size});
     }
+    DropOverlapping(blocks, [](const BlockRef& b) { return b.offset; },
+                    [](const BlockRef& b) { return b.size ? b.size : std::uint64_t(kReadPerBlock); });
     return blocks;
 }
 
@@ -240,13 +244,43 @@ std::vector<BlockRef> FreeBoxBlocks(BinaryFile& file, const MovieIndex& index)
     return blocks;
 }
 
+// The stretches of [from, end) that no track's samples cover: where a
+// camera's own blocks may sit between its pictures and sound. A movie whose
+// tracks cover all of their media data leaves none, so a recording without
+// GPS is not read any further; one without an index is one stretch.
+std::vector<BlockRef> Uncovered(BinaryFile& file, const MovieIndex& index, std::uint64_t from, std::uint64_t end)
+{
+    std::vector<BlockRef> covered;
+    for (const MediaTrack& track : index.tracks) {
+        for (const MediaSample& s : ReadTrackSamples(file, track))
+            covered.push_back({s.offset, s.size});
+    }
+    std::sort(covered.begin(), covered.end(), [](const BlockRef& a, const BlockRef& b) { return a.offset < b.offset; });
+    std::vector<BlockRef> gaps;
+    std::uint64_t at = from;
+    auto gapUntil = [&](std::uint64_t until) {
+        if (until >= at + kMinBlock)
+            gaps.push_back({at, until - at});
+    };
+    for (const BlockRef& c : covered) {
+        if (c.offset >= end)
+            break;
+        gapUntil(c.offset);
+        at = std::max(at, c.offset + c.size);
+    }
+    gapUntil(end);
+    return gaps;
+}
+
 std::vector<BlockRef> MediaDataBlocks(BinaryFile& file, const MovieIndex& index)
 {
     std::vector<BlockRef> blocks;
     const std::uint64_t limit = std::min<std::uint64_t>(file.Size(), kScanLimit);
     for (const BoxSpan& box : index.topLevel) {
-        if (box.Is("mdat") && box.start < limit)
-            ScanForMarks(file, box.PayloadStart(), std::min(box.End(), limit), blocks);
+        if (!box.Is("mdat") || box.start >= limit)
+            continue;
+        for (const BlockRef& gap : Uncovered(file, index, box.PayloadStart(), std::min(box.End(), limit)))
+            ScanForMarks(file, gap.offset, gap.offset + gap.size, blocks);
     }
     return blocks;
 }

@@ -1,5 +1,7 @@
 #include "MovieIndex.h"
 
+#include "DistinctRanges.h"
+
 #include "BinaryFile.h"
 
 #include <algorithm>
@@ -272,5 +274,6 @@ std::vector<MediaSample> ReadTrackSamples(BinaryFile& file, const MediaTrack& tr
                 samples.push_back(sample);
         }
     }
+    DropOverlapping(samples, [](const MediaSample& s) { return s.offset; }, [](const MediaSample& s) { return s.size; });
     return samples;
 }
