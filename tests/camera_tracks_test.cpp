@@ -303,6 +303,46 @@ TEST(Gpmf, PayloadsAndTheirFix)
     EXPECT_TRUE(other.Empty());
 }
 
+// ORIN says which camera axis each accelerometer channel holds; without it
+// the first cameras' order, Z, X, Y, is taken. x, y and z then mean the same
+// axes for every source.
+TEST(Gpmf, AccelerometerAxesFollowOrin)
+{
+    struct Case {
+        const char* orin;  // nullptr: none written
+        float x, y, z;     // of the channels 1 g, 2 g, 3 g
+    };
+    const Case cases[] = {
+        {"XYZ", 1, 2, 3}, {"ZXY", 2, 3, 1}, {"YxZ", -2, 1, 3}, {"zXy", 2, -3, -1},
+        {nullptr, 2, 3, 1},  // the first cameras' order
+        {"XXZ", 2, 3, 1},    // not three axes: as if none were given
+        {"XY", 2, 3, 1},
+    };
+    for (const Case& c : cases) {
+        Bytes row;
+        for (int g : {1, 2, 3})
+            PutBE16(row, static_cast<std::uint32_t>(std::lround(g * 9.80665 * 100)));
+        Bytes scale;
+        PutBE16(scale, 100);
+        std::vector<Bytes> items;
+        if (c.orin)
+            items.push_back(Klv("ORIN", 'c', std::strlen(c.orin), 1, Bytes(c.orin, c.orin + std::strlen(c.orin))));
+        items.push_back(Klv("SCAL", 's', 2, 1, scale));
+        items.push_back(Klv("ACCL", 's', 6, 1, row));
+        Bytes stream;
+        for (const Bytes& item : items)
+            PutBytes(stream, item);
+        const Bytes strm = Klv("STRM", 0, 1, stream.size(), stream);
+        const Bytes payload = Klv("DEVC", 0, 1, strm.size(), strm);
+        TimedSamples s;
+        ASSERT_TRUE(ReadGpmfPayload(payload.data(), payload.size(), 0, 1, s)) << (c.orin ? c.orin : "none");
+        ASSERT_EQ(s.g.size(), 1u);
+        EXPECT_NEAR(s.g[0].x, c.x, 1e-3) << (c.orin ? c.orin : "none");
+        EXPECT_NEAR(s.g[0].y, c.y, 1e-3) << (c.orin ? c.orin : "none");
+        EXPECT_NEAR(s.g[0].z, c.z, 1e-3) << (c.orin ? c.orin : "none");
+    }
+}
+
 // GPSU dates a GPS5 payload's first fix; the others follow by their place.
 TEST(Gpmf, GpsuDatesTheFixes)
 {

@@ -160,16 +160,19 @@ Bytes GpsStream(const RecordingSpec& spec, std::size_t s, bool gps9)
     return Nest("STRM", items);
 }
 
+// As today's cameras write it: channels in the order ORIN names, here Z, X
+// and Y reversed.
 Bytes AccelStream(const RoutePoint& p)
 {
     Bytes rows;
     for (int k = 0; k < kGpmfRate; ++k) {
-        for (double g : {p.gx, p.gy, p.gz})
+        for (double g : {p.gz, p.gx, -p.gy})
             PutBE16(rows, static_cast<std::uint32_t>(static_cast<std::int16_t>(std::lround(g * kStandardGravity * 100))));
     }
     Bytes scale;
     PutBE16(scale, 100);
-    return Nest("STRM", {KlvText("STNM", "Accelerometer"), Klv("SCAL", 's', 2, 1, scale), Klv("ACCL", 's', 6, kGpmfRate, rows)});
+    return Nest("STRM", {KlvText("STNM", "Accelerometer"), KlvText("ORIN", "ZXy"), Klv("SCAL", 's', 2, 1, scale),
+                         Klv("ACCL", 's', 6, kGpmfRate, rows)});
 }
 
 std::uint64_t StartMillis(const RecordingSpec& spec)

@@ -4,6 +4,8 @@
 #include "MovieIndex.h"
 
 #include <algorithm>
+#include <array>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -140,7 +142,36 @@ struct StreamState {
     std::string complexType;
     int fix = -1;      // GPSF; -1 when not given
     double gpsu = -1;  // GPSU: the payload's first fix in UTC seconds; -1 when not given
+    std::string orin;  // ORIN: the camera axis each channel holds, lower case when reversed
 };
+
+// Where the camera's X, Y and Z are among a sample's channels, and their
+// signs. ORIN names the axis of each channel ("ZXY": Z first, then X, then
+// Y; lower case for an axis reversed); the first cameras wrote none and
+// kept Z, X, Y, which is taken where ORIN is missing or not three axes.
+struct AxisOrder {
+    std::array<int, 3> channel{1, 2, 0};
+    std::array<double, 3> sign{1, 1, 1};
+};
+
+AxisOrder AxisOrderOf(const std::string& orin)
+{
+    AxisOrder order;
+    if (orin.size() != 3)
+        return order;
+    AxisOrder named;
+    std::array<bool, 3> seen{};
+    for (int c = 0; c < 3; ++c) {
+        const char letter = orin[static_cast<std::size_t>(c)];
+        const int axis = std::toupper(static_cast<unsigned char>(letter)) - 'X';
+        if (axis < 0 || axis > 2 || seen[static_cast<std::size_t>(axis)])
+            return order;
+        seen[static_cast<std::size_t>(axis)] = true;
+        named.channel[static_cast<std::size_t>(axis)] = c;
+        named.sign[static_cast<std::size_t>(axis)] = std::isupper(static_cast<unsigned char>(letter)) ? 1 : -1;
+    }
+    return named;
+}
 
 // GPSU's text "yymmddhhmmss.sss" as UTC seconds since 1970; -1 when it is not that.
 double GpsuSeconds(const Item& item)
@@ -200,7 +231,11 @@ struct PayloadReader {
                          [&](const double* v, std::size_t n, std::size_t k, std::size_t rows) {
             if (n < 3 || out.g.size() >= kMaxTimedSamples)
                 return false;
-            auto g = [&](int i) { return std::isfinite(v[i]) ? static_cast<float>(v[i] / kStandardGravity) : 0.0f; };
+            const AxisOrder order = AxisOrderOf(s.orin);
+            auto g = [&](std::size_t axis) {
+                const double value = v[order.channel[axis]] * order.sign[axis];
+                return std::isfinite(value) ? static_cast<float>(value / kStandardGravity) : 0.0f;
+            };
             out.g.push_back({SampleTime(k, rows), g(0), g(1), g(2)});
             return true;
         });
@@ -222,6 +257,8 @@ struct PayloadReader {
                 state.fix = static_cast<int>(ReadNumber(item.data, item.type));
             else if (item.Is("GPSU"))
                 state.gpsu = GpsuSeconds(item);
+            else if (item.Is("ORIN") && item.type == 'c')
+                state.orin.assign(reinterpret_cast<const char*>(item.data), strnlen(reinterpret_cast<const char*>(item.data), item.Size()));
             else if (item.Is("GPS5") || item.Is("GPS9"))
                 Gps(item, state, item.Is("GPS9"));
             else if (item.Is("ACCL"))
