@@ -30,7 +30,8 @@ int Usage()
         "       mkrec dat OUT --route R [common]\n"
         "       mkrec side OUT --format nmea|blackvue-gps|blackvue-3gf --route R [common]\n"
         "       mkrec demo FOLDER [--seconds N]   card and import folders of consecutive recordings\n"
-        "       mkrec hostile OUT.mp4 --kind overlap|past-end|deep|million   a data track made to waste a reader's time\n"
+        "       mkrec hostile OUT.mp4 --kind overlap|past-end|deep|million [--scale N]   a data track made to\n"
+        "           waste a reader's time (N: seconds of GPMF, levels of nesting or table entries)\n"
         "common: --from SECOND --seconds N (stretch of the route), --start UNIXTIME (UTC of the first second),\n"
         "        --key DIGITS (eight digits 1-9), --key-at J (generic layout), --gga\n",
         stderr);
@@ -314,7 +315,7 @@ int Run(const std::string& command, const Options& o)
         return SaveRoute(out, MakeDemoRoute(static_cast<int>(o.Number("--seconds", 60)))) ? 0 : 1;
     std::string error;
     if (command == "hostile") {
-        error = WriteHostileMov(out, o.Get("--kind", "overlap"));
+        error = WriteHostileMov(out, o.Get("--kind", "overlap"), o.Number("--scale", 0));
     } else if (command == "video") {
         SyntheticVideo video;
         video.seconds = static_cast<int>(o.Number("--seconds", 3));

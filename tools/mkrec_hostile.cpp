@@ -84,11 +84,11 @@ Bytes GpmdMovie(const Table& table, const Bytes& payload)
     return file;
 }
 
-// An hour of GPMF: a payload a second, one after the other.
-Bytes HourOfGpmf()
+// GPMF payloads of `seconds`, one after the other.
+Bytes SecondsOfGpmf(long seconds)
 {
     RecordingSpec spec;
-    spec.route = MakeDemoRoute(3600);
+    spec.route = MakeDemoRoute(static_cast<int>(seconds));
     spec.start = 1463213700;
     Bytes all;
     for (const Bytes& payload : GpmfPayloads(spec, false))
@@ -98,9 +98,9 @@ Bytes HourOfGpmf()
 
 // Every entry names the whole payload: read once per entry, it costs the
 // payload's size times the entries.
-Bytes Overlapping()
+Bytes Overlapping(long seconds)
 {
-    const Bytes payload = HourOfGpmf();
+    const Bytes payload = SecondsOfGpmf(seconds);
     Table table;
     table.claimed = 2000;
     table.sizes.assign(table.claimed, static_cast<std::uint32_t>(payload.size()));
@@ -109,20 +109,20 @@ Bytes Overlapping()
 }
 
 // Tables and samples that claim far more than there is.
-Bytes PastTheEnd()
+Bytes PastTheEnd(long seconds)
 {
     Table table;
     table.claimed = 0xFFFFFFF0u;
     table.sizes = {0x7FFFFFFFu, 16, 0xFFFFFFFFu};
     table.offsets = {0, 0x7FFFFFF0u, 8};
-    return GpmdMovie(table, HourOfGpmf());
+    return GpmdMovie(table, SecondsOfGpmf(seconds));
 }
 
 // GPMF containers in containers, as deep as the payload goes.
-Bytes Deep()
+Bytes Deep(long levels)
 {
     Bytes inner = Klv("GPS5", 'l', 20, 1, Bytes(20, 1));
-    for (int depth = 0; depth < 20000; ++depth)
+    for (long depth = 0; depth < levels; ++depth)
         inner = Klv("DEVC", 0, 1, inner.size(), inner);
     Table table;
     table.claimed = 1;
@@ -132,9 +132,10 @@ Bytes Deep()
 }
 
 // A million samples of 16 bytes: a table of millions of entries over a 16 MB payload.
-Bytes Million()
+Bytes Million(long count)
 {
-    constexpr std::uint32_t kCount = 1u << 20, kSize = 16;
+    const auto kCount = static_cast<std::uint32_t>(count);
+    constexpr std::uint32_t kSize = 16;
     const Bytes one = Klv("TICK", 'L', 4, 1, Bytes{0, 0, 0, 1});  // 12 bytes; padded to 16 below
     Bytes payload;
     payload.reserve(std::size_t(kCount) * kSize);
@@ -151,17 +152,17 @@ Bytes Million()
 
 }  // namespace
 
-std::string WriteHostileMov(const std::string& outPath, const std::string& kind)
+std::string WriteHostileMov(const std::string& outPath, const std::string& kind, long scale)
 {
     Bytes bytes;
     if (kind == "overlap")
-        bytes = Overlapping();
+        bytes = Overlapping(scale > 0 ? scale : 3600);
     else if (kind == "past-end")
-        bytes = PastTheEnd();
+        bytes = PastTheEnd(scale > 0 ? scale : 3600);
     else if (kind == "deep")
-        bytes = Deep();
+        bytes = Deep(scale > 0 ? scale : 20000);
     else if (kind == "million")
-        bytes = Million();
+        bytes = Million(scale > 0 ? scale : 1l << 20);
     else
         return "unknown kind " + kind + " (overlap, past-end, deep, million)";
     std::ofstream out(outPath, std::ios::binary);

@@ -40,8 +40,9 @@ std::string WriteRecorderMov(const std::string& outPath, MovLayout layout, const
 std::string WriteRecorderAvi(const std::string& outPath, const std::string& marker, const RecordingSpec& spec);
 std::string WriteSideFile(const std::string& outPath, const RecordingSpec& spec);
 // Files made to cost a reader far more than their size: `kind` is overlap,
-// past-end, deep or million (see mkrec_hostile.cpp).
-std::string WriteHostileMov(const std::string& outPath, const std::string& kind);
+// past-end, deep or million (see mkrec_hostile.cpp); `scale` (0: the
+// default) is the seconds of GPMF, the levels of nesting or the entries.
+std::string WriteHostileMov(const std::string& outPath, const std::string& kind, long scale = 0);
 // Side files of today's cameras: "nmea" (plain RMC and GGA lines),
 // "blackvue-gps" (stamped lines), "blackvue-3gf" (accelerometer records).
 std::string WriteCameraSideFile(const std::string& outPath, const std::string& format, const RecordingSpec& spec);
