@@ -25,9 +25,20 @@ after(async () => {
 });
 
 // A page with every request off the file system refused; `blockLeaflet` also
-// refuses the map library itself.
-async function openPage({ blockLeaflet = false } = {}) {
+// refuses the map library itself. `tile` is a colour: the page's tile setting
+// then names one plain tile of it, drawn in the page, for every place.
+async function openPage({ blockLeaflet = false, tile = null } = {}) {
     const page = await browser.newPage({ viewport: { width: 400, height: 300 } });
+    if (tile) {
+        await page.addInitScript((colour) => {
+            const canvas = document.createElement('canvas');
+            canvas.width = canvas.height = 256;
+            const context = canvas.getContext('2d');
+            context.fillStyle = colour;
+            context.fillRect(0, 0, 256, 256);
+            window.dualdashTiles = { url: canvas.toDataURL('image/png'), attribution: '' };
+        }, tile);
+    }
     const errors = [];
     page.on('pageerror', (e) => errors.push(e));
     const requested = [];
@@ -65,7 +76,7 @@ test('the map is created offline, on the start view', async () => {
     await page.close();
 });
 
-test('the route is drawn once, blue, half opaque, four pixels wide', async () => {
+test('the route is drawn once, blue, opaque, four pixels wide', async () => {
     const { page, errors } = await openPage();
     await page.evaluate(() => {
         newPolyLine();
@@ -79,7 +90,7 @@ test('the route is drawn once, blue, half opaque, four pixels wide', async () =>
         opacity: polyLine.options.opacity, weight: polyLine.options.weight,
         stroke: document.querySelector('path.leaflet-interactive').getAttribute('stroke'),
     }));
-    assert.deepEqual(line, { points: 120, color: '#0000FF', opacity: 0.5, weight: 4, stroke: '#0000FF' });
+    assert.deepEqual(line, { points: 120, color: '#2c6af0', opacity: 1, weight: 4, stroke: '#2c6af0' });
     // A new route takes the old one off the map.
     await page.evaluate(() => { newPolyLine(); putMarkerToLine('55.760000', '37.620000'); putMarkerToLine('55.770000', '37.630000'); renderPolyLine(); });
     assert.equal(await countLayers(page, 'Polyline'), 1);
@@ -200,11 +211,10 @@ async function showDrive(page, current = 1) {
     }, driveText(current));
 }
 
-// The colour the screen shows at a map point (tiles are blocked: the ground is dark).
-async function pixelAt(page, lat, lng) {
+// The colours one screenshot shows at map points ([lat, lng] each).
+async function pixelsAt(page, points) {
     const png = (await page.screenshot()).toString('base64');
-    return page.evaluate(async ([png, lat, lng]) => {
-        const at = map.latLngToContainerPoint([lat, lng]);
+    return page.evaluate(async ([png, points]) => {
         const img = new Image();
         img.src = 'data:image/png;base64,' + png;
         await img.decode();
@@ -213,8 +223,23 @@ async function pixelAt(page, lat, lng) {
         canvas.height = img.height;
         const context = canvas.getContext('2d');
         context.drawImage(img, 0, 0);
-        return Array.from(context.getImageData(Math.round(at.x), Math.round(at.y), 1, 1).data.slice(0, 3));
-    }, [png, lat, lng]);
+        return points.map((point) => {
+            const at = map.latLngToContainerPoint(point);
+            return Array.from(context.getImageData(Math.round(at.x), Math.round(at.y), 1, 1).data.slice(0, 3));
+        });
+    }, [png, points]);
+}
+
+const pixelAt = async (page, lat, lng) => (await pixelsAt(page, [[lat, lng]]))[0];
+
+// WCAG's contrast ratio of two sRGB colours, 1 (none) to 21.
+function contrast(a, b) {
+    const luminance = (rgb) => {
+        const [r, g, b] = rgb.map((v) => { v /= 255; return v <= 0.03928 ? v / 12.92 : ((v + 0.055) / 1.055) ** 2.4; });
+        return 0.2126 * r + 0.7152 * g + 0.0722 * b;
+    };
+    const [light, dark] = [luminance(a), luminance(b)].sort((x, y) => y - x);
+    return (light + 0.05) / (dark + 0.05);
 }
 
 test('the drive: the other recordings faint, the playing one in the route colour on top', async () => {
@@ -226,8 +251,8 @@ test('the drive: the other recordings faint, the playing one in the route colour
         driveLayer.eachLayer((l) => lines.push([l.options.color, l.options.opacity, l.getLatLngs().length]));
         return lines;
     });
-    assert.deepEqual(faint, [['#0000FF', 0.2, 8], ['#0000FF', 0.2, 8]]);
-    assert.equal(await page.evaluate(() => polyLine.options.opacity), 0.5);
+    assert.deepEqual(faint, [['#2c6af0', 0.5, 8], ['#2c6af0', 0.5, 8]]);
+    assert.equal(await page.evaluate(() => polyLine.options.opacity), 1);
     // On screen: the playing recording's line is a stronger blue than the others'.
     const ground = await pixelAt(page, 55.7490, 37.6200);
     const playing = await pixelAt(page, 55.7494, 37.6165);
@@ -271,7 +296,7 @@ test('speed colours: the routes in bands of speed, with their legend', async () 
     assert.equal(await page.evaluate(() => polyLine.options.opacity), 0);
     await page.evaluate(() => SetSpeedColours('0'));
     assert.equal(await page.evaluate(() => document.querySelector('.speed-legend')), null);
-    assert.equal(await page.evaluate(() => polyLine.options.opacity), 0.5);
+    assert.equal(await page.evaluate(() => polyLine.options.opacity), 1);
     assert.deepEqual(errors, []);
     await page.close();
 });
@@ -328,3 +353,37 @@ test('drive texts that are not a drive are ignored', async () => {
     assert.deepEqual(errors, []);
     await page.close();
 });
+
+// Before tiles arrive (or offline) the route lies on the dark ground; then on
+// the light tiles: their land, white, grey, and their yellow and orange roads.
+const grounds = [
+    { name: 'no tiles', tile: null },
+    { name: 'land', tile: '#f2efe9' },
+    { name: 'white', tile: '#ffffff' },
+    { name: 'grey', tile: '#dddddd' },
+    { name: 'yellow road', tile: '#f7fabf' },
+    { name: 'orange road', tile: '#fcd6a4' },
+];
+
+for (const { name, tile } of grounds) {
+    test(`the playing route and the faint drive read on the ground: ${name}`, async () => {
+        const { page, errors } = await openPage({ tile });
+        if (tile) {
+            await page.waitForFunction(() => {
+                const tiles = [...document.querySelectorAll('img.leaflet-tile')];
+                return tiles.length > 0 && tiles.every((t) => t.classList.contains('leaflet-tile-loaded') &&
+                                                             getComputedStyle(t).opacity === '1');
+            });
+        }
+        await showDrive(page);
+        const [ground, playing, faint] = await pixelsAt(page, [[55.7490, 37.6200], [55.7494, 37.6165], [55.7494, 37.6230]]);
+        if (tile)
+            assert.ok(contrast(ground, [1, 3, 5].map((i) => parseInt(tile.slice(i, i + 2), 16))) < 1.05, `the tile shows: ${ground}`);
+        const playingContrast = contrast(playing, ground), faintContrast = contrast(faint, ground);
+        assert.ok(playingContrast >= 3, `playing route ${playing} on ${ground}: ${playingContrast.toFixed(2)}:1`);
+        assert.ok(faintContrast >= 1.5, `faint route ${faint} on ${ground}: ${faintContrast.toFixed(2)}:1`);
+        assert.ok(playingContrast > faintContrast + 1, `the playing route stands out from the faint ones`);
+        assert.deepEqual(errors, []);
+        await page.close();
+    });
+}
