@@ -34,7 +34,7 @@ test-san: deps
 	cd $(SAN_BUILD) && ctest --output-on-failure
 
 fuzz: deps
-	$(MAKE) test-san FUZZ_SECONDS=300
+	$(MAKE) test-san FUZZ_SECONDS=600
 
 demo: build
 	[ -d $(BUILD)/demo/import ] || $(BUILD)/tools/mkrec demo $(BUILD)/demo > /dev/null
