@@ -8,6 +8,7 @@
 #include "library/Import.h"
 #include "library/MemoryListView.h"
 #include "MapPage.h"
+#include "Median.h"
 #include "map/DlgMap.h"
 
 #include <QApplication>
@@ -59,11 +60,6 @@ double DrawDrive(const CRecordingList& list, CDlgMap& map, std::size_t& recordin
     return timer.nsecsElapsed() / 1e6;
 }
 
-double Median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
 
 }  // namespace
 

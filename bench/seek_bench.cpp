@@ -6,6 +6,7 @@
 // once, the same decoding the pair asks of the machine. Run: seek_bench FOLDER_WITH_ONE_PAIR
 // (bench/seek_bench.sh makes the pairs and runs it).
 
+#include "Median.h"
 #include "PairWindow.h"
 
 #include <QDir>
@@ -36,12 +37,6 @@ std::vector<double> Targets(double duration)
     for (int i = 0; i < kSeeks; ++i)
         targets.push_back(std::floor((1.0 + (duration - 2.0) * (random() % 1000) / 1000.0) * kFrameRate) / kFrameRate);
     return targets;
-}
-
-double Median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v.empty() ? 0 : v[v.size() / 2];
 }
 
 std::vector<double> frontTimes;  // until the front view alone shows the target

@@ -6,6 +6,7 @@
 // in one run. Usage: stall_bench FOLDER [ROUNDS] (made by stall_bench.sh).
 
 #include "MapPage.h"
+#include "Median.h"
 #include "app/DriveRoutes.h"
 #include "app/PlayerDlg.h"
 #include "map/DlgMap.h"
@@ -114,11 +115,6 @@ double OpenOnTheWindowThread(const char* folder)
     return watch.Stop();
 }
 
-double Median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
 
 }  // namespace
 
