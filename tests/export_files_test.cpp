@@ -397,7 +397,7 @@ TEST_F(ExportFiles, NamesInAnyBytesGiveValidFiles)
             const std::string out = dir / (std::string("out.") + format);
             ASSERT_EQ(RunTool(DASHTRACK_PATH, "export --output " + Quote(out) + " " + Quote(copy)), 0) << format;
             if (std::string(format) == "geojson")
-                EXPECT_NO_THROW(nlohmann::json::parse(ReadFile(out))) << name;
+                EXPECT_TRUE(nlohmann::json::accept(ReadFile(out))) << name;
             else
                 EXPECT_EQ(RunTool("xmllint", "--noout " + Quote(out)), 0) << name << " " << format;
         }
