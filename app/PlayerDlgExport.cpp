@@ -3,14 +3,12 @@
 
 #include "PlayerDlg.h"
 #include "library/Drives.h"
-#include "library/ExportFormats.h"
-#include "library/SafeWrite.h"
+#include "library/ExportFile.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
-
 
 namespace {
 
@@ -26,25 +24,12 @@ QString WithExtension(const QString& name, const QString& filter)
     return name + filter.mid(star + 1, filter.indexOf(')', star) - star - 1);
 }
 
-// Written beside the target and renamed over it when whole; never over one
-// of the recordings read.
-bool WriteExportFile(const QString& name, const std::vector<std::string>& paths, SpeedDash::SpeedUnit unit)
+bool WriteTrackFile(const QString& name, const std::vector<std::string>& paths, SpeedDash::SpeedUnit unit)
 {
     const std::string target = name.toStdString();
-    for (const std::string& path : paths) {
-        if (SameFile(target, path))
-            return false;
-    }
-    std::vector<RecordingTrack> recordings;
-    for (const std::string& path : paths)
-        recordings.push_back(ReadRecordingTrack(path));
     ExportOptions options;
-    options.name = GetFileName(paths.front());
     options.csvSpeedUnit = unit == SpeedDash::SpeedUnit::Mph ? ExportSpeedUnit::Mph : ExportSpeedUnit::Kmh;
-    const std::vector<ExportPoint> points = ExportPoints(std::move(recordings));
-    std::string error;
-    return WriteFileSafely(
-        target, [&](std::ostream& out) { WriteExport(out, *ExportFormatOfPath(target), points, options); }, error);
+    return WriteExportFile(target, *ExportFormatOfPath(target), paths, options).empty();
 }
 
 }  // namespace
@@ -97,7 +82,7 @@ void CPlayerDlg::WriteExport(const QString& file, bool wholeDrive)
                 if (std::vector<std::string> drive = routes->routes.DriveOf(listed, playing); !drive.empty())
                     paths = std::move(drive);
             }
-            return WriteExportFile(file, paths, unit);
+            return WriteTrackFile(file, paths, unit);
         },
         [this, file](bool written) {
             if (!written)

@@ -1,6 +1,5 @@
 #include "TrackReads.h"
 
-#include <QPointer>
 #include <mutex>
 #include <thread>
 
@@ -36,8 +35,6 @@ void TrackReads::Post(std::function<void()> work, std::function<void()> then)
                 [owner, then] {
                     --owner->pending_;
                     then();
-                    if (owner->pending_ == 0)
-                        emit owner->idle();
                 },
                 Qt::QueuedConnection);
         }

@@ -30,10 +30,6 @@ public:
     // Reads given whose results have not been taken yet.
     int Pending() const { return pending_; }
 
-signals:
-    // Every result taken, the last one included.
-    void idle();
-
 private:
     struct Mailbox;
     void Post(std::function<void()> work, std::function<void()> then);

@@ -43,7 +43,6 @@ double WrappedLongitude(double longitude)
     return longitude >= 180.0 ? longitude - 360.0 : longitude;
 }
 
-
 void WriteGpx(std::ostream& out, const std::vector<std::vector<ExportPoint>>& segments, const ExportOptions& options)
 {
     out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"

@@ -2,11 +2,10 @@
 // the rows an import would list.
 
 #include "library/Drives.h"
-#include "library/ExportFormats.h"
+#include "library/ExportFile.h"
 #include "library/Import.h"
 #include "library/MemoryListView.h"
 #include "library/RecordingList.h"
-#include "library/SafeWrite.h"
 #include "track/TrackLoader.h"
 
 #include <algorithm>
@@ -217,39 +216,8 @@ std::vector<std::string> DistinctRecordings(const std::vector<std::string>& path
     return recordings;
 }
 
-// A track is never written under a recording's name: a slip of the
-// command line would replace a recording with text.
-bool HasRecordingName(const std::string& path)
-{
-    std::string extension = std::filesystem::path(path).extension().string();
-    for (char& c : extension)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return extension == ".MOV" || extension == ".MP4" || extension == ".AVI";
-}
-
 // To standard output, or into the file named; every failure said, and none
 // of the recordings ever written over.
-int WriteTrack(const ExportRequest& request, const std::vector<std::string>& inputs, const std::vector<ExportPoint>& points,
-               const ExportOptions& options)
-{
-    if (request.output.empty()) {
-        WriteExport(std::cout, *request.format, points, options);
-        std::cout.flush();
-        return std::cout.good() ? 0 : Failed("standard output", std::strerror(errno));
-    }
-    for (const std::string& input : inputs) {
-        if (SameFile(request.output, input))
-            return Failed(request.output, "is one of the recordings read; not written");
-    }
-    if (HasRecordingName(request.output))
-        return Failed(request.output, "is named as a recording; not written");
-    std::string error;
-    if (!WriteFileSafely(request.output, [&](std::ostream& out) { WriteExport(out, *request.format, points, options); },
-                         error))
-        return Failed(request.output, error);
-    return 0;
-}
-
 int Export(const ExportRequest& request)
 {
     std::string unreadable;
@@ -258,15 +226,15 @@ int Export(const ExportRequest& request)
         std::fprintf(stderr, "dashtrack: %s\n", unreadable.c_str());
         return kExitUnreadable;
     }
-    std::vector<RecordingTrack> recordings;
-    for (const std::string& recording : inputs)
-        recordings.push_back(ReadRecordingTrack(recording));
     ExportOptions options = request.options;
-    if (!recordings.empty())
-        options.name = GetFileName(std::min_element(recordings.begin(), recordings.end(), [](const auto& a, const auto& b) {
-                                       return a.span.start < b.span.start;
-                                   })->span.path);
-    return WriteTrack(request, inputs, ExportPoints(std::move(recordings)), options);
+    if (request.output.empty()) {
+        WriteExport(std::cout, *request.format, ReadExport(inputs, options), options);
+        std::cout.flush();
+        return std::cout.good() ? 0 : Failed("standard output", std::strerror(errno));
+    }
+    if (std::string error = WriteExportFile(request.output, *request.format, inputs, options); !error.empty())
+        return Failed(request.output, error);
+    return 0;
 }
 
 int Run(int argc, char** argv)
