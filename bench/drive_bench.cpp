@@ -20,11 +20,6 @@
 
 namespace {
 
-QVariant Evaluate(CDlgMap& map, const QString& script)
-{
-    return EvaluateOnPage(map, script);
-}
-
 // Milliseconds to load every recording's track, as the player loads one.
 double LoadTracks(const CRecordingList& list)
 {

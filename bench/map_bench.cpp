@@ -12,11 +12,6 @@
 
 namespace {
 
-QVariant Evaluate(CDlgMap& map, const QString& script)
-{
-    return EvaluateOnPage(map, script);
-}
-
 // Milliseconds from the first call to the page answering after the line is drawn.
 // The texts exist before the route is sent, as the track's texts do in the player.
 double SendRoute(CDlgMap& map, int points)

@@ -719,6 +719,16 @@ double CMediaPlayer::GetPosition() const
     return seconds;
 }
 
+double CMediaPlayer::EngineLandedAt() const
+{
+    int seeking = 1;
+    double seconds = -1;
+    if (!opened_ || mpv_get_property(mpv_, "seeking", MPV_FORMAT_FLAG, &seeking) < 0 || seeking ||
+        mpv_get_property(mpv_, "time-pos", MPV_FORMAT_DOUBLE, &seconds) < 0)
+        return -1;
+    return seconds;
+}
+
 void CMediaPlayer::SeekExact(double seconds)
 {
     if (!mpv_)

@@ -77,6 +77,9 @@ public:
     double SpeedNudge() const { return nudge_; }
     // A seek was asked for and has not landed yet.
     bool SeekPending() const { return pendingSeek_ >= 0; }
+    // Where libmpv itself stands once it is not seeking, whether or not the
+    // end of its seek has been read yet; -1 while it seeks or has no file.
+    double EngineLandedAt() const;
     // Seeks asked for since the file was opened.
     int SeeksAsked() const { return seeksAsked_; }
     int GetVolumeLevel() const;

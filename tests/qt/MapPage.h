@@ -21,7 +21,7 @@ inline bool WaitForMapPage(CDlgMap& map, int ms = 30000)
 }
 
 // The value of `script` in the page, after the calls queued before it.
-inline QVariant EvaluateOnPage(CDlgMap& map, const QString& script)
+inline QVariant Evaluate(CDlgMap& map, const QString& script)
 {
     map.Flush();
     QVariant result;
@@ -34,4 +34,9 @@ inline QVariant EvaluateOnPage(CDlgMap& map, const QString& script)
     while (!done && !deadline.hasExpired())
         QTest::qWait(5);
     return result;
+}
+
+inline QVariant Evaluate(CDlgMap* map, const QString& script)
+{
+    return Evaluate(*map, script);
 }

@@ -9,10 +9,6 @@
 
 namespace {
 
-QVariant Evaluate(CDlgMap& map, const QString& script)
-{
-    return EvaluateOnPage(map, script);
-}
 
 bool WaitLoaded(CDlgMap& map)
 {

@@ -2,6 +2,7 @@
 // DualDash, the tiles show on the page, and a second map takes them from the
 // cache. The tile source's setting by option, environment and settings file.
 
+#include "WaitFor.h"
 #include "QtTestMain.h"
 #include "map/DlgMap.h"
 #include "map/TileSource.h"
@@ -63,14 +64,6 @@ private:
     QByteArray png_;
     QHash<QTcpSocket*, QByteArray> pending_;
 };
-
-bool WaitFor(const std::function<bool()>& condition, int ms = 20000)
-{
-    QDeadlineTimer deadline(ms);
-    while (!condition() && !deadline.hasExpired())
-        QTest::qWait(20);
-    return condition();
-}
 
 int LoadedTiles(CDlgMap& map)
 {

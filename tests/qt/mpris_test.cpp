@@ -1,6 +1,7 @@
 // MPRIS 2 on a private session bus (the test runs under dbus-run-session):
 // the desktop's media controls reach the pair through the bus.
 
+#include "WaitFor.h"
 #include "MediaFiles.h"
 #include "QtTestMain.h"
 #include "app/MprisService.h"
@@ -17,14 +18,6 @@ namespace {
 
 const char* kService = "org.mpris.MediaPlayer2.dualdash";
 const char* kPath = "/org/mpris/MediaPlayer2";
-
-bool WaitFor(const std::function<bool()>& condition, int ms = 8000)
-{
-    QDeadlineTimer deadline(ms);
-    while (!condition() && !deadline.hasExpired())
-        QTest::qWait(10);
-    return condition();
-}
 
 // Catches the bus's signals of the player's object.
 class Listener : public QObject {

@@ -2,13 +2,13 @@
 // seeking in whichever file, and the export of the current recording's track
 // or its whole drive's, written as dashtrack writes the same recordings.
 
+#include "WaitFor.h"
 #include "MediaFiles.h"
 #include "QtTestMain.h"
 #include "app/PlayerDlg.h"
 #include "MapPage.h"
 #include "skin/SkinListCtrl.h"
 
-#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <set>
 #include <QSignalSpy>
@@ -30,16 +30,6 @@ QByteArray Dashtrack(const QStringList& args)
     p.start(DASHTRACK_PATH, args);
     p.waitForFinished(30000);
     return p.readAllStandardOutput();
-}
-
-QVariant Evaluate(CDlgMap* map, const QString& script)
-{
-    return EvaluateOnPage(*map, script);
-}
-
-bool WaitForPage(CDlgMap* map)
-{
-    return WaitForMapPage(*map);
 }
 
 // How many new positions the recording's track has (what its route draws).
@@ -125,34 +115,30 @@ private slots:
         }
     }
 
-    // With Cycle on, each cut between consecutive recordings shows the next
-    // file's first picture within 100 ms of the last picture of the one before,
-    // in both views, by the players' own frame clocks.
-    void cycleCutsShowNoPause()
+    // With Cycle on, both views go through the three pairs in turn: each
+    // view's pictures come from one file after another, in order, none
+    // coming back. (How long a cut takes is measured by bench/cut_bench.)
+    void cycleCutsGoThroughEachPairInTurn()
     {
         auto dlg = std::make_unique<CPlayerDlg>();
         dlg->SetMessageHook([](const QString&, bool) {});
         dlg->show();
         dlg->ImportFolder(dir_.filePath("cuts"));
         QCOMPARE(dlg->CycleMode(), 1);
-        QElapsedTimer clock;
-        clock.start();
-        std::vector<std::pair<QString, qint64>> front, rear;
-        connect(&dlg->MainPlayer(), &CMediaPlayer::frameShown, [&](const QString& file) { front.emplace_back(file, clock.elapsed()); });
-        connect(&dlg->SecondPlayer(), &CMediaPlayer::frameShown, [&](const QString& file) { rear.emplace_back(file, clock.elapsed()); });
+        QStringList front, rear;  // the files whose pictures were shown, each run once
+        const auto follow = [](QStringList& files) {
+            return [&files](const QString& path) {
+                const QString file = QFileInfo(path).fileName();
+                if (files.isEmpty() || files.last() != file)
+                    files << file;
+            };
+        };
+        connect(&dlg->MainPlayer(), &CMediaPlayer::frameShown, follow(front));
+        connect(&dlg->SecondPlayer(), &CMediaPlayer::frameShown, follow(rear));
         emit dlg->ListView()->rowDoubleClicked(0);
-        QTRY_VERIFY_WITH_TIMEOUT(dlg->CurrentIndex() == 2 && dlg->MainPlayer().GetState() == Stopped, 20000);
-        for (const auto* frames : {&front, &rear}) {
-            std::vector<qint64> gaps;
-            for (std::size_t i = 1; i < frames->size(); ++i) {
-                if ((*frames)[i].first != (*frames)[i - 1].first)
-                    gaps.push_back((*frames)[i].second - (*frames)[i - 1].second);
-            }
-            qInfo() << "cuts (ms):" << gaps;
-            QCOMPARE(gaps.size(), std::size_t(2));
-            for (qint64 gap : gaps)
-                QVERIFY2(gap < 100, qPrintable(QString::number(gap)));
-        }
+        QVERIFY(WaitFor([&] { return dlg->CurrentIndex() == 2 && dlg->MainPlayer().GetState() == Stopped; }));
+        QCOMPARE(front, QStringList({"cut0_F.MP4", "cut1_F.MP4", "cut2_F.MP4"}));
+        QCOMPARE(rear, QStringList({"cut0_R.MP4", "cut1_R.MP4", "cut2_R.MP4"}));
     }
 
     // Played through with Cycle on, each recording's last picture reaches
@@ -206,7 +192,7 @@ private slots:
     void theWholeDriveOnTheMap()
     {
         auto dlg = Playing(1);
-        QVERIFY(WaitForPage(dlg->MapView()));
+        QVERIFY(WaitForMapPage(*dlg->MapView()));
         QTRY_COMPARE(Evaluate(dlg->MapView(), "drive ? drive.current : -1").toInt(), 1);
         QCOMPARE(dlg->DriveShown().size(), std::size_t(3));
         const QVariantList counts = Evaluate(dlg->MapView(), "drive.recordings.map(function (r) { return r.length; })").toList();
@@ -224,7 +210,7 @@ private slots:
     void aClickOnTheRouteOpensThatMoment()
     {
         auto dlg = Playing(0);
-        QVERIFY(WaitForPage(dlg->MapView()));
+        QVERIFY(WaitForMapPage(*dlg->MapView()));
         QTRY_COMPARE(Evaluate(dlg->MapView(), "drive ? drive.recordings.length : 0").toInt(), 3);
         QTRY_VERIFY(Evaluate(dlg->MapView(), "!!window.dualdashBridge").toBool());
         // A click where the third recording's fifth point lies, through the
@@ -250,7 +236,7 @@ private slots:
     {
         {
             auto dlg = Playing(0);
-            QVERIFY(WaitForPage(dlg->MapView()));
+            QVERIFY(WaitForMapPage(*dlg->MapView()));
             QVERIFY(!dlg->SpeedColours());
             dlg->SetSpeedColours(true);
             QTRY_VERIFY(Evaluate(dlg->MapView(), "speedColours").toBool());
@@ -260,7 +246,7 @@ private slots:
         }
         auto dlg = Playing(0);
         QVERIFY(dlg->SpeedColours());
-        QVERIFY(WaitForPage(dlg->MapView()));
+        QVERIFY(WaitForMapPage(*dlg->MapView()));
         QTRY_VERIFY(Evaluate(dlg->MapView(), "speedColours").toBool());
         QTRY_COMPARE(Evaluate(dlg->MapView(), "speedUnit.name").toString(), QString("mph"));
         dlg->SetSpeedUnit(SpeedDash::SpeedUnit::Kmh);

@@ -1,6 +1,7 @@
 // Playing real recordings written by mkrec in the main window: the pair, the
 // route, the clock, the end of a recording and the commands.
 
+#include "WaitFor.h"
 #include "MediaFiles.h"
 #include "MapPage.h"
 #include "QtTestMain.h"
@@ -24,19 +25,6 @@
 #include <QWebEngineView>
 
 namespace {
-
-bool WaitFor(const std::function<bool()>& condition, int ms = 10000)
-{
-    QDeadlineTimer deadline(ms);
-    while (!condition() && !deadline.hasExpired())
-        QTest::qWait(10);
-    return condition();
-}
-
-QVariant Evaluate(CDlgMap* map, const QString& script)
-{
-    return EvaluateOnPage(*map, script);
-}
 
 int Mkrec(const QStringList& args)
 {
@@ -501,7 +489,7 @@ private slots:
                 QFile file(path);
                 QVERIFY(file.resize(file.size() / 2));
             }
-            QVERIFY(WaitFor([&] { return !messages_.isEmpty(); }, 2500));
+            QVERIFY(WaitFor([&] { return !messages_.isEmpty(); }));
             QCOMPARE(messages_.first(), QString("The recording is no longer there: A60514081500_0001.MOV (error)"));
             QCOMPARE(messages_.size(), 1);
             QVERIFY(dlg->MainPlayer().GetState() != Running);
@@ -600,7 +588,7 @@ private slots:
         const std::string latitude = slot.latitude;
         QVERIFY(!card.Answered());
         card.Release();
-        QVERIFY(WaitFor([&] { return card.Answered() && dlg->BackgroundReads() == 0; }, 20000));
+        QVERIFY(WaitFor([&] { return card.Answered() && dlg->BackgroundReads() == 0; }));
         QCOMPARE(dlg->Track().GetAssistInfo(14, slot), 0);  // the late track was dropped
         QCOMPARE(slot.latitude, latitude);
         QCOMPARE(dlg->MainPlayer().FileName(), pairs_ + "/A60514081530_0003.MOV");
@@ -800,8 +788,10 @@ private slots:
         QVERIFY(!QFile::exists(pdf));
     }
 
-    // Read from the views: after a gap of a quarter second the rear catches
-    // up by speed alone, and shows the front's frame or one away from then on.
+    // A gap of a second is closed by one seek of the window's, not one a
+    // tick while it lands; a quarter of a second by speed alone, the views
+    // then showing the same frame or one apart. (How closely the rear
+    // follows over time is measured by bench/rear_sync_bench.)
     void theRearCatchesUpWithoutSeeking()
     {
         QTemporaryDir folder;
@@ -813,45 +803,47 @@ private slots:
                       {"--layout", "generic", "--video", Video("numbered-rear.mov")}, 0, 6));
         auto dlg = Window(folder.path());
         DoubleClick(*dlg, "A60514081500_0001.MOV");
-        // A gap of a second: one seek across it, not one a tick while it lands.
-        QVERIFY(WaitFor([&] { return dlg->MainPlayer().GetPosition() > 1.2; }));
-        const int before = dlg->SecondPlayer().SeeksAsked();
-        dlg->SecondPlayer().SetPosition(dlg->MainPlayer().GetPosition() - 1.0);
-        QTest::qWait(600);
-        QCOMPARE(dlg->SecondPlayer().SeeksAsked(), before + 2);
-        QVERIFY(std::abs(dlg->MainPlayer().GetPosition() - dlg->SecondPlayer().GetPosition()) < 0.2);
-        // A quarter of a second: closed by speed alone.
-        dlg->SecondPlayer().SetPosition(dlg->MainPlayer().GetPosition() - 0.25);
-        QVERIFY(WaitFor([&] { return !dlg->SecondPlayer().SeekPending(); }));
-        const int seeks = dlg->SecondPlayer().SeeksAsked();
-        QVERIFY(WaitFor([&] { return std::abs(dlg->MainPlayer().GetPosition() - dlg->SecondPlayer().GetPosition()) < 0.02; },
-                        2500));
-        int samples = 0, within = 0;
-        while (dlg->MainPlayer().GetState() == Running && dlg->MainPlayer().GetPosition() < 5.5) {
-            QTest::qWait(50);
-            const int front = FrameNumberShown(dlg->MainView()->grab().toImage(), dlg->MainPlayer().VideoRect());
-            const int rear = FrameNumberShown(dlg->SecondView()->grab().toImage(), dlg->SecondPlayer().VideoRect());
-            if (front < 0 || rear < 0 || front > 200 || rear > 200)
-                continue;
-            ++samples;
-            within += std::abs(rear - front) <= 1;
-        }
-        QCOMPARE(dlg->SecondPlayer().SeeksAsked(), seeks);  // caught up by speed, not by seeks
-        QVERIFY(samples >= 10);
-        QVERIFY2(within >= samples * 9 / 10, qPrintable(QString("%1 of %2").arg(within).arg(samples)));
+        CMediaPlayer& front = dlg->MainPlayer();
+        CMediaPlayer& rear = dlg->SecondPlayer();
+        QVERIFY(WaitFor([&] { return front.GetPosition() > 1.2; }));
+        const int before = rear.SeeksAsked();
+        rear.SetPosition(front.GetPosition() - 1.0);
+        QVERIFY(WaitFor([&] { return rear.SeeksAsked() == before + 2 && !rear.SeekPending(); }));
+        const double landed = front.GetPosition();
+        QVERIFY(WaitFor([&] { return front.GetPosition() > landed + 0.5; }));  // the window's clock ticked on
+        QCOMPARE(rear.SeeksAsked(), before + 2);
+        QVERIFY(std::abs(front.GetPosition() - rear.GetPosition()) < 0.2);
+
+        rear.SetPosition(front.GetPosition() - 0.25);
+        QVERIFY(WaitFor([&] { return !rear.SeekPending(); }));
+        const int seeks = rear.SeeksAsked();
+        const auto framesApart = [&] {
+            const int shownFront = FrameNumberShown(dlg->MainView()->grab().toImage(), front.VideoRect());
+            const int shownRear = FrameNumberShown(dlg->SecondView()->grab().toImage(), rear.VideoRect());
+            return shownFront < 0 || shownRear < 0 || shownFront > 200 || shownRear > 200 ? 1000
+                                                                                           : std::abs(shownRear - shownFront);
+        };
+        QVERIFY(WaitFor([&] { return framesApart() <= 1; }));
+        QVERIFY(WaitFor([&] { return front.GetState() != Running || front.GetPosition() > 5.5; }));
+        QCOMPARE(rear.SeeksAsked(), seeks);  // caught up by speed, not by seeks
     }
 
+    // Sampled over the first two seconds of playing, the rear's position is
+    // never far from the front's.
     void theRearStaysWithTheFront()
     {
         auto dlg = Window(pairs_);
         DoubleClick(*dlg, "A60514081500_0001.MOV");
-        double worst = 0;
-        QDeadlineTimer deadline(2200);
-        while (!deadline.hasExpired() && dlg->MainPlayer().GetState() == Running) {
-            QTest::qWait(100);
-            if (dlg->MainPlayer().GetState() == Running && dlg->MainPlayer().GetPosition() > 0.3)
-                worst = std::max(worst, std::abs(dlg->MainPlayer().GetPosition() - dlg->SecondPlayer().GetPosition()));
-        }
+        CMediaPlayer& front = dlg->MainPlayer();
+        CMediaPlayer& rear = dlg->SecondPlayer();
+        std::vector<double> gaps;
+        QVERIFY(WaitFor([&] {
+            if (front.GetState() == Running && rear.GetState() == Running && front.GetPosition() > 0.3)
+                gaps.push_back(std::abs(front.GetPosition() - rear.GetPosition()));
+            return front.GetPosition() > 2.0 || front.GetState() != Running;
+        }));
+        QVERIFY2(gaps.size() >= 10, qPrintable(QString::number(gaps.size())));
+        const double worst = *std::max_element(gaps.begin(), gaps.end());
         QVERIFY2(worst < 0.15, qPrintable(QString::number(worst)));
     }
 };

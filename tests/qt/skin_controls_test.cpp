@@ -1,3 +1,4 @@
+#include "WaitFor.h"
 #include "TestFiles.h"
 #include "skin/BitmapSlider.h"
 #include "skin/Layout.h"
@@ -280,11 +281,10 @@ private slots:
         QTest::mouseRelease(v, Qt::LeftButton, {}, QPoint(6, 20));
         QCOMPARE(v->Thumb(), 36);
         QCOMPARE(list->verticalScrollBar()->value(), 0);
-        // A press on the down arrow held: one step on release... or more while held.
+        // A press on the down arrow held goes on stepping while held.
         QTest::mousePress(v, Qt::LeftButton, {}, QPoint(6, H - 30));
-        QTest::qWait(450);
+        QVERIFY(WaitFor([&] { return list->verticalScrollBar()->value() >= 3; }));
         QTest::mouseRelease(v, Qt::LeftButton, {}, QPoint(6, H - 30));
-        QVERIFY(list->verticalScrollBar()->value() >= 3);
         // The horizontal bar has nothing to scroll: no thumb, and clicks change nothing.
         QCOMPARE(list->horizontalScrollBar()->maximum(), 0);
         QTest::mouseClick(h, Qt::LeftButton, {}, QPoint(150, 6));
