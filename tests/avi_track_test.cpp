@@ -214,21 +214,27 @@ TEST(AviLoadTrack, HugeTimeIsCapped)
     EXPECT_EQ(track.size(), kMaxTrackSlots);
 }
 
+// Cut into its index (at the end of the file), a recording keeps the
+// G-sensor chunks whose entries are still whole: here two of five.
 TEST(AviLoadTrack, TruncatedFileKeepsWhatWasRead)
 {
     TempDir dir;
     AviParts p;
-    Bytes g;
-    for (int i = 1; i <= 50; ++i)
-        PutBytes(g, GSensorRecordBytes(static_cast<std::uint32_t>(i * 100), 5, 0, 0));
-    p.gsensorChunks = {g};
+    for (int chunk = 0; chunk < 5; ++chunk) {
+        Bytes g;
+        for (int i = 1; i <= 10; ++i)
+            PutBytes(g, GSensorRecordBytes(static_cast<std::uint32_t>((chunk * 10 + i) * 100), 5, 0, 0));
+        p.gsensorChunks.push_back(g);
+    }
     Bytes file = BuildAvi(p);
-    file.resize(file.size() - 200);  // into the index
+    constexpr std::size_t kEntry = 16;
+    file.resize(file.size() - 2 * kEntry - kEntry / 2);  // two and a half entries lost
     WriteFile(dir / "cut.AVI", AsString(file));
     CAviTrackReader reader;
     TrackSlots track;
     reader.LoadTrack(dir / "cut.AVI", track);
-    EXPECT_LE(track.size(), 50u);
+    ASSERT_EQ(track.size(), 20u);
+    EXPECT_FLOAT_EQ(track.back().x, static_cast<float>(5 / 1000.0 * double(3.91f)));
 }
 
 struct PackedCase {

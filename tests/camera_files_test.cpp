@@ -156,14 +156,25 @@ bool ShownWithin(const std::vector<Slot>& whole, std::size_t n, const Slot& slot
     return false;
 }
 
+std::size_t Fixes(const std::vector<Slot>& slots)
+{
+    return static_cast<std::size_t>(
+        std::count_if(slots.begin(), slots.end(), [](const Slot& slot) { return !slot.latitude.empty(); }));
+}
+
 // A copy cut short, or with a field turned to all ones, reads as far as it
-// can: every position it still shows is one the whole file shows there.
+// can: every position it still shows is one the whole file shows there, and
+// a copy missing only its last byte shows them all.
 TEST_P(CameraFiles, DamagedCopiesGivePartialTracks)
 {
     const Layout& layout = GetParam();
     const std::string path = Write(std::string(layout.name) + "-whole.mp4", layout.args);
     const auto whole = Slots(path);
+    ASSERT_GT(Fixes(whole), 0u);
     const std::string bytes = ReadFile(path);
+    const std::string lastByteLost = *dir_ / (std::string(layout.name) + "-last-byte-lost.mp4");
+    WriteFile(lastByteLost, bytes.substr(0, bytes.size() - 1));
+    EXPECT_EQ(Fixes(Slots(lastByteLost)), Fixes(whole)) << layout.name;
     std::vector<std::string> copies;
     for (double cut : {0.02, 0.3, 0.6, 0.9, 0.999})
         copies.push_back(bytes.substr(0, std::size_t(bytes.size() * cut)));

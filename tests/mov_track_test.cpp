@@ -202,16 +202,27 @@ TEST(MovWalk, GivesUpAfter128AtomsBeforeTheMovie)
     EXPECT_EQ(DetectChipset(dir / "pad.MOV").isA7L, 0);
 }
 
+// A file cut short keeps the samples that lie wholly before the cut: here
+// the key and the first data sample (ten slots), once the index is whole.
 TEST(MovWalk, TruncatedFilesKeepWhatWasRead)
 {
     TempDir dir;
     MovParts p;
     p.samples = {KeySample(), DataSample(1), DataSample(2)};
     const Bytes mov = BuildMov(p);
-    for (std::size_t cut : {mov.size() - 5, mov.size() / 2, std::size_t(30), std::size_t(3)}) {
-        WriteFile(dir / "cut.MOV", AsString(Bytes(mov.begin(), mov.begin() + long(cut))));
+    const std::size_t lastSample = mov.size() - DataSample(2).size();
+    struct Cut {
+        std::size_t at;
+        int slots;
+    };
+    for (const Cut cut : {Cut{mov.size() - 5, 10}, Cut{lastSample, 10}, Cut{lastSample - 1, 0}, Cut{30, 0}, Cut{3, 0}}) {
+        WriteFile(dir / "cut.MOV", AsString(Bytes(mov.begin(), mov.begin() + long(cut.at))));
         TrackSlots track;
-        EXPECT_LE(LoadMovTrack(dir / "cut.MOV", track), 20);
+        EXPECT_EQ(LoadMovTrack(dir / "cut.MOV", track), cut.slots) << "cut at " << cut.at;
+        if (cut.slots > 0) {
+            EXPECT_FLOAT_EQ(track.front().x, 0.001f);
+            EXPECT_FLOAT_EQ(track.back().x, 0.001f);
+        }
     }
 }
 
