@@ -138,6 +138,9 @@ public:
     void SetTrackReadHook(TrackReadHook hook) { trackReadHook_ = std::move(hook); }
     using VolumeSource = std::function<std::vector<MountedVolume>()>;
     void SetVolumeSource(VolumeSource source) { volumeSource_ = std::move(source); }
+    // Where windows without a source of their own look for a card, in place
+    // of the machine's mounts (the window tests give an empty list).
+    static void SetDefaultVolumeSource(VolumeSource source);
     CMediaPlayer& MainPlayer() { return mainPlayer_; }
     CMediaPlayer& SecondPlayer() { return secondPlayer_; }
     CRecordingList& Recordings() { return recordings_; }

@@ -93,10 +93,26 @@ void CPlayerDlg::OnBnClickedImport()
         ImportFolder(folder);
 }
 
+namespace {
+
+CPlayerDlg::VolumeSource& DefaultVolumeSource()
+{
+    static CPlayerDlg::VolumeSource source;
+    return source;
+}
+
+}  // namespace
+
+void CPlayerDlg::SetDefaultVolumeSource(VolumeSource source)
+{
+    DefaultVolumeSource() = std::move(source);
+}
+
 void CPlayerDlg::ScanCard()
 {
     std::string root;
-    const auto volumes = volumeSource_ ? volumeSource_() : ListMountedVolumes();
+    const VolumeSource& source = volumeSource_ ? volumeSource_ : DefaultVolumeSource();
+    const auto volumes = source ? source() : ListMountedVolumes();
     if (!FindCardRoot(volumes, root))
         return;
     AddImportCandidates(ListCardFiles(root));

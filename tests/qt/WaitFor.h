@@ -11,11 +11,16 @@
 constexpr int kGenerousMs = 20000;
 
 // True once `condition` holds, events being processed meanwhile; false if it
-// still does not hold when `ms` have passed.
+// still does not hold when `ms` have passed. The condition is asked once a
+// turn, so it may act as well as look.
 inline bool WaitFor(const std::function<bool()>& condition, int ms = kGenerousMs)
 {
-    QDeadlineTimer deadline(ms);
-    while (!condition() && !deadline.hasExpired())
+    const QDeadlineTimer deadline(ms);
+    for (;;) {
+        if (condition())
+            return true;
+        if (deadline.hasExpired())
+            return false;
         QTest::qWait(10);
-    return condition();
+    }
 }

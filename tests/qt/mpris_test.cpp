@@ -3,15 +3,17 @@
 
 #include "WaitFor.h"
 #include "MediaFiles.h"
-#include "QtTestMain.h"
+#include "PlayerTestMain.h"
 #include "app/MprisService.h"
 #include "app/PlayerDlg.h"
 #include "skin/BitmapSlider.h"
 #include "skin/SkinListCtrl.h"
 
 #include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QDBusInterface>
 #include <QDBusReply>
+#include <QSettings>
 #include <QSignalSpy>
 
 namespace {
@@ -30,13 +32,18 @@ public slots:
     void OnChanged(const QString&, const QVariantMap& changed, const QStringList&) { changes << changed; }
 };
 
-// The track id of what plays, as the desktop reads it.
-QDBusObjectPath TrackNow()
+// What plays, as the desktop reads it.
+QVariantMap Metadata()
 {
     const QDBusMessage reply = QDBusInterface(kService, kPath, "org.freedesktop.DBus.Properties")
                                    .call("Get", "org.mpris.MediaPlayer2.Player", "Metadata");
-    const QVariantMap metadata = qdbus_cast<QVariantMap>(reply.arguments().at(0).value<QDBusVariant>().variant());
-    return qdbus_cast<QDBusObjectPath>(metadata.value("mpris:trackid"));
+    return qdbus_cast<QVariantMap>(reply.arguments().at(0).value<QDBusVariant>().variant());
+}
+
+// The track id of what plays.
+QDBusObjectPath TrackNow()
+{
+    return qdbus_cast<QDBusObjectPath>(Metadata().value("mpris:trackid"));
 }
 
 }  // namespace
@@ -61,6 +68,35 @@ private slots:
                                                     "--video", dir_.filePath("v.mov"), "--route", dir_.filePath("route.csv"),
                                                     "--seconds", "6"}),
                      0);
+    }
+
+    // The program started on a folder (main(), its arguments) lists it: the
+    // desktop's Next plays the one after the first row, and Quit ends the
+    // program with the folder kept as the session's.
+    void theProgramStartedOnAFolderListsIt()
+    {
+        QTemporaryDir config;
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("XDG_CONFIG_HOME", config.path());
+        program.setProcessEnvironment(environment);
+        program.setProcessChannelMode(QProcess::ForwardedChannels);
+        const QString folder = dir_.filePath("pair");
+        program.start(DUALDASH_PATH, {"--tile-url", "http://127.0.0.1:9/{z}/{x}/{y}.png", folder});
+        QDBusConnectionInterface* bus = QDBusConnection::sessionBus().interface();
+        QVERIFY(WaitFor([&] { return bus->isServiceRegistered(kService).value(); }));
+        QDBusInterface player(kService, kPath, "org.mpris.MediaPlayer2.Player");
+        QVERIFY(WaitFor([&] {  // the folder is read after the program has started
+            player.call("Next");
+            return player.property("PlaybackStatus").toString() == "Playing";
+        }));
+        QCOMPARE(Metadata().value("xesam:title").toString(), QString("A60514081600_0003.MOV"));
+        QDBusInterface(kService, kPath, "org.mpris.MediaPlayer2").call("Quit");
+        QVERIFY(WaitFor([&] { return program.state() == QProcess::NotRunning; }));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 0);
+        const QSettings saved(config.filePath("DualDash/dualdash.conf"), QSettings::IniFormat);
+        QCOMPARE(saved.value("session/folders").toStringList(), QStringList{folder});
     }
 
     void mediaControlsDriveThePair()
@@ -100,9 +136,7 @@ private slots:
         QCOMPARE(dlg.MainPlayer().GetState(), Paused);
 
         // Metadata: the recording's name and length; the track to seek in.
-        const QDBusMessage reply = QDBusInterface(kService, kPath, "org.freedesktop.DBus.Properties")
-                                       .call("Get", "org.mpris.MediaPlayer2.Player", "Metadata");
-        const QVariantMap metadata = qdbus_cast<QVariantMap>(reply.arguments().at(0).value<QDBusVariant>().variant());
+        const QVariantMap metadata = Metadata();
         QCOMPARE(metadata.value("xesam:title").toString(), QString("A60514081500_0001.MOV"));
         QVERIFY(std::abs(metadata.value("mpris:length").toLongLong() - 6000000) < 100000);
         const QDBusObjectPath track = qdbus_cast<QDBusObjectPath>(metadata.value("mpris:trackid"));
@@ -198,5 +232,5 @@ private slots:
     }
 };
 
-DUALDASH_QT_TEST_MAIN(MprisTest)
+DUALDASH_PLAYER_TEST_MAIN(MprisTest)
 #include "mpris_test.moc"

@@ -4,7 +4,7 @@
 
 #include "WaitFor.h"
 #include "MediaFiles.h"
-#include "QtTestMain.h"
+#include "PlayerTestMain.h"
 #include "app/PlayerDlg.h"
 #include "MapPage.h"
 #include "skin/SkinListCtrl.h"
@@ -333,5 +333,5 @@ private slots:
     }
 };
 
-DUALDASH_QT_TEST_MAIN(PlayerDriveTest)
+DUALDASH_PLAYER_TEST_MAIN(PlayerDriveTest)
 #include "player_drive_test.moc"

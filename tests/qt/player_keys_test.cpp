@@ -3,7 +3,7 @@
 
 #include "WaitFor.h"
 #include "MediaFiles.h"
-#include "QtTestMain.h"
+#include "PlayerTestMain.h"
 #include "app/PlayerDlg.h"
 #include "map/DlgMap.h"
 #include "skin/BitmapSlider.h"
@@ -227,5 +227,5 @@ private slots:
     }
 };
 
-DUALDASH_QT_TEST_MAIN(PlayerKeysTest)
+DUALDASH_PLAYER_TEST_MAIN(PlayerKeysTest)
 #include "player_keys_test.moc"

@@ -4,7 +4,7 @@
 #include "WaitFor.h"
 #include "MediaFiles.h"
 #include "MapPage.h"
-#include "QtTestMain.h"
+#include "PlayerTestMain.h"
 #include "app/PlayerDlg.h"
 #include "map/DlgMap.h"
 #include "mkrec_route.h"
@@ -848,5 +848,5 @@ private slots:
     }
 };
 
-DUALDASH_QT_TEST_MAIN(PlayerPlaybackTest)
+DUALDASH_PLAYER_TEST_MAIN(PlayerPlaybackTest)
 #include "player_playback_test.moc"

@@ -1,4 +1,4 @@
-#include "QtTestMain.h"
+#include "PlayerTestMain.h"
 #include "TestFiles.h"
 #include "app/PlayerDlg.h"
 #include "skin/BitmapSlider.h"
@@ -374,5 +374,5 @@ private slots:
     }
 };
 
-DUALDASH_QT_TEST_MAIN(PlayerWindowTest)
+DUALDASH_PLAYER_TEST_MAIN(PlayerWindowTest)
 #include "player_window_test.moc"

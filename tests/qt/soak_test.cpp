@@ -8,7 +8,7 @@
 // 120th recordings against that of the last forty.
 
 #include "MediaFiles.h"
-#include "QtTestMain.h"
+#include "PlayerTestMain.h"
 #include "app/PlayerDlg.h"
 #include "skin/SkinListCtrl.h"
 
@@ -88,5 +88,5 @@ private slots:
     }
 };
 
-DUALDASH_QT_TEST_MAIN(SoakTest)
+DUALDASH_PLAYER_TEST_MAIN(SoakTest)
 #include "soak_test.moc"
