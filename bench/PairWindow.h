@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QTest>
 #include <clocale>
+#include <cstdio>
 #include <functional>
 
 // Runs `body` on the window playing the pair of FOLDER (the one argument);
@@ -21,15 +22,19 @@ inline int RunOnPair(int argc, char** argv, const std::function<int(CPlayerDlg&)
     QApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
-    if (argc != 2)
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s FOLDER_WITH_A_PAIR\n", argv[0]);
         return 64;
+    }
     CPlayerDlg dlg;
     dlg.show();
     dlg.ImportFolder(argv[1]);
     QTest::qWait(500);
     emit dlg.ListView()->rowDoubleClicked(0);
-    if (dlg.SecondPlayer().GetState() != Running)
+    if (dlg.SecondPlayer().GetState() != Running) {
+        std::fprintf(stderr, "the pair in %s did not start playing\n", argv[1]);
         return 1;
+    }
     return body(dlg);
 }
 

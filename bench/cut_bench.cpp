@@ -29,15 +29,15 @@ void Sample(CDlgVideoView* view, Watch& watch, qint64 now)
 
 double Quantile(std::vector<double> v, double q)
 {
-    if (v.empty())
-        return 0;
     std::sort(v.begin(), v.end());
     return v[static_cast<std::size_t>(q * (v.size() - 1) + 0.5)];
 }
 
 // The intervals between one number's appearance and the next higher one's,
 // split into those across a cut (every `framesPerFile`) and those within files.
-void Report(const char* name, const Watch& watch, int framesPerFile)
+// False, with a line on stderr, when there was no cut or no frame within a
+// file to time: a median of nothing would print as 0 ms.
+bool Report(const char* name, const Watch& watch, int framesPerFile)
 {
     std::vector<double> cuts, within;
     int lastShown = 0;  // cuts whose file's last frame showed
@@ -52,6 +52,11 @@ void Report(const char* name, const Watch& watch, int framesPerFile)
         previous = number;
         previousAt = at;
     }
+    if (cuts.empty() || within.empty()) {
+        std::fprintf(stderr, "cut_bench: the %s view showed %zu cuts and %zu frames within files (%zu numbers read)\n",
+                     name, cuts.size(), within.size(), watch.firstSeen.size());
+        return false;
+    }
     const auto under = std::count_if(cuts.begin(), cuts.end(), [](double ms) { return ms < 100; });
     std::printf("%s view: %zu cuts: last frame to next file's first frame: median %.0f ms, 95th %.0f ms, max %.0f ms; "
                 "under 100 ms: %ld of %zu\n",
@@ -64,6 +69,7 @@ void Report(const char* name, const Watch& watch, int framesPerFile)
     for (double ms : cuts)
         std::printf(" %.0f", ms);
     std::printf("\n");
+    return true;
 }
 
 int Measure(CPlayerDlg& dlg)
@@ -75,15 +81,22 @@ int Measure(CPlayerDlg& dlg)
     Watch front, rear;
     QElapsedTimer clock;
     clock.start();
-    while (!(dlg.CurrentIndex() == files - 1 && dlg.MainPlayer().GetState() == Stopped) && clock.elapsed() < files * 10000) {
+    const auto playedThrough = [&] { return dlg.CurrentIndex() == files - 1 && dlg.MainPlayer().GetState() == Stopped; };
+    const qint64 deadline = files * 10000LL;  // ten seconds a recording: far past their play
+    while (!playedThrough() && clock.elapsed() < deadline) {
         QTest::qWait(2);
         Sample(dlg.MainView(), front, clock.elapsed());
         Sample(dlg.SecondView(), rear, clock.elapsed());
     }
+    if (!playedThrough()) {
+        std::fprintf(stderr, "cut_bench: %d recordings not played through in %lld s (at recording %d)\n", files,
+                     deadline / 1000, dlg.CurrentIndex() + 1);
+        return 1;
+    }
     std::printf("%d recordings of %d frames played through\n", files, framesPerFile);
-    Report("large", front, framesPerFile);
-    Report("small", rear, framesPerFile);
-    return 0;
+    const bool large = Report("large", front, framesPerFile);
+    const bool small = Report("small", rear, framesPerFile);
+    return large && small ? 0 : 1;
 }
 
 }  // namespace

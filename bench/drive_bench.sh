@@ -7,7 +7,8 @@ dir="$build/bench/drive"
 if [ ! -f "$dir/done.$count" ]; then
   rm -rf "$dir" && mkdir -p "$dir/rec"
   "$build/tools/mkrec" route "$dir/route.csv" --seconds $((count * 60)) > /dev/null
-  "$build/tools/mkrec" video "$dir/v.mov" --seconds 60 --size 64x48 > /dev/null 2>&1
+  "$build/tools/mkrec" video "$dir/v.mov" --seconds 60 --size 64x48 > /dev/null 2>&1 ||
+    { echo "drive_bench.sh: mkrec video failed" >&2; exit 1; }
   start=1463213700
   for i in $(seq 0 $((count - 1))); do
     # A + the year's last digit, month, day, time: the front camera's names.

@@ -1,7 +1,9 @@
 # Sourced by the pair benchmarks, with $build and $seconds set: a work folder
 # $work (gone at exit) holding a route of $seconds, and
 # make_pair NAME FRONT_SIZE REAR_SIZE [FRONT_OPTIONS], which writes $work/NAME,
-# a front and rear pair of $seconds with their frame numbers burnt in.
+# a front and rear pair of $seconds with their frame numbers burnt in. Call
+# make_pair as a command of its own, not in an && or || list: there bash's
+# -e would not stop at a step that failed.
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 "$build/tools/mkrec" route "$work/route.csv" --seconds "$seconds"

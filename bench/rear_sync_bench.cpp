@@ -37,13 +37,19 @@ int Measure(CPlayerDlg& dlg)
         ++samples;
         within += std::abs(rear - front) <= 1;
     }
+    // Without a sample read from both views there is no distance to print: 0 would read as perfect.
+    if (samples == 0) {
+        std::fprintf(stderr, "rear_sync_bench: no sample read from both views (%zu taken, %d unread)\n", clocks.size(),
+                     unread);
+        return 1;
+    }
     std::sort(clocks.begin(), clocks.end());
-    const auto at = [&](double q) { return clocks.empty() ? 0.0 : clocks[static_cast<std::size_t>(q * (clocks.size() - 1))]; };
+    const auto at = [&](double q) { return clocks[static_cast<std::size_t>(q * (clocks.size() - 1))]; };
     std::printf("pair of %.0f s, %d samples from the views (%d unread): rear - front in frames:", duration, samples, unread);
     for (const auto& [difference, count] : frames)
         std::printf(" %+d:%d", difference, count);
     std::printf("\nwithin one frame: %.1f%%; players' clocks rear - front: median %.3f s, 1st %.3f s, 99th %.3f s\n",
-                samples ? 100.0 * within / samples : 0.0, at(0.5), at(0.01), at(0.99));
+                100.0 * within / samples, at(0.5), at(0.01), at(0.99));
     return 0;
 }
 

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QTimer>
 #include <QWebEngineView>
 #include <clocale>
 #include <cstdio>
@@ -14,16 +15,29 @@
 
 namespace {
 
-// Waits for the page and a paint of the window, then prints the time.
-void Report(QElapsedTimer& sinceStart, QWidget& window, QWebEngineView* view)
+// Far past a start-up on a busy machine: a page not loaded by then never will be.
+constexpr int kPageDeadlineMs = 60000;
+
+// Waits for the page and a paint of the window, then prints the time; 1,
+// with a line on stderr, when the page failed or did not load in time.
+int Report(QElapsedTimer& sinceStart, QWidget& window, QWebEngineView* view)
 {
-    bool loaded = false;
-    QObject::connect(view, &QWebEngineView::loadFinished, [&] { loaded = true; });
+    bool loaded = false, ok = false, late = false;
+    QObject::connect(view, &QWebEngineView::loadFinished, [&](bool success) {
+        loaded = true;
+        ok = success;
+    });
+    QTimer::singleShot(kPageDeadlineMs, [&] { late = true; });  // also wakes the loop below
     window.show();
-    while (!loaded)
+    while (!loaded && !late)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    if (!ok) {
+        std::fprintf(stderr, "startup_bench: the map page %s\n", loaded ? "failed to load" : "did not load in time");
+        return 1;
+    }
     window.repaint();
     std::printf("%.1f\n", sinceStart.nsecsElapsed() / 1e6);
+    return 0;
 }
 
 }  // namespace
@@ -42,10 +56,8 @@ int main(int argc, char** argv)
         auto* view = new QWebEngineView(&window);
         view->setGeometry(693, 315, 322, 283);
         view->setUrl(QUrl("qrc:/map/map.html"));
-        Report(sinceStart, window, view);
-        return 0;
+        return Report(sinceStart, window, view);
     }
     CPlayerDlg window;
-    Report(sinceStart, window, window.MapView()->View());
-    return 0;
+    return Report(sinceStart, window, window.MapView()->View());
 }

@@ -2,6 +2,7 @@
 // recordings, each next to a plain read of the bytes it needs. The figure to
 // quote is the ratio of each pair, measured in the same run.
 
+#include "BenchFailure.h"
 #include "library/Import.h"
 #include "library/RecordingList.h"
 #include "mkrec_bytes.h"
@@ -28,6 +29,7 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr int kHour = 3600;
+constexpr int kHourSlots = kHour * 10;  // a slot per 100 ms
 constexpr int kImportCount = 2000;
 
 // A one-hour recording of one of today's layouts and the byte ranges its
@@ -159,26 +161,53 @@ const Fixtures& Files()
     return f;
 }
 
+// The bytes a read of `size` at `offset` can get: a range may run past the
+// file's end (the plain reads ask for a record's full size at the last one).
+std::size_t Available(const std::string& path, std::uint64_t offset, std::size_t size)
+{
+    std::error_code error;
+    const std::uint64_t fileSize = fs::file_size(path, error);
+    if (error || offset >= fileSize)
+        return 0;
+    return static_cast<std::size_t>(std::min<std::uint64_t>(size, fileSize - offset));
+}
+
+// A plain read that got fewer bytes than the file holds did less than the loader beside it.
+void CheckBytesRead(benchmark::State& state, const std::string& path, std::size_t got, std::size_t wanted)
+{
+    if (wanted == 0 || got != wanted)
+        FailBenchmark(state, path + ": read " + std::to_string(got) + " of " + std::to_string(wanted) + " bytes");
+}
+
 void PreadAll(benchmark::State& state, const std::string& path, const std::vector<std::pair<std::uint64_t, std::size_t>>& reads)
 {
     std::vector<char> buffer(1 << 16);
+    std::size_t wanted = 0, total = 0;
+    for (const auto& [offset, size] : reads)
+        wanted += Available(path, offset, std::min(size, buffer.size()));
     for (auto _ : state) {
         const int fd = open(path.c_str(), O_RDONLY);
-        std::size_t total = 0;
-        for (const auto& [offset, size] : reads)
-            total += static_cast<std::size_t>(pread(fd, buffer.data(), std::min(size, buffer.size()), static_cast<off_t>(offset)));
+        total = 0;
+        for (const auto& [offset, size] : reads) {
+            const ssize_t got = pread(fd, buffer.data(), std::min(size, buffer.size()), static_cast<off_t>(offset));
+            total += got > 0 ? static_cast<std::size_t>(got) : 0;
+        }
         close(fd);
         benchmark::DoNotOptimize(total);
     }
+    CheckBytesRead(state, path, total, wanted);
 }
 
 // Plain reads of the ranges, whole, in 64 KB pieces.
 void PreadRanges(benchmark::State& state, const CameraFixture& c)
 {
     std::vector<char> buffer(1 << 16);
+    std::size_t wanted = 0, total = 0;
+    for (const auto& [offset, size] : c.reads)
+        wanted += Available(c.path, offset, size);
     for (auto _ : state) {
         const int fd = open(c.path.c_str(), O_RDONLY);
-        std::size_t total = 0;
+        total = 0;
         for (const auto& [offset, size] : c.reads) {
             for (std::size_t done = 0; done < size;) {
                 const ssize_t got = pread(fd, buffer.data(), std::min(size - done, buffer.size()), static_cast<off_t>(offset + done));
@@ -191,11 +220,20 @@ void PreadRanges(benchmark::State& state, const CameraFixture& c)
         close(fd);
         benchmark::DoNotOptimize(total);
     }
+    CheckBytesRead(state, c.path, total, wanted);
 }
 
 void BM_CameraPlainRead(benchmark::State& state, const char* name)
 {
     PreadRanges(state, Files().cameras.at(name));
+}
+
+// Every fixture holds an hour: a loader that stopped early only looks fast.
+void CheckHourLoaded(benchmark::State& state, const CTrackLoader& loader, const std::string& path)
+{
+    state.counters["slots"] = loader.GetCount();
+    if (loader.GetCount() != kHourSlots)
+        FailBenchmark(state, path + ": " + std::to_string(loader.GetCount()) + " slots, not " + std::to_string(kHourSlots));
 }
 
 void BM_CameraLoadTrack(benchmark::State& state, const char* name)
@@ -205,20 +243,24 @@ void BM_CameraLoadTrack(benchmark::State& state, const char* name)
         loader.LoadTrack("", Files().cameras.at(name).path);
         benchmark::DoNotOptimize(loader.GetCount());
     }
-    state.counters["slots"] = loader.GetCount();
+    CheckHourLoaded(state, loader, Files().cameras.at(name).path);
 }
 
 void BM_DatPlainReadLines(benchmark::State& state)
 {
     char line[1024];
+    int lines = 0;
     for (auto _ : state) {
         std::FILE* f = std::fopen(Files().dat.c_str(), "rb");
-        int lines = 0;
-        while (std::fgets(line, sizeof line, f))
+        lines = 0;
+        while (f && std::fgets(line, sizeof line, f))
             ++lines;
-        std::fclose(f);
+        if (f)
+            std::fclose(f);
         benchmark::DoNotOptimize(lines);
     }
+    if (lines == 0)
+        FailBenchmark(state, Files().dat + ": no line read");
 }
 
 // Loads go through one loader, as in the player, which keeps it for its whole
@@ -228,6 +270,7 @@ void BM_DatLoadTrack(benchmark::State& state)
     CTrackLoader loader;
     for (auto _ : state)
         benchmark::DoNotOptimize(loader.LoadTrack(Files().dat, "/bench/hour.MOV"));
+    CheckHourLoaded(state, loader, Files().dat);
 }
 
 void BM_NT96650APlainRead(benchmark::State& state)
@@ -243,6 +286,7 @@ void BM_NT96650ALoadTrack(benchmark::State& state)
     CTrackLoader loader;
     for (auto _ : state)
         benchmark::DoNotOptimize(loader.LoadNT96650ATrack(Files().nt));
+    CheckHourLoaded(state, loader, Files().nt);
 }
 
 void BM_GenericMovPlainRead(benchmark::State& state)
@@ -260,6 +304,7 @@ void BM_GenericMovLoadTrack(benchmark::State& state)
         loader.LoadTrack("", Files().generic);
         benchmark::DoNotOptimize(loader.GetCount());
     }
+    CheckHourLoaded(state, loader, Files().generic);
 }
 
 void BM_AviPlainRead(benchmark::State& state)
@@ -278,13 +323,22 @@ void BM_AviLoadTrack(benchmark::State& state)
         loader.LoadTrack("", Files().avi);
         benchmark::DoNotOptimize(loader.GetCount());
     }
+    CheckHourLoaded(state, loader, Files().avi);
+}
+
+void CheckImported(benchmark::State& state, int files)
+{
+    if (files != kImportCount)
+        FailBenchmark(state, Files().importFolder + ": " + std::to_string(files) + " recordings, not " +
+                                 std::to_string(kImportCount));
 }
 
 void BM_ImportPlainStatAndRead4K(benchmark::State& state)
 {
     std::vector<char> buffer(4096);
+    int files = 0;
     for (auto _ : state) {
-        int files = 0;
+        files = 0;
         for (const auto& entry : fs::directory_iterator(Files().importFolder)) {
             struct stat info {};
             stat(entry.path().c_str(), &info);
@@ -294,14 +348,18 @@ void BM_ImportPlainStatAndRead4K(benchmark::State& state)
         }
         benchmark::DoNotOptimize(files);
     }
+    CheckImported(state, files);
 }
 
 void BM_ImportFolder(benchmark::State& state)
 {
+    int imported = 0;
     for (auto _ : state) {
         CRecordingList list;
-        benchmark::DoNotOptimize(ImportFolder(Files().importFolder, list));
+        imported = ImportFolder(Files().importFolder, list);
+        benchmark::DoNotOptimize(imported);
     }
+    CheckImported(state, imported);
 }
 
 }  // namespace
@@ -328,8 +386,5 @@ BENCHMARK(BM_ImportFolder)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv)
 {
     Files();  // the fixtures are written before anything is timed
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks(argc, argv, "track_bench");
 }
