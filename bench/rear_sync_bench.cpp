@@ -3,7 +3,7 @@
 // numbers (mkrec video --frame-numbers), and each sample grabs both views and
 // reads the numbers they show. Prints the distribution of rear - front in
 // frames from the first second on, and the players' own clocks beside it.
-// Run: rear_sync_bench FOLDER_WITH_ONE_PAIR (bench/rear_sync_bench.sh makes
+// Run: rear_sync_bench [--rate R] FOLDER_WITH_ONE_PAIR (bench/rear_sync_bench.sh makes
 // the pairs and runs it).
 
 #include "PairWindow.h"
@@ -11,6 +11,8 @@
 #include <QElapsedTimer>
 #include <algorithm>
 #include <clocale>
+#include <cstdlib>
+#include <cstring>
 #include <cstdio>
 #include <map>
 
@@ -55,7 +57,20 @@ int Measure(CPlayerDlg& dlg)
 
 }  // namespace
 
+// rear_sync_bench [--rate R] FOLDER: R (1, 2, 3 or 8) is the speed the pair
+// plays at while it is measured, as [ and ] set it.
 int main(int argc, char** argv)
 {
-    return RunOnPair(argc, argv, Measure);
+    double rate = 1;
+    if (argc >= 3 && std::strcmp(argv[1], "--rate") == 0) {
+        rate = std::atof(argv[2]);
+        argv[2] = argv[0];
+        argc -= 2;
+        argv += 2;
+    }
+    return RunOnPair(argc, argv, [rate](CPlayerDlg& dlg) {
+        dlg.SetPairRate(CPlayerDlg::NearestRateIndex(rate));
+        std::printf("at %gx: ", dlg.MainPlayer().GetRate());
+        return Measure(dlg);
+    });
 }

@@ -2,6 +2,7 @@
 // Small real recordings for player tests, made with ffmpeg through mkrec.
 
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QString>
@@ -64,4 +65,39 @@ inline double PixelDifference(const QImage& a, const QImage& b)
         }
     }
     return total / count;
+}
+
+// Copies of the movie `bytes` whose picture never comes, as cards leave
+// them, written into `folder`, and a sound-only file beside them: their paths.
+inline QStringList WriteFilesWithoutAPicture(const QByteArray& bytes, const QDir& folder)
+{
+    const int media = bytes.indexOf("mdat") + 4;
+    if (media <= 4)
+        return {};
+    QByteArray zeroed = bytes;  // the movie box intact, its media all zeros
+    zeroed.replace(media, zeroed.size() - media, QByteArray(zeroed.size() - media, '\0'));
+    QByteArray garbled = bytes;  // the media overwritten by noise
+    quint32 noise = 12345;
+    for (int i = media; i < garbled.size(); ++i) {
+        noise = noise * 1103515245u + 12345u;
+        garbled[i] = static_cast<char>(noise >> 24);
+    }
+    const std::pair<QString, QByteArray> copies[] = {
+        {"zeroed.mov", zeroed},
+        {"cut.mov", bytes.left(media + 64)},
+        {"garbled.mov", garbled},
+        {"empty.mov", bytes.left(media)},  // the recorder lost power at once
+    };
+    QStringList paths;
+    for (const auto& [name, content] : copies) {
+        QFile out(folder.filePath(name));
+        if (!out.open(QIODevice::WriteOnly) || out.write(content) != content.size())
+            return {};
+        paths << out.fileName();
+    }
+    const QString sound = folder.filePath("sound.m4a");
+    if (QProcess::execute("ffmpeg", {"-nostdin", "-v", "error", "-y", "-f", "lavfi", "-i",
+                                     "sine=frequency=440:duration=2", sound}) != 0)
+        return {};
+    return paths << sound;
 }
