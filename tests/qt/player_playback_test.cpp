@@ -19,6 +19,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QPrinter>
 #include <QSignalSpy>
@@ -133,6 +134,23 @@ private:
     }
 
 private slots:
+    // Prints the moment shown into `pdf` (through the print hook, as the
+    // dialog would) and gives the page's text, its spaces made single.
+    static QString PrintedText(CPlayerDlg& dlg, const QString& pdf)
+    {
+        dlg.SetPrinterHook([&](QPrinter& printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            printer.setPageSize(QPageSize(QPageSize::A4));
+            return true;
+        });
+        dlg.OnBnClickedPrint();
+        QProcess text;
+        text.start("pdftotext", {"-layout", pdf, "-"});
+        text.waitForFinished(60000);
+        return QString::fromUtf8(text.readAllStandardOutput()).simplified();
+    }
+
     void init() { ForgetPlayerSettings(); }
 
     void initTestCase()
@@ -695,24 +713,10 @@ private slots:
         DoubleClick(*dlg, "A60514081530_0003.MOV");
         SeekTo(*dlg, 1.4);
         const QString pdf = dir_.filePath("page.pdf");
-        dlg->SetPrinterHook([&](QPrinter& printer) {
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(pdf);
-            printer.setPageSize(QPageSize(QPageSize::A4));
-            return true;
-        });
-        dlg->OnBnClickedPrint();
-        QProcess text;
-        text.start("pdftotext", {"-layout", pdf, "-"});
-        QVERIFY(text.waitForFinished(20000));
-        const QString page = QString::fromUtf8(text.readAllStandardOutput()).simplified();
-        tagAssistInfo slot;
-        dlg->Track().GetAssistInfo(14, slot);
+        const QString page = PrintedText(*dlg, pdf);
         QVERIFY2(page.contains("Player print information"), qPrintable(page));
         QVERIFY(page.contains("File: " + pairs_ + "/A60514081530_0003.MOV"));
-        QVERIFY(page.contains(QString::asprintf("G-Sensor data: x - %0.3f y - %0.3f z - %0.3f]", slot.x, slot.y, slot.z)));
-        QVERIFY(page.contains(QString::fromStdString("GPS coordinate: Longitude - " + slot.longitude + " Latitude - " +
-                                                     slot.latitude)));
+        QVERIFY(page.contains(QRegularExpression("G-Sensor data: x - [-0-9.]+ y - [-0-9.]+ z - [-0-9.]+\\]")));
         QVERIFY(page.contains("Print time: " + QDate::currentDate().toString("yyyy-MM-dd")));
         // The picture: front frame full width, rear half width centred, then the waveform.
         QVERIFY(QProcess::execute("pdftoppm", {"-r", "60", "-png", "-singlefile", pdf, dir_.filePath("page")}) == 0);
@@ -764,22 +768,43 @@ private slots:
         QVERIFY(qGray(sheet.pixel(int(0.5 * sheet.width()), waveTop + 6)) < 40);  // the waveform's dark ground
     }
 
+    // The page's texts are those of the slot under the picture: either side
+    // of a second's edge, where the slots differ, they are the route's own
+    // values for that second.
+    void thePrintedTextsAreTheSlotsUnderThePicture()
+    {
+        auto dlg = Window(pairs_);
+        DoubleClick(*dlg, "A60514081530_0003.MOV");  // the route's seconds 10 on
+        const QRegularExpression values("G-Sensor data: x - ([-0-9.]+) y - ([-0-9.]+) z - ([-0-9.]+)\\].*"
+                                        "GPS coordinate: Longitude - ([0-9.]+) Latitude - ([0-9.]+)");
+        QVERIFY(std::abs(route_[10].gz - route_[11].gz) > 0.002 && std::abs(route_[10].latitude - route_[11].latitude) > 1e-5);
+        dlg->MainPlayer().Pause();
+        dlg->SecondPlayer().Pause();
+        for (const auto& [seconds, second] : {std::pair{0.9, 10}, std::pair{1.0, 11}}) {
+            dlg->SeekPairBy(seconds - dlg->MainPlayer().GetPosition());
+            QVERIFY(WaitFor([&] {
+                return std::abs(dlg->MainPlayer().GetPosition() - seconds) < 0.001 &&
+                       std::abs(dlg->SecondPlayer().GetPosition() - seconds) < 0.001;
+            }));
+            const QString page = PrintedText(*dlg, dir_.filePath("moment.pdf"));
+            const QRegularExpressionMatch printed = values.match(page);
+            QVERIFY2(printed.hasMatch(), qPrintable(page));
+            const RoutePoint& p = route_[second];
+            const double expected[] = {p.gx, p.gy, p.gz, p.longitude, p.latitude};
+            const double within[] = {0.0015, 0.0015, 0.0015, 3e-6, 3e-6};  // three decimals; ten-thousandths of a minute
+            for (int i = 0; i < 5; ++i)
+                QVERIFY2(std::abs(printed.captured(i + 1).toDouble() - expected[i]) <= within[i],
+                         qPrintable(QString("at %1 s, value %2: %3").arg(seconds).arg(i).arg(printed.captured(i + 1))));
+        }
+    }
+
     void printWithoutAFixLeavesTheTextsEmpty()
     {
         auto dlg = Window(pairs_);
         DoubleClick(*dlg, "A60514081500_0001.MOV");
         SeekTo(*dlg, 0.4);
         const QString pdf = dir_.filePath("nofix.pdf");
-        dlg->SetPrinterHook([&](QPrinter& printer) {
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(pdf);
-            return true;
-        });
-        dlg->OnBnClickedPrint();
-        QProcess text;
-        text.start("pdftotext", {pdf, "-"});
-        QVERIFY(text.waitForFinished(20000));
-        const QString page = QString::fromUtf8(text.readAllStandardOutput()).simplified();
+        const QString page = PrintedText(*dlg, pdf);
         QVERIFY2(page.contains("GPS coordinate: Longitude - Latitude -"), qPrintable(page));
         // A cancelled print dialog prints nothing.
         dlg->SetPrinterHook([](QPrinter&) { return false; });

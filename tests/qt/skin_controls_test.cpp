@@ -186,13 +186,16 @@ private slots:
         CBitmapSlider* slider = SeekBar(&parent);
         slider->SetPos(50);
         QSignalSpy moving(slider, &CBitmapSlider::sliderMoving), moved(slider, &CBitmapSlider::sliderMoved);
-        const int click = slider->PositionToPixel(50) + 20;
+        // The channel is 675 pixels, the thumb 18: positions 0..100 put the
+        // thumb's centre on 9..666, 6.57 pixels a step; 50 is at 337.
+        const int click = 358;  // 20 pixels to the right of the thumb
+        QCOMPARE(slider->PositionToPixel(50), 337);
         QTest::mousePress(slider, Qt::LeftButton, {}, QPoint(click, 4));
         QCOMPARE(moving.count(), 0);  // delivered after the handler, as a posted message
         QTest::mouseRelease(slider, Qt::LeftButton, {}, QPoint(click, 4));
         QTRY_COMPARE(moved.count(), 1);
         QCOMPARE(moving.count(), 1);
-        QCOMPARE(slider->GetPos(), slider->PixelToPosition(click));
+        QCOMPARE(slider->GetPos(), 53);  // (358 - 9) / 6.57
         QCOMPARE(moving.at(0).at(0).toInt(), 1023);
         QCOMPARE(moved.at(0).at(1).toInt(), slider->GetPos());
         // The thumb centres on the click, to the position's resolution (6.57 pixels a step).
