@@ -9,10 +9,14 @@
 #include "MapPage.h"
 #include "skin/SkinListCtrl.h"
 
-#include <QTemporaryDir>
-#include <set>
-#include <QSignalSpy>
+#include <QContextMenuEvent>
 #include <QFile>
+#include <QMenu>
+#include <QMessageBox>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <set>
 
 namespace {
 
@@ -85,6 +89,44 @@ private:
         QSignalSpy ended(&dlg, &CPlayerDlg::trackExported);
         dlg.ExportTrack(wholeDrive);
         QVERIFY(!ended.isEmpty() || ended.wait(20000));
+    }
+
+    // Right-clicks the skin and, once its menu shows, picks `text` with the
+    // keyboard as a user would (a greyed entry cannot be picked: the menu is
+    // closed). `then` runs once the pick is made, while what it opened is
+    // open. Gives each entry of the menu as "text" or "text (off)".
+    static QStringList PickFromMenu(CPlayerDlg& dlg, const QString& text, std::function<void()> then = {})
+    {
+        QStringList entries;
+        QTimer poll;
+        poll.setInterval(10);
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!menu)
+                return;
+            poll.stop();
+            QAction* picked = nullptr;
+            for (QAction* action : menu->actions()) {
+                if (action->isSeparator())
+                    continue;
+                entries << action->text() + (action->isEnabled() ? "" : " (off)");
+                if (action->text() == text && action->isEnabled())
+                    picked = action;
+            }
+            if (!picked) {
+                menu->close();
+                return;
+            }
+            if (then)
+                QTimer::singleShot(0, then);
+            menu->setActiveAction(picked);
+            QTest::keyClick(menu, Qt::Key_Return);
+        });
+        poll.start();
+        const QPoint at(520, 40);
+        QContextMenuEvent click(QContextMenuEvent::Mouse, at, dlg.mapToGlobal(at));
+        QApplication::sendEvent(&dlg, &click);  // returns once the menu has closed
+        return entries;
     }
 
 private slots:
@@ -251,6 +293,46 @@ private slots:
         QTRY_COMPARE(Evaluate(dlg->MapView(), "speedUnit.name").toString(), QString("mph"));
         dlg->SetSpeedUnit(SpeedDash::SpeedUnit::Kmh);
         QTRY_COMPARE(Evaluate(dlg->MapView(), "speedUnit.name").toString(), QString("km/h"));
+    }
+
+    // The skin's right-click menu, driven through the menu: the unit, the
+    // route's colours, both exports and About; exports greyed with nothing
+    // playing.
+    void theSkinsMenuDoesWhatItSays()
+    {
+        {
+            CPlayerDlg idle;
+            idle.show();
+            QCOMPARE(PickFromMenu(idle, "Export track…"),
+                     QStringList({"About Player...", "Speed in km/h", "Speed in mph", "Export track… (off)",
+                                  "Export drive's track… (off)", "Route coloured by speed", "Minimize", "Close"}));
+        }
+        auto dlg = Playing(1);
+        PickFromMenu(*dlg, "Speed in mph");
+        QCOMPARE(dlg->SpeedUnit(), SpeedDash::SpeedUnit::Mph);
+        PickFromMenu(*dlg, "Route coloured by speed");
+        QVERIFY(dlg->SpeedColours());
+        QSignalSpy exported(dlg.get(), &CPlayerDlg::trackExported);
+        dlg->SetSaveNameHook([&](const QString&) { return dir_.filePath("menu-one.gpx"); });
+        PickFromMenu(*dlg, "Export track…");
+        QVERIFY(WaitFor([&] { return exported.size() == 1; }));
+        QCOMPARE(Slurp(dir_.filePath("menu-one.gpx")), Dashtrack({"export", "--format", "gpx", drive_[1]}));
+        dlg->SetSaveNameHook([&](const QString&) { return dir_.filePath("menu-drive.gpx"); });
+        PickFromMenu(*dlg, "Export drive's track…");
+        QVERIFY(WaitFor([&] { return exported.size() == 2; }));
+        QCOMPARE(Slurp(dir_.filePath("menu-drive.gpx")), Dashtrack({"export", "--format", "gpx", drive_[0], drive_[1], drive_[2]}));
+        QString about;
+        PickFromMenu(*dlg, "About Player...", [&] {
+            QVERIFY(WaitFor([&] { return qobject_cast<QMessageBox*>(QApplication::activeModalWidget()) != nullptr; }));
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            about = box->text();
+            box->accept();
+        });
+        QVERIFY2(about.contains("Player Version 1.0"), qPrintable(about));
+        PickFromMenu(*dlg, "Speed in km/h");
+        QCOMPARE(dlg->SpeedUnit(), SpeedDash::SpeedUnit::Kmh);
+        PickFromMenu(*dlg, "Route coloured by speed");
+        QVERIFY(!dlg->SpeedColours());
     }
 
     void theRecordingOrItsDrive()

@@ -19,6 +19,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
+#include <set>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QPrinter>
@@ -222,6 +223,39 @@ private slots:
         QCOMPARE(dlg->SeekBar()->GetPos(), 7);
         // The rear camera was sought with the front one.
         QVERIFY(std::abs(dlg->SecondPlayer().GetPosition() - 1.4) < 0.1);
+    }
+
+    // While the pair plays, with nothing pushed by the test, the displays
+    // follow the picture: whenever looked at, the speed shown is the route's
+    // for the second under the waveform's cursor, the cursor moves on, and
+    // once paused the map's marker is at that second's place.
+    void theDisplaysMoveWhilePlaying()
+    {
+        QTemporaryDir folder;  // seconds 3 to 5 of the route, speeding up
+        QVERIFY(Write(folder.filePath("A60514081503_0001.MOV"), "mov",
+                      {"--layout", "generic", "--video", Video("front.mov")}, 3));
+        auto dlg = Window(folder.path());
+        DoubleClick(*dlg, "A60514081503_0001.MOV");
+        const auto speedAt = [&](int cursor) {
+            const RoutePoint& p = route_[3 + cursor / 10];
+            return QString::asprintf("%dKm/H", static_cast<int>(std::round(p.knots * 10) / 10 * 1.85));
+        };
+        QVERIFY(speedAt(0) != speedAt(22));  // frozen displays would show
+        std::set<int> cursors;
+        QStringList wrong;
+        QVERIFY(WaitFor([&] {
+            const int cursor = dlg->Waveform()->Cursor();
+            cursors.insert(cursor);
+            if (cursor > 0 && dlg->SpeedText()->text() != speedAt(cursor))
+                wrong << QString("%1: %2").arg(cursor).arg(dlg->SpeedText()->text());
+            return cursor >= 22 || dlg->MainPlayer().GetState() != Running;
+        }));
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(", ")));
+        QVERIFY2(cursors.size() >= 5, qPrintable(QString::number(cursors.size())));
+        dlg->TogglePair();
+        const int cursor = dlg->Waveform()->Cursor();
+        QVERIFY(cursor >= 22);
+        QVERIFY(std::abs(Evaluate(dlg->MapView(), "marker.getLatLng().lat").toDouble() - route_[3 + cursor / 10].latitude) < 3e-6);
     }
 
     void aSlotWithoutFixLeavesTheDisplays()

@@ -1,3 +1,4 @@
+#include "WaitFor.h"
 #include "PlayerTestMain.h"
 #include "TestFiles.h"
 #include "app/PlayerDlg.h"
@@ -224,6 +225,20 @@ private slots:
         const QImage shown = Shot(dlg);
         QCOMPARE(QColor(shown.pixel(738, 716)), QColor(255, 0, 0));
         QVERIFY(QColor(shown.pixel(936, 681 + 20)).red() > 150);  // north half points down
+    }
+
+    // A second after the window opens, a card found among the mounts is
+    // listed without the user asking.
+    void aCardIsListedSoonAfterStart()
+    {
+        TempDir card;
+        WriteFile(card / "DCIM/100MEDIA/A0001.MOV", "");
+        WriteFile(card / "DCIM/100MEDIA/A0002.MOV", "");
+        CPlayerDlg dlg;
+        dlg.SetVolumeSource([&] { return std::vector<MountedVolume>{{card.Path().string(), true}}; });
+        dlg.show();
+        QVERIFY(WaitFor([&] { return dlg.Recordings().GetCount() == 2; }));
+        QCOMPARE(ListNames(dlg.ListView()), (std::vector<std::string>{"A0001.MOV", "A0002.MOV"}));
     }
 
     void cardScanTakesTheFirstRemovableCard()
