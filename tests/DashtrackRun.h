@@ -27,6 +27,12 @@ inline CommandResult Execute(const std::string& command)
     return run;
 }
 
+// A command's status and what it said on both outputs.
+inline CommandResult RunSaying(const std::string& command)
+{
+    return Execute("{ exec 2>&1; " + command + "; }");
+}
+
 // For the shell, whatever the bytes.
 inline std::string Quote(const std::string& s)
 {

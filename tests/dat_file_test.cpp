@@ -16,34 +16,34 @@ std::string SideFile(const std::string& header, int key, int seconds)
     return text;
 }
 
-TEST(FindDatFile, PrefersTheFileBesideTheRecording)
+// Where the side file of A0001.MOV is looked for: beside it first, then in
+// its gps folder, whatever the names' case.
+struct SideFileCase {
+    const char* name;
+    std::vector<std::string> files;  // beside the recording
+    const char* found;
+};
+
+class FindDatFileTest : public testing::TestWithParam<SideFileCase> {};
+
+TEST_P(FindDatFileTest, FindsTheSideFile)
 {
     TempDir dir;
     WriteFile(dir / "A0001.MOV", "");
-    WriteFile(dir / "A0001.DAT", "");
-    WriteFile(dir / "gps/A0001.DAT", "");
+    for (const std::string& file : GetParam().files)
+        WriteFile(dir / file, "");
     std::string datPath;
     EXPECT_EQ(FindDatFile(dir / "A0001.MOV", datPath), 0);
-    EXPECT_EQ(datPath, dir / "A0001.DAT");
+    EXPECT_EQ(datPath, dir / GetParam().found);
 }
 
-TEST(FindDatFile, FallsBackToGpsFolder)
-{
-    TempDir dir;
-    WriteFile(dir / "gps/A0001.DAT", "");
-    std::string datPath;
-    EXPECT_EQ(FindDatFile(dir / "A0001.MOV", datPath), 0);
-    EXPECT_EQ(datPath, dir / "gps/A0001.DAT");
-}
-
-TEST(FindDatFile, AcceptsCaseChangedNames)
-{
-    TempDir dir;
-    WriteFile(dir / "GPS/a0001.dat", "");
-    std::string datPath;
-    EXPECT_EQ(FindDatFile(dir / "A0001.MOV", datPath), 0);
-    EXPECT_EQ(datPath, dir / "GPS/a0001.dat");
-}
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FindDatFileTest,
+    testing::Values(SideFileCase{"BesideTheRecordingFirst", {"A0001.DAT", "gps/A0001.DAT"}, "A0001.DAT"},
+                    SideFileCase{"ThenInTheGpsFolder", {"gps/A0001.DAT"}, "gps/A0001.DAT"},
+                    SideFileCase{"CaseChangedNames", {"GPS/a0001.dat"}, "GPS/a0001.dat"},
+                    SideFileCase{"CaseChangedBeside", {"a0001.Dat", "gps/A0001.DAT"}, "a0001.Dat"}),
+    [](const testing::TestParamInfo<SideFileCase>& info) { return std::string(info.param.name); });
 
 TEST(FindDatFile, NoticesFilesAddedAfterALookUp)
 {

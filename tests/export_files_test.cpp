@@ -288,12 +288,6 @@ TEST_F(ExportFiles, RefusesWhatItCannotDo)
 
 namespace {
 
-// A command's status and what it said on both outputs.
-CommandResult RunSaying(const std::string& command)
-{
-    return Execute("{ exec 2>&1; " + command + "; }");
-}
-
 std::string DashtrackExport(const std::string& args)
 {
     return std::string(DASHTRACK_PATH) + " export " + args;

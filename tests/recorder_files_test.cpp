@@ -84,42 +84,43 @@ protected:
 TempDir* RecorderFiles::dir_ = nullptr;
 Route RecorderFiles::route_;
 
-TEST_F(RecorderFiles, GenericMovReadsBackTheRoute)
+// One kind of recording: what mkrec writes and what dashtrack must say of it.
+struct Kind {
+    const char* name;
+    const char* file;
+    const char* writer;  // mkrec's arguments before the path; {video} is the video to carry
+    const char* video;
+    bool avi;
+    std::vector<std::string> infoLines;  // among `dashtrack info`'s lines
+};
+
+const Kind kKinds[] = {
+    {"GenericMov", "A60514081500_0001.MOV", "mov --layout generic", "v.mov", false, {}},
+    {"GenericMovWithKeySampleLate", "A60514081500_0003.MOV", "mov --layout a7l --key-at 2", "v.mov", false, {"isA7L: 1"}},
+    {"NT96650AMov", "20260514_081500_001A.MOV", "mov --layout nt96650a", "v.mov", false,
+     {"isNT96650A: 1", "timeText: 08:15:00 05-14-2026", "loadResult: 40\nslots: 40"}},
+    {"Avi", "A60514081500_0005.AVI", "avi", "v.avi", true, {}},
+};
+
+class RecorderKinds : public RecorderFiles, public testing::WithParamInterface<Kind> {};
+
+// Written, the recording plays (a video and a sound stream, decoded without
+// error) and its track reads back as the route that was written.
+TEST_P(RecorderKinds, PlaysAndReadsBackTheRoute)
 {
-    const std::string path = Write("A60514081500_0001.MOV", "mov --layout generic --video " + Quote(*dir_ / "v.mov"));
+    const Kind& kind = GetParam();
+    const std::string path = Write(kind.file, std::string(kind.writer) + " --video " + Quote(*dir_ / kind.video));
     EXPECT_TRUE(Playable(path));
-    CommandResult run = Dashtrack("slots " + Quote(path));
+    const CommandResult info = Dashtrack("info " + Quote(path));
+    for (const std::string& line : kind.infoLines)
+        EXPECT_NE(info.out.find(line + "\n"), std::string::npos) << line << " in\n" << info.out;
+    const CommandResult run = Dashtrack("slots " + Quote(path));
     ASSERT_EQ(run.status, 0);
-    ExpectRoute(ParseSlots(run.out), Source::Nmea);
+    ExpectRoute(ParseSlots(run.out), kind.avi ? Source::Avi : Source::Nmea);
 }
 
-TEST_F(RecorderFiles, GenericMovWithKeySampleLate)
-{
-    const std::string path = Write("A60514081500_0003.MOV", "mov --layout a7l --key-at 2 --video " + Quote(*dir_ / "v.mov"));
-    CommandResult info = Dashtrack("info " + Quote(path));
-    EXPECT_NE(info.out.find("isA7L: 1\n"), std::string::npos) << info.out;
-    ExpectRoute(ParseSlots(Dashtrack("slots " + Quote(path)).out), Source::Nmea);
-}
-
-TEST_F(RecorderFiles, NT96650AMovReadsBackTheRoute)
-{
-    const std::string path = Write("20260514_081500_001A.MOV", "mov --layout nt96650a --video " + Quote(*dir_ / "v.mov"));
-    EXPECT_TRUE(Playable(path));
-    CommandResult info = Dashtrack("info " + Quote(path));
-    EXPECT_NE(info.out.find("isNT96650A: 1\n"), std::string::npos) << info.out;
-    EXPECT_NE(info.out.find("timeText: 08:15:00 05-14-2026\n"), std::string::npos) << info.out;
-    EXPECT_NE(info.out.find("loadResult: 40\nslots: 40\n"), std::string::npos) << info.out;
-    ExpectRoute(ParseSlots(Dashtrack("slots " + Quote(path)).out), Source::Nmea);
-}
-
-TEST_F(RecorderFiles, AviReadsBackTheRoute)
-{
-    const std::string path = Write("A60514081500_0005.AVI", "avi --video " + Quote(*dir_ / "v.avi"));
-    EXPECT_TRUE(Playable(path));
-    CommandResult run = Dashtrack("slots " + Quote(path));
-    ASSERT_EQ(run.status, 0);
-    ExpectRoute(ParseSlots(run.out), Source::Avi);
-}
+INSTANTIATE_TEST_SUITE_P(Kinds, RecorderKinds, testing::ValuesIn(kKinds),
+                         [](const testing::TestParamInfo<Kind>& info) { return std::string(info.param.name); });
 
 TEST_F(RecorderFiles, SideFilesBesideAndInGpsFolder)
 {
@@ -145,12 +146,37 @@ TEST_F(RecorderFiles, AviWithoutMarkerIsUnsupported)
     EXPECT_NE(info.out.find("supported: 0\nloadResult: -\nslots: 0\n"), std::string::npos) << info.out;
 }
 
+// What dashtrack says when it cannot do what it is asked, on stderr and
+// in its status: a path it cannot read in one line, a recording it cannot
+// read as the player says it, a command it does not know with its usage.
 TEST_F(RecorderFiles, DashtrackErrors)
 {
-    EXPECT_EQ(Dashtrack("slots " + Quote(*dir_ / "missing.MOV")).status, 1);
-    EXPECT_EQ(Dashtrack("slots " + Quote(dir_->Path().string())).status, 1);
-    EXPECT_EQ(Dashtrack("frobnicate x").status, 64);
-    EXPECT_EQ(Dashtrack("").status, 64);
+    const std::string missing = *dir_ / "missing.MOV", folder = dir_->Path().string();
+    const std::string unsupported = Write("A60514081500_0019.AVI", "avi --marker Lavf59 --video " + Quote(*dir_ / "v.avi"));
+    const std::string usage = "usage: dashtrack slots PATH    the track as CSV, one line per 100 ms slot\n";
+    struct Case {
+        std::string args;
+        int status;
+        std::string said;  // all of it, or its first line for the usage
+    };
+    const Case cases[] = {
+        {"slots " + Quote(missing), 1, "dashtrack: " + missing + ": No such file or directory\n"},
+        {"slots " + Quote(folder), 1, "dashtrack: " + folder + ": Is a directory\n"},
+        {"drives " + Quote(missing), 1, "dashtrack: " + missing + ": No such file or directory\n"},
+        {"import " + Quote(missing), 1, "dashtrack: " + missing + ": No such file or directory\n"},
+        {"card " + Quote(missing), 1, "dashtrack: " + missing + ": No such file or directory\n"},
+        {"slots " + Quote(unsupported), 2, "UnSupported file!\n"},
+        {"frobnicate x", 64, usage},
+        {"", 64, usage},
+        {"slots", 64, usage},
+        {"export --format xyz " + Quote(unsupported), 64, usage},
+        {"export --format gpx --units furlongs " + Quote(unsupported), 64, usage},
+    };
+    for (const Case& c : cases) {
+        const CommandResult run = RunSaying(std::string(DASHTRACK_PATH) + " " + c.args);
+        EXPECT_EQ(run.status, c.status) << c.args;
+        EXPECT_EQ(c.said == usage ? run.out.substr(0, run.out.find('\n') + 1) : run.out, c.said) << c.args;
+    }
 }
 
 TEST_F(RecorderFiles, DashtrackInfoFieldOrder)
