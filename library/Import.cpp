@@ -156,6 +156,28 @@ std::vector<ImportCandidate> ListImportFiles(const std::string& folder)
     return candidates;
 }
 
+std::vector<ImportCandidate> ListImportFilesBelow(const std::string& folder)
+{
+    constexpr int kDeepest = 6;
+    std::vector<std::string> folders = {folder};
+    std::error_code ec;
+    for (auto it = std::filesystem::recursive_directory_iterator(
+             folder, std::filesystem::directory_options::skip_permission_denied, ec);
+         !ec && it != std::filesystem::recursive_directory_iterator(); it.increment(ec)) {
+        if (it.depth() >= kDeepest)
+            it.disable_recursion_pending();
+        if (it->is_directory(ec) && !it->is_symlink(ec))
+            folders.push_back(it->path().string());
+    }
+    std::sort(folders.begin() + 1, folders.end());
+    std::vector<ImportCandidate> candidates;
+    for (const std::string& f : folders) {
+        const std::vector<ImportCandidate> here = ListImportFiles(f);
+        candidates.insert(candidates.end(), here.begin(), here.end());
+    }
+    return candidates;
+}
+
 int ImportFolder(const std::string& folder, CRecordingList& recordings)
 {
     return AddAll(ListImportFiles(folder), recordings);

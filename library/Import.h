@@ -35,6 +35,10 @@ struct ImportCandidate {
     std::string extension;
 };
 std::vector<ImportCandidate> ListImportFiles(const std::string& folder);
+// The same for `folder` and every folder below it (a card's event and
+// parking folders among them), the folders in path order; links are not
+// followed, and no deeper than cameras nest their folders.
+std::vector<ImportCandidate> ListImportFilesBelow(const std::string& folder);
 // The same for a memory card: its folders in order, each sorted by path.
 std::vector<ImportCandidate> ListCardFiles(const std::string& root);
 

@@ -1,6 +1,7 @@
 // dashtrack: prints the track of a recording, what the player knows of it, and
 // the rows an import would list.
 
+#include "dashtrack_events.h"
 #include "library/Drives.h"
 #include "library/ExportFile.h"
 #include "library/Import.h"
@@ -38,7 +39,11 @@ int Usage()
                "                               last file, start, end (UTC), duration, km\n"
                "       dashtrack export --format gpx|kml|csv|geojson [--output FILE] [--units kmh|mph] PATH...\n"
                "                               the track of the recordings (and folders' recordings) named,\n"
-               "                               in time order, as one file (standard output without --output)\n",
+               "                               in time order, as one file (standard output without --output)\n"
+               "       dashtrack events [--format csv|json] [--threshold G|off] PATH...\n"
+               "                               the events of the recordings named and of every recording in\n"
+               "                               and below the folders named: time (UTC), file, offset (s),\n"
+               "                               kind, strength (g), speed (km/h), position; G from 0.1 to 2\n",
                stderr);
     return kExitUsage;
 }
@@ -186,20 +191,22 @@ bool IsFolder(const std::string& path)
     return std::filesystem::is_directory(path, ec);
 }
 
-// The recordings a path names: itself, or a folder's front recordings.
-std::vector<std::string> RecordingsNamed(const std::string& path)
+// The recordings a path names: itself, or a folder's front recordings (and
+// those of the folders below it).
+std::vector<std::string> RecordingsNamed(const std::string& path, bool below)
 {
     if (!IsFolder(path))
         return {path};
     std::vector<std::string> paths;
-    for (const ImportCandidate& c : ListImportFiles(path))
+    for (const ImportCandidate& c : below ? ListImportFilesBelow(path) : ListImportFiles(path))
         paths.push_back(c.path);
     return paths;
 }
 
 // Each recording once, however many paths lead to it: twice in the list,
 // its points would be written twice with the time running back.
-std::vector<std::string> DistinctRecordings(const std::vector<std::string>& paths, std::string& unreadable)
+std::vector<std::string> DistinctRecordings(const std::vector<std::string>& paths, std::string& unreadable,
+                                            bool below = false)
 {
     std::vector<std::string> recordings;
     std::set<std::string> seen;
@@ -208,7 +215,7 @@ std::vector<std::string> DistinctRecordings(const std::vector<std::string>& path
             unreadable = path + ": " + reason;
             return {};
         }
-        for (const std::string& recording : RecordingsNamed(path)) {
+        for (const std::string& recording : RecordingsNamed(path, below)) {
             if (seen.insert(CanonicalFilePath(recording)).second)
                 recordings.push_back(recording);
         }
@@ -237,8 +244,25 @@ int Export(const ExportRequest& request)
     return 0;
 }
 
+int Events(const EventsRequest& request)
+{
+    std::string unreadable;
+    const std::vector<std::string> recordings = DistinctRecordings(request.paths, unreadable, true);
+    if (!unreadable.empty()) {
+        std::fprintf(stderr, "dashtrack: %s\n", unreadable.c_str());
+        return kExitUnreadable;
+    }
+    WriteEvents(std::cout, recordings, request);
+    std::cout.flush();
+    return std::cout.good() ? 0 : Failed("standard output", std::strerror(errno));
+}
+
 int Run(int argc, char** argv)
 {
+    if (argc >= 2 && std::string(argv[1]) == "events") {
+        EventsRequest request;
+        return ParseEvents(argc, argv, request) ? Events(request) : Usage();
+    }
     if (argc >= 2 && std::string(argv[1]) == "export") {
         ExportRequest request;
         if (!ParseExport(argc, argv, request))

@@ -20,7 +20,8 @@ namespace {
 int Usage()
 {
     std::fputs(
-        "usage: mkrec route OUT.csv --seconds N\n"
+        "usage: mkrec route OUT.csv --seconds N [--incidents LIST]\n"
+        "           LIST: impact@S, stop@S, start@S (hard stop, hard start), bumpy@S-E, tunnel@S-E, comma-separated\n"
         "       mkrec video OUT.mov|OUT.avi --seconds N [--size WxH] [--rear] [--hevc] [--frame-numbers]\n"
         "           [--first-frame N] (numbers burnt from N, for files that follow each other)\n"
         "       mkrec mov OUT --layout LAYOUT --video V --route R [common]   (OUT.mp4 writes an MP4 type)\n"
@@ -30,6 +31,8 @@ int Usage()
         "       mkrec dat OUT --route R [common]\n"
         "       mkrec side OUT --format nmea|blackvue-gps|blackvue-3gf --route R [common]\n"
         "       mkrec demo FOLDER [--seconds N]   card and import folders of consecutive recordings\n"
+        "       mkrec cards FOLDER   memory cards laid out as cameras lay them out, with their event and\n"
+        "           parking recordings; prints each recording with what its camera meant (none, event, parking)\n"
         "       mkrec hostile OUT.mp4 --kind overlap|past-end|deep|million [--scale N]   a data track made to\n"
         "           waste a reader's time (N: seconds of GPMF, levels of nesting or table entries)\n"
         "common: --from SECOND --seconds N (stretch of the route), --start UNIXTIME (UTC of the first second),\n"
@@ -255,7 +258,12 @@ int Demo(const Options& o)
     DemoWriter w;
     w.folder = o.positional.at(0);
     w.seconds = static_cast<int>(o.Number("--seconds", 30));
-    w.route = MakeDemoRoute(w.seconds * 17);
+    // The card's drive has something to find: a knock in its second
+    // recording and a hard stop in its third.
+    Incidents incidents;
+    incidents.impacts = {w.seconds + w.seconds / 2};
+    incidents.hardStops = {2 * w.seconds + 2 * w.seconds / 3};
+    w.route = MakeDemoRoute(w.seconds * 17, incidents);
     const fs::path card = w.folder / "card" / "DCIM" / "100MEDIA";
     const fs::path import = w.folder / "import";
     std::string e;
@@ -304,6 +312,54 @@ int Demo(const Options& o)
     return 0;
 }
 
+// Memory cards laid out as cameras lay them out: beside the recordings of
+// ordinary driving, those the camera filed as events (by folder, by a letter
+// in the name, by write protection) or as parking-mode recordings. One short
+// recording, copied to every place; the list of places on standard output
+// with what the camera meant by each: "none", "event" or "parking".
+int Cards(const Options& o)
+{
+    DemoWriter w;
+    w.folder = o.positional.at(0);
+    w.seconds = 2;
+    w.route = MakeDemoRoute(w.seconds);
+    const fs::path work = w.folder / ".work";
+    std::string e = w.Single(work, "recording.MOV", MovLayout::Generic, w.Next());
+    if (!e.empty()) {
+        std::fprintf(stderr, "mkrec: %s\n", e.c_str());
+        return 1;
+    }
+    const std::pair<const char*, const char*> places[] = {
+        {"dcim/DCIM/100MEDIA/A60514081500_0001.MOV", "none"},
+        {"dcim/EVENT/A60514081600_0003.MOV", "event"},
+        {"folders/Normal/F/20260514_081500.MP4", "none"},
+        {"folders/Event/F/20260514_081600.MP4", "event"},
+        {"folders/Parking/F/20260514_081700.MP4", "parking"},
+        {"ro/DCIM/Movie/2026_0514_081500_001.MP4", "none"},
+        {"ro/DCIM/Movie/RO/2026_0514_081600_002.MP4", "event"},
+        {"ro/DCIM/Movie/Parking/2026_0514_081700_003.MP4", "parking"},
+        {"names/Record/20260514_081500_NF.mp4", "none"},
+        {"names/Record/20260514_081600_EF.mp4", "event"},
+        {"names/Record/20260514_081700_PF.mp4", "parking"},
+        {"locked/Video/FILE0001.MP4", "none"},
+        {"locked/LOCK/FILE0002.MP4", "event"},
+        {"locked/Emergency/FILE0003.MP4", "event"},
+        {"locked/Protected/FILE0004.MP4", "event"},
+        {"locked/Video/EMER0005.MP4", "event"},
+        {"locked/Video/FILE0006.MP4", "event"},  // write-protected by the camera
+    };
+    for (const auto& [place, meaning] : places) {
+        const fs::path to = w.folder / place;
+        fs::create_directories(to.parent_path());
+        fs::copy_file(work / "recording.MOV", to, fs::copy_options::overwrite_existing);
+        std::printf("%s %s\n", to.c_str(), meaning);
+    }
+    fs::permissions(w.folder / "locked/Video/FILE0006.MP4", fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    fs::remove_all(work);
+    fs::remove_all(w.folder / ".video");
+    return 0;
+}
+
 int Run(const std::string& command, const Options& o)
 {
     if (o.positional.size() != 1)
@@ -311,8 +367,14 @@ int Run(const std::string& command, const Options& o)
     const std::string out = o.positional[0];
     if (command == "demo")
         return Demo(o);
-    if (command == "route")
-        return SaveRoute(out, MakeDemoRoute(static_cast<int>(o.Number("--seconds", 60)))) ? 0 : 1;
+    if (command == "cards")
+        return Cards(o);
+    if (command == "route") {
+        Incidents incidents;
+        if (!ParseIncidents(o.Get("--incidents"), incidents))
+            return Usage();
+        return SaveRoute(out, MakeDemoRoute(static_cast<int>(o.Number("--seconds", 60)), incidents)) ? 0 : 1;
+    }
     std::string error;
     if (command == "hostile") {
         error = WriteHostileMov(out, o.Get("--kind", "overlap"), o.Number("--scale", 0));

@@ -65,7 +65,47 @@ std::string TimeOfDay(std::time_t when, bool withDate, std::string* date)
 
 }  // namespace
 
-Route MakeDemoRoute(int seconds)
+namespace {
+
+bool Within(const std::vector<std::pair<int, int>>& stretches, int second)
+{
+    return std::any_of(stretches.begin(), stretches.end(), [&](const auto& s) { return second >= s.first && second <= s.second; });
+}
+
+bool Listed(const std::vector<int>& seconds, int second)
+{
+    return std::find(seconds.begin(), seconds.end(), second) != seconds.end();
+}
+
+// Where a hard stop or start takes the speed, driving the legs otherwise.
+struct Manoeuvre {
+    int stoppedFor = -1;  // seconds at a standstill after a hard stop; -1: not stopping
+    int startingFor = 0;  // seconds of a hard start left
+
+    double Next(const Incidents& incidents, int second, double kmh, double legKmh)
+    {
+        if (Listed(incidents.hardStops, second))
+            stoppedFor = 0;
+        if (Listed(incidents.hardStarts, second))
+            startingFor = 4;
+        if (stoppedFor >= 0) {
+            if (kmh > 0)
+                return std::max(0.0, kmh - 16.0);
+            if (++stoppedFor <= 5)
+                return 0.0;
+            stoppedFor = -1;
+        }
+        if (startingFor > 0) {
+            --startingFor;
+            return kmh + 12.0;
+        }
+        return kmh + std::clamp(legKmh - kmh, -9.0, 6.0);  // brake harder than it speeds up
+    }
+};
+
+}  // namespace
+
+Route MakeDemoRoute(int seconds, const Incidents& incidents)
 {
     const Leg legs[] = {{35, 48, 0},  {25, 30, 90},  {8, 0, 0},    {40, 55, 0},  {20, 35, -90},
                         {30, 50, 0},  {10, 0, 0},    {45, 60, 45}, {25, 40, 90}, {35, 50, 0},
@@ -74,24 +114,27 @@ Route MakeDemoRoute(int seconds)
     double lat = 48.137154, lon = 11.576124, heading = 20.0, kmh = 0.0;
     std::size_t leg = 0;
     int inLeg = 0;
+    Manoeuvre manoeuvre;
     for (int s = 0; s < seconds; ++s) {
         const Leg& l = legs[leg % (sizeof legs / sizeof legs[0])];
         const double oldKmh = kmh, oldHeading = heading;
-        kmh += std::clamp(l.targetKmh - kmh, -9.0, 6.0);  // brake harder than it speeds up
-        if (inLeg < 5 && kmh > 3)
-            heading = std::fmod(heading + l.turnDegrees / 5.0 + 360.0, 360.0);
+        kmh = manoeuvre.Next(incidents, s, kmh, l.targetKmh);
+        // A turn spread over ten seconds, as a town driver takes a corner:
+        // no more than 0.2 g sideways.
+        if (inLeg < 10 && kmh > 3)
+            heading = std::fmod(heading + l.turnDegrees / 10.0 + 360.0, 360.0);
         const double metres = kmh / 3.6;
         lat += metres * std::cos(heading * kPi / 180) / kMetresPerDegree;
         lon += metres * std::sin(heading * kPi / 180) / (kMetresPerDegree * std::cos(lat * kPi / 180));
         RoutePoint p;
-        p.fix = s >= 3;  // the receiver needs a moment after power-up
+        p.fix = s >= 3 && !Within(incidents.tunnels, s);  // the receiver needs a moment after power-up
         p.latitude = lat;
         p.longitude = lon;
         p.knots = kmh / 1.852;
         p.course = std::round(heading * 100) / 100;
         p.gy = (kmh - oldKmh) / 3.6 / 9.81;
-        p.gx = metres * ((heading - oldHeading) * kPi / 180) / 9.81;
-        p.gz = 1.0 + 0.02 * std::sin(s * 1.7);
+        p.gx = metres * ((heading - oldHeading) * kPi / 180) / 9.81 + (Listed(incidents.impacts, s) ? 1.0 : 0.0);
+        p.gz = Within(incidents.bumpy, s) ? 1.0 + (s % 2 ? 0.3 : -0.3) : 1.0 + 0.02 * std::sin(s * 1.7);
         route.push_back(p);
         if (++inLeg >= l.seconds) {
             inLeg = 0;
@@ -99,6 +142,36 @@ Route MakeDemoRoute(int seconds)
         }
     }
     return route;
+}
+
+bool ParseIncidents(const std::string& text, Incidents& incidents)
+{
+    std::istringstream parts(text);
+    for (std::string part; std::getline(parts, part, ',');) {
+        const std::size_t at = part.find('@');
+        if (at == std::string::npos)
+            return false;
+        const std::string kind = part.substr(0, at);
+        int from = 0, to = 0;
+        char dash = 0;
+        std::istringstream when(part.substr(at + 1));
+        if (!(when >> from) || from < 0)
+            return false;
+        const bool stretch = static_cast<bool>(when >> dash >> to) && dash == '-' && to >= from;
+        if (kind == "impact" && !stretch)
+            incidents.impacts.push_back(from);
+        else if (kind == "stop" && !stretch)
+            incidents.hardStops.push_back(from);
+        else if (kind == "start" && !stretch)
+            incidents.hardStarts.push_back(from);
+        else if (kind == "bumpy" && stretch)
+            incidents.bumpy.emplace_back(from, to);
+        else if (kind == "tunnel" && stretch)
+            incidents.tunnels.emplace_back(from, to);
+        else
+            return false;
+    }
+    return true;
 }
 
 bool SaveRoute(const std::string& path, const Route& route)

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <ctime>
 #include <string>
+#include <utility>
 #include <vector>
 
 struct RoutePoint {
@@ -17,9 +18,23 @@ struct RoutePoint {
 
 using Route = std::vector<RoutePoint>;
 
+// What may happen on the drive, at known seconds, for the event detection's
+// tests and the demo.
+struct Incidents {
+    std::vector<int> impacts;     // a jolt of 1 g sideways, for that second
+    std::vector<int> hardStops;   // from that second, 16 km/h a second (0.45 g) down to a standstill of 5 s
+    std::vector<int> hardStarts;  // from that second, 12 km/h a second (0.34 g) for 4 s
+    std::vector<std::pair<int, int>> bumpy;    // from, to: 0.3 g up and down, second by second
+    std::vector<std::pair<int, int>> tunnels;  // from, to: no fix
+};
+
+// "impact@20,stop@40,start@50,bumpy@60-80,tunnel@90-100"; false when a part
+// is none of these.
+bool ParseIncidents(const std::string& text, Incidents& incidents);
+
 // A believable town drive of `seconds` seconds: a GPS fix after a few seconds,
-// speeding up, turning, stopping at lights.
-Route MakeDemoRoute(int seconds);
+// speeding up, turning, stopping at lights; with the incidents asked for.
+Route MakeDemoRoute(int seconds, const Incidents& incidents = {});
 
 bool SaveRoute(const std::string& path, const Route& route);
 bool LoadRoute(const std::string& path, Route& route);

@@ -1,0 +1,47 @@
+#include "RecordingEvents.h"
+
+#include "CameraMarks.h"
+#include "Impacts.h"
+#include "SpeedEvents.h"
+#include "library/ExportTrack.h"
+
+#include <algorithm>
+#include <sys/stat.h>
+
+namespace {
+
+// As the recording list marks it: a file no one may write to.
+bool Protected(const std::string& path)
+{
+    struct stat info {};
+    return stat(path.c_str(), &info) == 0 && (info.st_mode & 0222) == 0;
+}
+
+}  // namespace
+
+std::vector<TrackEvent> DetectTrackEvents(const TrackSlots& track, const EventSettings& settings)
+{
+    std::vector<TrackEvent> events = DetectImpacts(track, settings);
+    const std::vector<TrackEvent> speed = DetectSpeedEvents(track, settings);
+    events.insert(events.end(), speed.begin(), speed.end());
+    std::stable_sort(events.begin(), events.end(), [](const TrackEvent& a, const TrackEvent& b) { return a.slot < b.slot; });
+    return events;
+}
+
+std::vector<RecordingEvent> FindRecordingEvents(const std::string& path, const EventSettings& settings)
+{
+    const RecordingTrack recording = ReadRecordingTrack(path);
+    std::vector<RecordingEvent> found;
+    const auto add = [&](const TrackEvent& event) {
+        found.push_back({path, recording.span.start, recording.span.timed, event});
+    };
+    const CameraMark mark = CameraMarkOf(path, Protected(path));
+    if (mark != CameraMark::None) {
+        TrackEvent whole;
+        whole.kind = mark == CameraMark::Parking ? EventKind::Parking : EventKind::CameraEvent;
+        add(whole);
+    }
+    for (const TrackEvent& event : DetectTrackEvents(recording.track, settings))
+        add(event);
+    return found;
+}

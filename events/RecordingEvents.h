@@ -1,0 +1,24 @@
+#pragma once
+// The events of recordings, read as the player reads them: the camera's own
+// mark of the whole recording, then the moments its track shows.
+
+#include "Event.h"
+#include "track/AssistInfo.h"
+
+#include <string>
+#include <vector>
+
+struct RecordingEvent {
+    std::string path;
+    double start = 0;    // the recording's start, UTC seconds since 1970
+    bool timed = false;  // false: the recording's time is not known
+    TrackEvent event;
+
+    double Utc() const { return start + event.Seconds(); }
+};
+
+// Impacts, hard braking and hard acceleration in one track, in time order.
+std::vector<TrackEvent> DetectTrackEvents(const TrackSlots& track, const EventSettings& settings);
+
+// The recording's events: its camera mark at its start, then its track's.
+std::vector<RecordingEvent> FindRecordingEvents(const std::string& path, const EventSettings& settings);
