@@ -1,11 +1,13 @@
 #include "RecordingEvents.h"
 
 #include "CameraMarks.h"
+#include "Catalogue.h"
 #include "Impacts.h"
 #include "SpeedEvents.h"
 #include "library/ExportTrack.h"
 
 #include <algorithm>
+#include <optional>
 #include <sys/stat.h>
 
 namespace {
@@ -28,20 +30,25 @@ std::vector<TrackEvent> DetectTrackEvents(const TrackSlots& track, const EventSe
     return events;
 }
 
-std::vector<RecordingEvent> FindRecordingEvents(const std::string& path, const EventSettings& settings)
+std::vector<RecordingEvent> FindRecordingEvents(const std::string& path, const EventSettings& settings,
+                                                EventCatalogue* catalogue)
 {
-    const RecordingTrack recording = ReadRecordingTrack(path);
+    std::optional<CataloguedRecording> kept = catalogue ? catalogue->Find(path, settings) : std::nullopt;
+    if (!kept) {
+        const RecordingTrack recording = ReadRecordingTrack(path);
+        kept = CataloguedRecording{recording.span, DetectTrackEvents(recording.track, settings)};
+        if (catalogue)
+            catalogue->Keep(path, settings, *kept);
+    }
     std::vector<RecordingEvent> found;
-    const auto add = [&](const TrackEvent& event) {
-        found.push_back({path, recording.span.start, recording.span.timed, event});
-    };
+    const auto add = [&](const TrackEvent& event) { found.push_back({path, kept->span.start, kept->span.timed, event}); };
     const CameraMark mark = CameraMarkOf(path, Protected(path));
     if (mark != CameraMark::None) {
         TrackEvent whole;
         whole.kind = mark == CameraMark::Parking ? EventKind::Parking : EventKind::CameraEvent;
         add(whole);
     }
-    for (const TrackEvent& event : DetectTrackEvents(recording.track, settings))
+    for (const TrackEvent& event : kept->events)
         add(event);
     return found;
 }

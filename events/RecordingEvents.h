@@ -20,5 +20,10 @@ struct RecordingEvent {
 // Impacts, hard braking and hard acceleration in one track, in time order.
 std::vector<TrackEvent> DetectTrackEvents(const TrackSlots& track, const EventSettings& settings);
 
-// The recording's events: its camera mark at its start, then its track's.
-std::vector<RecordingEvent> FindRecordingEvents(const std::string& path, const EventSettings& settings);
+class EventCatalogue;
+
+// The recording's events: its camera mark at its start, then its track's,
+// taken from `catalogue` when it holds them for the file as it is now, else
+// found in the track and kept there. `catalogue` may be null.
+std::vector<RecordingEvent> FindRecordingEvents(const std::string& path, const EventSettings& settings,
+                                                EventCatalogue* catalogue = nullptr);

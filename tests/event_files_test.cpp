@@ -9,7 +9,10 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <filesystem>
 #include <map>
 #include <sstream>
 
@@ -153,6 +156,39 @@ TEST(EventsOutput, CsvGivesTimeFileOffsetKindStrengthSpeedAndPlace)
     EXPECT_NEAR(latitude, at.latitude, 3e-6);
     EXPECT_NEAR(longitude, at.longitude, 3e-6);
     EXPECT_FALSE(std::getline(lines, more)) << more;
+}
+
+}  // namespace
+
+namespace {
+
+// Two programs looking at one card at once share the catalogue: both list
+// the same events, and so does a third run from what they kept, with
+// nothing said of a damaged catalogue.
+TEST(EventCatalogueShared, TwoRunsAtOnceLeaveItWhole)
+{
+    TempDir dir;
+    ASSERT_EQ(Mkrec("video " + Quote(dir / "v.mov") + " --seconds 10 --size 96x72"), 0);
+    ASSERT_EQ(Mkrec("route " + Quote(dir / "r.csv") + " --seconds 30 --incidents impact@15"), 0);
+    ASSERT_EQ(Mkrec("mov " + Quote(dir / "card/A60514081510_0001.MOV") + " --layout generic --video " + Quote(dir / "v.mov") +
+                    " --route " + Quote(dir / "r.csv") + " --from 10 --seconds 10"),
+              0);
+    for (int i = 2; i <= 24; ++i) {
+        char name[64];
+        std::snprintf(name, sizeof name, "card/A605140815%02d_%04d.MOV", 10 + i, i);
+        std::filesystem::copy_file(dir / "card/A60514081510_0001.MOV", dir / name);
+    }
+    const std::string run = "XDG_CACHE_HOME=" + Quote(dir / "cache") + " " + DASHTRACK_PATH + " events " + Quote(dir / "card");
+    const CommandResult both = RunSaying("{ " + run + " > " + Quote(dir / "one.csv") + " & one=$!; " + run + " > " +
+                                         Quote(dir / "two.csv") + " & two=$!; wait $one && wait $two; }");
+    ASSERT_EQ(both.status, 0) << both.out;
+    EXPECT_EQ(both.out, "");
+    const std::string one = ReadFile(dir / "one.csv");
+    EXPECT_EQ(std::count(one.begin(), one.end(), '\n'), 25);  // the header and an impact a recording
+    EXPECT_EQ(ReadFile(dir / "two.csv"), one);
+    const CommandResult third = RunSaying(run);
+    EXPECT_EQ(third.status, 0);
+    EXPECT_EQ(third.out, one);
 }
 
 }  // namespace

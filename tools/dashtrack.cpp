@@ -43,7 +43,8 @@ int Usage()
                "       dashtrack events [--format csv|json] [--threshold G|off] PATH...\n"
                "                               the events of the recordings named and of every recording in\n"
                "                               and below the folders named: time (UTC), file, offset (s),\n"
-               "                               kind, strength (g), speed (km/h), position; G from 0.1 to 2\n",
+               "                               kind, strength (g), speed (km/h), position; G from 0.1 to 2.\n"
+               "                               What was found is kept in $XDG_CACHE_HOME/DualDash/events.sqlite\n",
                stderr);
     return kExitUsage;
 }

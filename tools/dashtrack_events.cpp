@@ -1,5 +1,6 @@
 #include "dashtrack_events.h"
 
+#include "events/Catalogue.h"
 #include "events/RecordingEvents.h"
 
 #include <nlohmann/json.hpp>
@@ -121,9 +122,12 @@ bool ParseEvents(int argc, char** argv, EventsRequest& request)
 
 void WriteEvents(std::ostream& out, const std::vector<std::string>& recordings, const EventsRequest& request)
 {
+    EventCatalogue catalogue(EventCatalogue::DefaultPath());
+    if (!catalogue.Notice().empty())
+        std::fprintf(stderr, "dashtrack: %s\n", catalogue.Notice().c_str());
     std::vector<RecordingEvent> events;
     for (const std::string& path : recordings) {
-        const std::vector<RecordingEvent> found = FindRecordingEvents(path, request.settings);
+        const std::vector<RecordingEvent> found = FindRecordingEvents(path, request.settings, &catalogue);
         events.insert(events.end(), found.begin(), found.end());
     }
     std::stable_sort(events.begin(), events.end(), [](const RecordingEvent& a, const RecordingEvent& b) {

@@ -1,0 +1,53 @@
+#pragma once
+// What was found in each recording, kept in SQLite so that a card opened
+// again lists its events without reading a track: per recording (known by
+// its path, size and modification time) its start, length, distance and the
+// events its track showed. Two programs may use one catalogue at once
+// (SQLite's locking). A damaged or foreign file is set aside, not used.
+
+#include "Event.h"
+#include "library/Drives.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+struct sqlite3;
+
+struct CataloguedRecording {
+    RecordingSpan span;
+    std::vector<TrackEvent> events;  // the track's, found with the settings asked for
+};
+
+class EventCatalogue {
+public:
+    // Opens (or makes) the catalogue at `path`, its folder made if missing.
+    // A file that is not a catalogue of ours is renamed aside and a new one
+    // made; `Notice()` then says so.
+    explicit EventCatalogue(const std::string& path);
+    ~EventCatalogue();
+    EventCatalogue(const EventCatalogue&) = delete;
+    EventCatalogue& operator=(const EventCatalogue&) = delete;
+
+    // Where the user's catalogue lives: $XDG_CACHE_HOME/DualDash/events.sqlite.
+    static std::string DefaultPath();
+
+    bool IsOpen() const { return db_ != nullptr; }
+    // Empty, or one line for the user: the catalogue was set aside, or could
+    // not be opened at all (the events are then found without it).
+    const std::string& Notice() const { return notice_; }
+
+    // What is kept for `path` as it is now on disk (same size and time) and
+    // found with `settings`; nothing when it changed or was never kept.
+    std::optional<CataloguedRecording> Find(const std::string& path, const EventSettings& settings) const;
+    void Keep(const std::string& path, const EventSettings& settings, const CataloguedRecording& recording);
+
+private:
+    void Open(const std::string& path);
+    bool Prepare();
+    void SetAside(const std::string& path, const std::string& why);
+
+    sqlite3* db_ = nullptr;
+    std::string notice_;
+};
