@@ -43,11 +43,19 @@ std::string SettingsKey(const EventSettings& s)
     return key;
 }
 
-// A prepared statement, finalized when it goes.
+// A prepared statement, finalized when it goes; or one kept prepared, reset
+// for the next use when it goes.
 class Statement {
 public:
     Statement(sqlite3* db, const char* sql) { sqlite3_prepare_v2(db, sql, -1, &statement_, nullptr); }
-    ~Statement() { sqlite3_finalize(statement_); }
+    explicit Statement(sqlite3_stmt* kept) : statement_(kept), owned_(false) {}
+    ~Statement()
+    {
+        if (owned_)
+            sqlite3_finalize(statement_);
+        else
+            Reset();
+    }
     Statement(const Statement&) = delete;
     Statement& operator=(const Statement&) = delete;
 
@@ -71,6 +79,7 @@ public:
 
 private:
     sqlite3_stmt* statement_ = nullptr;
+    bool owned_ = true;
 };
 
 int PragmaValue(sqlite3* db, const char* pragma)
@@ -108,7 +117,25 @@ EventCatalogue::EventCatalogue(const std::string& path)
 
 EventCatalogue::~EventCatalogue()
 {
+    Flush();
+    Close();
+}
+
+void EventCatalogue::Close()
+{
+    for (const auto& [sql, statement] : prepared_)
+        sqlite3_finalize(statement);
+    prepared_.clear();
     sqlite3_close(db_);
+    db_ = nullptr;
+}
+
+sqlite3_stmt* EventCatalogue::Prepared(const char* sql) const
+{
+    sqlite3_stmt*& statement = prepared_[sql];
+    if (!statement)
+        sqlite3_prepare_v2(db_, sql, -1, &statement, nullptr);
+    return statement;
 }
 
 std::string EventCatalogue::DefaultPath()
@@ -141,34 +168,40 @@ bool EventCatalogue::Prepare()
     }
     if (PragmaValue(db_, "PRAGMA application_id") != kApplicationId || PragmaValue(db_, "PRAGMA user_version") != kSchemaVersion)
         return false;
-    sqlite3_exec(db_, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr);  // readers do not wait for a writer
+    // Readers do not wait for a writer; and as a cache it need not reach the
+    // disk at every recording (a power loss may lose the last few, never
+    // the file's consistency).
+    sqlite3_exec(db_, "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL", nullptr, nullptr, nullptr);
     return sqlite3_exec(db_, kSchema, nullptr, nullptr, nullptr) == SQLITE_OK;
 }
 
 void EventCatalogue::SetAside(const std::string& path, const std::string& why)
 {
-    sqlite3_close(db_);
-    db_ = nullptr;
+    Close();
     const std::string aside = path + ".set-aside-" + NowStamp();
     std::error_code ec;
     std::filesystem::rename(path, aside, ec);
     for (const char* companion : {"-wal", "-shm"})
         std::filesystem::remove(path + companion, ec);
     Open(path);
-    if (db_ && !Prepare()) {
-        sqlite3_close(db_);
-        db_ = nullptr;
-    }
+    if (db_ && !Prepare())
+        Close();
     notice_ = "The event catalogue was set aside as " + aside + ": " + why + ". Events are found again from the recordings.";
 }
 
-std::optional<CataloguedRecording> EventCatalogue::Find(const std::string& path, const EventSettings& settings) const
+std::optional<CataloguedRecording> EventCatalogue::Find(const std::string& path, const EventSettings& settings)
 {
     if (!db_)
         return std::nullopt;
     const FileStamp stamp = StampOf(path);
-    Statement recording(db_, "SELECT start, seconds, km, timed, gps_timed FROM recordings"
-                             " WHERE path=?1 AND size=?2 AND mtime=?3 AND settings=?4");
+    for (auto p = pending_.rbegin(); p != pending_.rend(); ++p) {
+        if (p->path == path)
+            return p->size == stamp.size && p->mtimeNs == stamp.mtimeNs && p->settings == SettingsKey(settings)
+                       ? std::optional(p->recording)
+                       : std::nullopt;
+    }
+    Statement recording(Prepared("SELECT start, seconds, km, timed, gps_timed FROM recordings"
+                                 " WHERE path=?1 AND size=?2 AND mtime=?3 AND settings=?4"));
     recording.Bind(1, path);
     recording.Bind(2, stamp.size);
     recording.Bind(3, stamp.mtimeNs);
@@ -178,7 +211,7 @@ std::optional<CataloguedRecording> EventCatalogue::Find(const std::string& path,
     CataloguedRecording kept;
     kept.span = {path, recording.Real(0), recording.Real(1), recording.Real(2), recording.Integer(3) != 0,
                  recording.Integer(4) != 0};
-    Statement events(db_, "SELECT kind, slot, strength, speed, latitude, longitude FROM events WHERE path=?1 ORDER BY rowid");
+    Statement events(Prepared("SELECT kind, slot, strength, speed, latitude, longitude FROM events WHERE path=?1 ORDER BY rowid"));
     events.Bind(1, path);
     while (events.Step() == SQLITE_ROW) {
         TrackEvent e;
@@ -195,27 +228,45 @@ std::optional<CataloguedRecording> EventCatalogue::Find(const std::string& path,
 
 void EventCatalogue::Keep(const std::string& path, const EventSettings& settings, const CataloguedRecording& kept)
 {
+    constexpr std::size_t kBatch = 100;
     const FileStamp stamp = StampOf(path);
     if (!db_ || stamp.size < 0)
         return;
-    sqlite3_exec(db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
-    Statement recording(db_, "INSERT OR REPLACE INTO recordings VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)");
-    recording.Bind(1, path);
-    recording.Bind(2, stamp.size);
-    recording.Bind(3, stamp.mtimeNs);
-    recording.Bind(4, SettingsKey(settings));
-    recording.Bind(5, kept.span.start);
-    recording.Bind(6, kept.span.seconds);
-    recording.Bind(7, kept.span.kilometres);
-    recording.Bind(8, static_cast<long long>(kept.span.timed));
-    recording.Bind(9, static_cast<long long>(kept.span.gpsTimed));
-    Statement clear(db_, "DELETE FROM events WHERE path=?1");
-    clear.Bind(1, path);
+    pending_.push_back({path, SettingsKey(settings), stamp.size, stamp.mtimeNs, kept});
+    if (pending_.size() >= kBatch)
+        Flush();
+}
+
+void EventCatalogue::Flush()
+{
+    if (!db_ || pending_.empty())
+        return;
+    bool ok = sqlite3_exec(db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) == SQLITE_OK;
+    for (const Pending& pending : pending_)
+        ok = ok && Write(pending);
+    sqlite3_exec(db_, ok ? "COMMIT" : "ROLLBACK", nullptr, nullptr, nullptr);
+    pending_.clear();  // what could not be written is found again next time
+}
+
+bool EventCatalogue::Write(const Pending& p)
+{
+    Statement recording(Prepared("INSERT OR REPLACE INTO recordings VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)"));
+    recording.Bind(1, p.path);
+    recording.Bind(2, p.size);
+    recording.Bind(3, p.mtimeNs);
+    recording.Bind(4, p.settings);
+    recording.Bind(5, p.recording.span.start);
+    recording.Bind(6, p.recording.span.seconds);
+    recording.Bind(7, p.recording.span.kilometres);
+    recording.Bind(8, static_cast<long long>(p.recording.span.timed));
+    recording.Bind(9, static_cast<long long>(p.recording.span.gpsTimed));
+    Statement clear(Prepared("DELETE FROM events WHERE path=?1"));
+    clear.Bind(1, p.path);
     bool ok = recording.Step() == SQLITE_DONE && clear.Step() == SQLITE_DONE;
-    Statement event(db_, "INSERT INTO events VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7)");
-    for (const TrackEvent& e : kept.events) {
+    Statement event(Prepared("INSERT INTO events VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7)"));
+    for (const TrackEvent& e : p.recording.events) {
         event.Reset();
-        event.Bind(1, path);
+        event.Bind(1, p.path);
         event.Bind(2, static_cast<long long>(e.kind));
         event.Bind(3, static_cast<long long>(e.slot));
         event.Bind(4, e.strength);
@@ -224,5 +275,5 @@ void EventCatalogue::Keep(const std::string& path, const EventSettings& settings
         event.Bind(7, e.longitude);
         ok = ok && event.Step() == SQLITE_DONE;
     }
-    sqlite3_exec(db_, ok ? "COMMIT" : "ROLLBACK", nullptr, nullptr, nullptr);
+    return ok;
 }

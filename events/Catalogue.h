@@ -8,12 +8,14 @@
 #include "Event.h"
 #include "library/Drives.h"
 
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 struct CataloguedRecording {
     RecordingSpan span;
@@ -40,14 +42,30 @@ public:
 
     // What is kept for `path` as it is now on disk (same size and time) and
     // found with `settings`; nothing when it changed or was never kept.
-    std::optional<CataloguedRecording> Find(const std::string& path, const EventSettings& settings) const;
+    std::optional<CataloguedRecording> Find(const std::string& path, const EventSettings& settings);
+    // Kept in memory and written with others, a hundred at a time, by
+    // Flush() and when the catalogue closes: the file is locked only while
+    // it is written, never while a track is read.
     void Keep(const std::string& path, const EventSettings& settings, const CataloguedRecording& recording);
+    void Flush();
 
 private:
     void Open(const std::string& path);
     bool Prepare();
     void SetAside(const std::string& path, const std::string& why);
+    void Close();
+    // `sql` prepared once and kept: a card of thousands asks the same things.
+    sqlite3_stmt* Prepared(const char* sql) const;
+
+    struct Pending {
+        std::string path, settings;
+        long long size = 0, mtimeNs = 0;
+        CataloguedRecording recording;
+    };
+    bool Write(const Pending& pending);
 
     sqlite3* db_ = nullptr;
+    mutable std::map<const char*, sqlite3_stmt*> prepared_;
+    std::vector<Pending> pending_;
     std::string notice_;
 };

@@ -54,9 +54,12 @@ std::vector<std::pair<EventKind, int>> KindsAndSlots(const std::vector<Recording
 TEST_F(Catalogue, ASecondLookReadsNothingOfTheRecording)
 {
     TempDir cache;
-    EventCatalogue catalogue(cache / "events.sqlite");
-    ASSERT_TRUE(catalogue.IsOpen()) << catalogue.Notice();
-    const std::vector<RecordingEvent> first = FindRecordingEvents(Recording(), {}, &catalogue);
+    std::vector<RecordingEvent> first;
+    {
+        EventCatalogue catalogue(cache / "events.sqlite");
+        ASSERT_TRUE(catalogue.IsOpen()) << catalogue.Notice();
+        first = FindRecordingEvents(Recording(), {}, &catalogue);
+    }
     ASSERT_EQ(KindsAndSlots(first).size(), 2u);  // the knock and the stop
     const std::uint64_t before = BinaryFile::BytesReadByAll();
     EventCatalogue again(cache / "events.sqlite");  // as the next session opens it
