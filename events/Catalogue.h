@@ -6,16 +6,13 @@
 // (SQLite's locking). A damaged or foreign file is set aside, not used.
 
 #include "Event.h"
+#include "KeptDatabase.h"
 #include "library/Drives.h"
 
-#include <map>
-#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
-struct sqlite3;
-struct sqlite3_stmt;
 
 struct CataloguedRecording {
     RecordingSpan span;
@@ -35,10 +32,10 @@ public:
     // Where the user's catalogue lives: $XDG_CACHE_HOME/DualDash/events.sqlite.
     static std::string DefaultPath();
 
-    bool IsOpen() const { return db_ != nullptr; }
+    bool IsOpen() const { return db_.Db() != nullptr; }
     // Empty, or one line for the user: the catalogue was set aside, or could
     // not be opened at all (the events are then found without it).
-    const std::string& Notice() const { return notice_; }
+    const std::string& Notice() const { return db_.Notice(); }
 
     // What is kept for `path` as it is now on disk (same size and time) and
     // found with `settings`; nothing when it changed or was never kept.
@@ -50,13 +47,6 @@ public:
     void Flush();
 
 private:
-    void Open(const std::string& path);
-    bool Prepare();
-    void SetAside(const std::string& path, const std::string& why);
-    void Close();
-    // `sql` prepared once and kept: a card of thousands asks the same things.
-    sqlite3_stmt* Prepared(const char* sql) const;
-
     struct Pending {
         std::string path, settings;
         long long size = 0, mtimeNs = 0;
@@ -64,8 +54,6 @@ private:
     };
     bool Write(const Pending& pending);
 
-    sqlite3* db_ = nullptr;
-    mutable std::map<const char*, sqlite3_stmt*> prepared_;
+    KeptDatabase db_;
     std::vector<Pending> pending_;
-    std::string notice_;
 };
