@@ -23,6 +23,7 @@ struct TrackEvent {
     int speedKmh = 0;       // at the moment, 0 without a fix
     std::string latitude;   // decimal degrees as text; empty without a fix
     std::string longitude;
+    std::string note;       // a bookmark's, as the user wrote it
 
     double Seconds() const { return slot / 10.0; }
 };

@@ -1,5 +1,6 @@
 #include "RecordingEvents.h"
 
+#include "Bookmarks.h"
 #include "CameraMarks.h"
 #include "Catalogue.h"
 #include "Impacts.h"
@@ -31,7 +32,7 @@ std::vector<TrackEvent> DetectTrackEvents(const TrackSlots& track, const EventSe
 }
 
 std::vector<RecordingEvent> FindRecordingEvents(const std::string& path, const EventSettings& settings,
-                                                EventCatalogue* catalogue)
+                                                EventCatalogue* catalogue, BookmarkStore* bookmarks)
 {
     std::optional<CataloguedRecording> kept = catalogue ? catalogue->Find(path, settings) : std::nullopt;
     if (!kept) {
@@ -50,5 +51,11 @@ std::vector<RecordingEvent> FindRecordingEvents(const std::string& path, const E
     }
     for (const TrackEvent& event : kept->events)
         add(event);
+    if (bookmarks) {
+        for (const Bookmark& b : bookmarks->Of(path))
+            add(b.moment);
+    }
+    std::stable_sort(found.begin(), found.end(),
+                     [](const RecordingEvent& a, const RecordingEvent& b) { return a.event.slot < b.event.slot; });
     return found;
 }

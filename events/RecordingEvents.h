@@ -20,10 +20,12 @@ struct RecordingEvent {
 // Impacts, hard braking and hard acceleration in one track, in time order.
 std::vector<TrackEvent> DetectTrackEvents(const TrackSlots& track, const EventSettings& settings);
 
+class BookmarkStore;
 class EventCatalogue;
 
 // The recording's events: its camera mark at its start, then its track's,
 // taken from `catalogue` when it holds them for the file as it is now, else
-// found in the track and kept there. `catalogue` may be null.
+// found in the track and kept there, and the user's bookmarks in it, in time
+// order. `catalogue` and `bookmarks` may be null.
 std::vector<RecordingEvent> FindRecordingEvents(const std::string& path, const EventSettings& settings,
-                                                EventCatalogue* catalogue = nullptr);
+                                                EventCatalogue* catalogue = nullptr, BookmarkStore* bookmarks = nullptr);

@@ -4,6 +4,7 @@
 
 #include "DashtrackRun.h"
 #include "TestFiles.h"
+#include "events/Bookmarks.h"
 #include "tools/mkrec_route.h"
 
 #include <gtest/gtest.h>
@@ -141,8 +142,8 @@ TEST(EventsOutput, CsvGivesTimeFileOffsetKindStrengthSpeedAndPlace)
     std::getline(lines, header);
     std::getline(lines, mark);
     std::getline(lines, impact);
-    EXPECT_EQ(header, "time,file,offset,kind,strength,speed,latitude,longitude");
-    EXPECT_EQ(mark, "2026-05-14T08:15:10.0Z," + recording + ",0.0,camera-event,,0,,");
+    EXPECT_EQ(header, "time,file,offset,kind,strength,speed,latitude,longitude,note");
+    EXPECT_EQ(mark, "2026-05-14T08:15:10.0Z," + recording + ",0.0,camera-event,,0,,,");
     Route route;
     ASSERT_TRUE(LoadRoute(dir / "r.csv", route));
     const RoutePoint& at = route[15];
@@ -155,6 +156,7 @@ TEST(EventsOutput, CsvGivesTimeFileOffsetKindStrengthSpeedAndPlace)
     ASSERT_TRUE(place >> latitude >> comma >> longitude);
     EXPECT_NEAR(latitude, at.latitude, 3e-6);
     EXPECT_NEAR(longitude, at.longitude, 3e-6);
+    EXPECT_EQ(impact.back(), ',');  // no note
     EXPECT_FALSE(std::getline(lines, more)) << more;
 }
 
@@ -189,6 +191,43 @@ TEST(EventCatalogueShared, TwoRunsAtOnceLeaveItWhole)
     const CommandResult third = RunSaying(run);
     EXPECT_EQ(third.status, 0);
     EXPECT_EQ(third.out, one);
+}
+
+}  // namespace
+
+namespace {
+
+// The user's bookmarks are listed with the events, with their notes; a
+// listing without any makes no bookmark store.
+TEST(EventsOutput, BookmarksAreListedWithTheirNotes)
+{
+    TempDir dir;
+    ASSERT_EQ(Mkrec("video " + Quote(dir / "v.mov") + " --seconds 10 --size 96x72"), 0);
+    ASSERT_EQ(Mkrec("route " + Quote(dir / "r.csv") + " --seconds 30"), 0);
+    const std::string recording = dir / "card/A60514081510_0001.MOV";
+    std::filesystem::create_directories(dir / "card");
+    ASSERT_EQ(Mkrec("mov " + Quote(recording) + " --layout generic --video " + Quote(dir / "v.mov") + " --route " +
+                    Quote(dir / "r.csv") + " --from 10 --seconds 10 --start 1778746510"),
+              0);
+    const std::string list = "XDG_DATA_HOME=" + Quote(dir / "data") + " " + DASHTRACK_PATH + " events " + Quote(recording);
+    CommandResult run = RunSaying(list);
+    ASSERT_EQ(run.status, 0) << run.out;
+    EXPECT_EQ(run.out, "time,file,offset,kind,strength,speed,latitude,longitude,note\n");
+    EXPECT_FALSE(std::filesystem::exists(dir / "data/DualDash/bookmarks.sqlite"));
+    {
+        BookmarkStore store(dir / "data/DualDash/bookmarks.sqlite");
+        TrackEvent moment;
+        moment.kind = EventKind::Bookmark;
+        moment.slot = 62;
+        moment.speedKmh = 30;
+        moment.latitude = "48.1";
+        moment.longitude = "11.5";
+        moment.note = "the cyclist, \"left\"";
+        ASSERT_TRUE(store.Add(recording, moment).has_value());
+    }
+    run = RunSaying(list);
+    EXPECT_EQ(run.out, "time,file,offset,kind,strength,speed,latitude,longitude,note\n"
+                       "2026-05-14T08:15:16.2Z," + recording + ",6.2,bookmark,,30,48.1,11.5,\"the cyclist, \"\"left\"\"\"\n");
 }
 
 }  // namespace

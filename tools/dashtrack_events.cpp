@@ -1,5 +1,6 @@
 #include "dashtrack_events.h"
 
+#include "events/Bookmarks.h"
 #include "events/Catalogue.h"
 #include "events/RecordingEvents.h"
 
@@ -9,6 +10,8 @@
 #include <cmath>
 #include <cstdio>
 #include <ctime>
+#include <filesystem>
+#include <memory>
 #include <optional>
 
 namespace {
@@ -57,7 +60,7 @@ std::string CsvField(const std::string& text)
 
 void WriteCsv(std::ostream& out, const std::vector<RecordingEvent>& events)
 {
-    out << "time,file,offset,kind,strength,speed,latitude,longitude\n";
+    out << "time,file,offset,kind,strength,speed,latitude,longitude,note\n";
     char numbers[64];
     for (const RecordingEvent& e : events) {
         std::snprintf(numbers, sizeof numbers, "%.1f", e.event.Seconds());
@@ -66,7 +69,8 @@ void WriteCsv(std::ostream& out, const std::vector<RecordingEvent>& events)
             std::snprintf(numbers, sizeof numbers, "%.2f", e.event.strength);
             out << numbers;
         }
-        out << ',' << e.event.speedKmh << ',' << e.event.latitude << ',' << e.event.longitude << '\n';
+        out << ',' << e.event.speedKmh << ',' << e.event.latitude << ',' << e.event.longitude << ','
+            << CsvField(e.event.note) << '\n';
     }
 }
 
@@ -88,7 +92,8 @@ void WriteJson(std::ostream& out, const std::vector<RecordingEvent>& events)
                                                               : nlohmann::json(nullptr)},
                        {"speed", e.event.speedKmh},
                        {"latitude", NumberOrNull(e.event.latitude)},
-                       {"longitude", NumberOrNull(e.event.longitude)}});
+                       {"longitude", NumberOrNull(e.event.longitude)},
+                       {"note", e.event.note}});
     }
     out << all.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
 }
@@ -125,9 +130,16 @@ void WriteEvents(std::ostream& out, const std::vector<std::string>& recordings, 
     EventCatalogue catalogue(EventCatalogue::DefaultPath());
     if (!catalogue.Notice().empty())
         std::fprintf(stderr, "dashtrack: %s\n", catalogue.Notice().c_str());
+    // The user's bookmarks when there are any: listing makes no store.
+    std::unique_ptr<BookmarkStore> bookmarks;
+    if (std::error_code ec; std::filesystem::exists(BookmarkStore::DefaultPath(), ec)) {
+        bookmarks = std::make_unique<BookmarkStore>(BookmarkStore::DefaultPath());
+        if (!bookmarks->Notice().empty())
+            std::fprintf(stderr, "dashtrack: %s\n", bookmarks->Notice().c_str());
+    }
     std::vector<RecordingEvent> events;
     for (const std::string& path : recordings) {
-        const std::vector<RecordingEvent> found = FindRecordingEvents(path, request.settings, &catalogue);
+        const std::vector<RecordingEvent> found = FindRecordingEvents(path, request.settings, &catalogue, bookmarks.get());
         events.insert(events.end(), found.begin(), found.end());
     }
     std::stable_sort(events.begin(), events.end(), [](const RecordingEvent& a, const RecordingEvent& b) {

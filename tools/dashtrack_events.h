@@ -18,5 +18,5 @@ struct EventsRequest {
 bool ParseEvents(int argc, char** argv, EventsRequest& request);
 
 // The events of `recordings`, the earliest first: time (UTC), file, offset
-// in the file (s), kind, strength (g), speed (km/h), position.
+// in the file (s), kind, strength (g), speed (km/h), position, note.
 void WriteEvents(std::ostream& out, const std::vector<std::string>& recordings, const EventsRequest& request);
