@@ -29,6 +29,18 @@ CommandResult Dashtrack(const std::string& args)
     return RunSaying(std::string(DASHTRACK_PATH) + " " + args);
 }
 
+// Ten seconds of a 30-second route's seconds 10 to 20, started at
+// 2026-05-14 08:15:10 UTC, written to `path` in `dir` (with the route as
+// r.csv beside the video); the incidents are the route's.
+bool WriteTenSeconds(const TempDir& dir, const std::string& path, const std::string& incidents)
+{
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    return Mkrec("video " + Quote(dir / "v.mov") + " --seconds 10 --size 96x72") == 0 &&
+           Mkrec("route " + Quote(dir / "r.csv") + " --seconds 30 --incidents '" + incidents + "'") == 0 &&
+           Mkrec("mov " + Quote(path) + " --layout generic --video " + Quote(dir / "v.mov") + " --route " +
+                 Quote(dir / "r.csv") + " --from 10 --seconds 10 --start 1778746510") == 0;
+}
+
 struct Found {
     std::string kind;
     double offset;
@@ -128,13 +140,8 @@ TEST(CameraEvents, EveryCardLayoutIsMarked)
 TEST(EventsOutput, CsvGivesTimeFileOffsetKindStrengthSpeedAndPlace)
 {
     TempDir dir;
-    ASSERT_EQ(Mkrec("video " + Quote(dir / "v.mov") + " --seconds 10 --size 96x72"), 0);
-    ASSERT_EQ(Mkrec("route " + Quote(dir / "r.csv") + " --seconds 30 --incidents impact@15"), 0);
     const std::string recording = dir / "EVENT/A60514081510_0001.MOV";
-    std::filesystem::create_directories(dir / "EVENT");
-    ASSERT_EQ(Mkrec("mov " + Quote(recording) + " --layout generic --video " + Quote(dir / "v.mov") + " --route " +
-                    Quote(dir / "r.csv") + " --from 10 --seconds 10 --start 1778746510"),
-              0);
+    ASSERT_TRUE(WriteTenSeconds(dir, recording, "impact@15"));
     const CommandResult run = Dashtrack("events " + Quote(dir.Path().string()));
     ASSERT_EQ(run.status, 0) << run.out;
     std::istringstream lines(run.out);
@@ -160,21 +167,13 @@ TEST(EventsOutput, CsvGivesTimeFileOffsetKindStrengthSpeedAndPlace)
     EXPECT_FALSE(std::getline(lines, more)) << more;
 }
 
-}  // namespace
-
-namespace {
-
 // Two programs looking at one card at once share the catalogue: both list
 // the same events, and so does a third run from what they kept, with
 // nothing said of a damaged catalogue.
 TEST(EventCatalogueShared, TwoRunsAtOnceLeaveItWhole)
 {
     TempDir dir;
-    ASSERT_EQ(Mkrec("video " + Quote(dir / "v.mov") + " --seconds 10 --size 96x72"), 0);
-    ASSERT_EQ(Mkrec("route " + Quote(dir / "r.csv") + " --seconds 30 --incidents impact@15"), 0);
-    ASSERT_EQ(Mkrec("mov " + Quote(dir / "card/A60514081510_0001.MOV") + " --layout generic --video " + Quote(dir / "v.mov") +
-                    " --route " + Quote(dir / "r.csv") + " --from 10 --seconds 10"),
-              0);
+    ASSERT_TRUE(WriteTenSeconds(dir, dir / "card/A60514081510_0001.MOV", "impact@15"));
     for (int i = 2; i <= 24; ++i) {
         char name[64];
         std::snprintf(name, sizeof name, "card/A605140815%02d_%04d.MOV", 10 + i, i);
@@ -193,22 +192,13 @@ TEST(EventCatalogueShared, TwoRunsAtOnceLeaveItWhole)
     EXPECT_EQ(third.out, one);
 }
 
-}  // namespace
-
-namespace {
-
 // The user's bookmarks are listed with the events, with their notes; a
 // listing without any makes no bookmark store.
 TEST(EventsOutput, BookmarksAreListedWithTheirNotes)
 {
     TempDir dir;
-    ASSERT_EQ(Mkrec("video " + Quote(dir / "v.mov") + " --seconds 10 --size 96x72"), 0);
-    ASSERT_EQ(Mkrec("route " + Quote(dir / "r.csv") + " --seconds 30"), 0);
     const std::string recording = dir / "card/A60514081510_0001.MOV";
-    std::filesystem::create_directories(dir / "card");
-    ASSERT_EQ(Mkrec("mov " + Quote(recording) + " --layout generic --video " + Quote(dir / "v.mov") + " --route " +
-                    Quote(dir / "r.csv") + " --from 10 --seconds 10 --start 1778746510"),
-              0);
+    ASSERT_TRUE(WriteTenSeconds(dir, recording, ""));
     const std::string list = "XDG_DATA_HOME=" + Quote(dir / "data") + " " + DASHTRACK_PATH + " events " + Quote(recording);
     CommandResult run = RunSaying(list);
     ASSERT_EQ(run.status, 0) << run.out;
