@@ -1,32 +1,29 @@
 #include "Catalogue.h"
 
+#include "library/FileStamp.h"
+
 #include <cstdio>
-#include <sys/stat.h>
 
 namespace {
 
 const char* const kSchema =
-    "CREATE TABLE IF NOT EXISTS recordings(path TEXT PRIMARY KEY, size INTEGER NOT NULL, mtime INTEGER NOT NULL,"
-    " settings TEXT NOT NULL, start REAL, seconds REAL, km REAL, timed INTEGER, gps_timed INTEGER);"
+    "CREATE TABLE IF NOT EXISTS recordings(path TEXT PRIMARY KEY, stamp TEXT NOT NULL, settings TEXT NOT NULL,"
+    " start REAL, seconds REAL, km REAL, timed INTEGER, gps_timed INTEGER);"
     "CREATE TABLE IF NOT EXISTS events(path TEXT NOT NULL, kind INTEGER, slot INTEGER, strength REAL,"
     " speed INTEGER, latitude TEXT, longitude TEXT);"
     "CREATE INDEX IF NOT EXISTS events_of_recording ON events(path);";
 
 // As a cache it need not reach the disk at every write: a power loss may
 // lose the last few recordings kept, never the file's consistency.
-const KeptDatabaseKind kCatalogue = {"event catalogue", 0x44446576 /* "DDev" */, 1, kSchema, "NORMAL",
+const KeptDatabaseKind kCatalogue = {"event catalogue", 0x44446576 /* "DDev" */, 2, kSchema, "NORMAL",
                                      "Events are found again from the recordings."};
 
-struct FileStamp {
-    long long size = -1, mtimeNs = 0;
-};
-
-FileStamp StampOf(const std::string& path)
+// What the recording's track is read from, as it is now: as the track cache
+// knows it (the recording and its folder, where side files come and go);
+// empty when the recording is not there.
+std::string StampOf(const std::string& path)
 {
-    struct stat info {};
-    if (stat(path.c_str(), &info) != 0)
-        return {};
-    return {static_cast<long long>(info.st_size), static_cast<long long>(info.st_mtim.tv_sec) * 1000000000LL + info.st_mtim.tv_nsec};
+    return FileStamp(path) == "-" ? std::string() : TrackSourcesStamp(path, {});
 }
 
 // The settings as kept beside what they found: other settings, other events.
@@ -56,20 +53,17 @@ std::optional<CataloguedRecording> EventCatalogue::Find(const std::string& path,
 {
     if (!IsOpen())
         return std::nullopt;
-    const FileStamp stamp = StampOf(path);
+    const std::string stamp = StampOf(path);
     for (auto p = pending_.rbegin(); p != pending_.rend(); ++p) {
         if (p->path == path)
-            return p->size == stamp.size && p->mtimeNs == stamp.mtimeNs && p->settings == SettingsKey(settings)
-                       ? std::optional(p->recording)
-                       : std::nullopt;
+            return p->stamp == stamp && p->settings == SettingsKey(settings) ? std::optional(p->recording) : std::nullopt;
     }
     Statement recording(db_.Prepared("SELECT start, seconds, km, timed, gps_timed FROM recordings"
-                                 " WHERE path=?1 AND size=?2 AND mtime=?3 AND settings=?4"));
+                                     " WHERE path=?1 AND stamp=?2 AND settings=?3"));
     recording.Bind(1, path);
-    recording.Bind(2, stamp.size);
-    recording.Bind(3, stamp.mtimeNs);
-    recording.Bind(4, SettingsKey(settings));
-    if (stamp.size < 0 || recording.Step() != SQLITE_ROW)
+    recording.Bind(2, stamp);
+    recording.Bind(3, SettingsKey(settings));
+    if (stamp.empty() || recording.Step() != SQLITE_ROW)
         return std::nullopt;
     CataloguedRecording kept;
     kept.span = {path, recording.Real(0), recording.Real(1), recording.Real(2), recording.Integer(3) != 0,
@@ -92,10 +86,10 @@ std::optional<CataloguedRecording> EventCatalogue::Find(const std::string& path,
 void EventCatalogue::Keep(const std::string& path, const EventSettings& settings, const CataloguedRecording& kept)
 {
     constexpr std::size_t kBatch = 100;
-    const FileStamp stamp = StampOf(path);
-    if (!IsOpen() || stamp.size < 0)
+    const std::string stamp = StampOf(path);
+    if (!IsOpen() || stamp.empty())
         return;
-    pending_.push_back({path, SettingsKey(settings), stamp.size, stamp.mtimeNs, kept});
+    pending_.push_back({path, SettingsKey(settings), stamp, kept});
     if (pending_.size() >= kBatch)
         Flush();
 }
@@ -113,16 +107,15 @@ void EventCatalogue::Flush()
 
 bool EventCatalogue::Write(const Pending& p)
 {
-    Statement recording(db_.Prepared("INSERT OR REPLACE INTO recordings VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)"));
+    Statement recording(db_.Prepared("INSERT OR REPLACE INTO recordings VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)"));
     recording.Bind(1, p.path);
-    recording.Bind(2, p.size);
-    recording.Bind(3, p.mtimeNs);
-    recording.Bind(4, p.settings);
-    recording.Bind(5, p.recording.span.start);
-    recording.Bind(6, p.recording.span.seconds);
-    recording.Bind(7, p.recording.span.kilometres);
-    recording.Bind(8, static_cast<long long>(p.recording.span.timed));
-    recording.Bind(9, static_cast<long long>(p.recording.span.gpsTimed));
+    recording.Bind(2, p.stamp);
+    recording.Bind(3, p.settings);
+    recording.Bind(4, p.recording.span.start);
+    recording.Bind(5, p.recording.span.seconds);
+    recording.Bind(6, p.recording.span.kilometres);
+    recording.Bind(7, static_cast<long long>(p.recording.span.timed));
+    recording.Bind(8, static_cast<long long>(p.recording.span.gpsTimed));
     Statement clear(db_.Prepared("DELETE FROM events WHERE path=?1"));
     clear.Bind(1, p.path);
     bool ok = recording.Step() == SQLITE_DONE && clear.Step() == SQLITE_DONE;

@@ -1,7 +1,8 @@
 #pragma once
 // What was found in each recording, kept in SQLite so that a card opened
 // again lists its events without reading a track: per recording (known by
-// its path, size and modification time) its start, length, distance and the
+// its path, and its own and its folder's size and modification time, as the
+// track cache knows it) its start, length, distance and the
 // events its track showed. Two programs may use one catalogue at once
 // (SQLite's locking). A damaged or foreign file is set aside, not used.
 
@@ -37,8 +38,9 @@ public:
     // not be opened at all (the events are then found without it).
     const std::string& Notice() const { return db_.Notice(); }
 
-    // What is kept for `path` as it is now on disk (same size and time) and
-    // found with `settings`; nothing when it changed or was never kept.
+    // What is kept for `path` as it is now on disk (the recording and its
+    // folder the same size and time) and found with `settings`; nothing when
+    // it changed or was never kept.
     std::optional<CataloguedRecording> Find(const std::string& path, const EventSettings& settings);
     // Kept in memory and written with others, a hundred at a time, by
     // Flush() and when the catalogue closes: the file is locked only while
@@ -48,8 +50,7 @@ public:
 
 private:
     struct Pending {
-        std::string path, settings;
-        long long size = 0, mtimeNs = 0;
+        std::string path, settings, stamp;
         CataloguedRecording recording;
     };
     bool Write(const Pending& pending);

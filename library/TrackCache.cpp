@@ -1,27 +1,14 @@
 #include "TrackCache.h"
 
+#include "FileStamp.h"
 #include "RecordingList.h"
 
-#include <filesystem>
-#include <sys/stat.h>
-
 namespace {
-
-std::string Stamp(const std::string& path)
-{
-    struct stat info {};
-    if (path.empty() || stat(path.c_str(), &info) != 0)
-        return "-";
-    return std::to_string(info.st_size) + "@" + std::to_string(info.st_mtim.tv_sec) + "." +
-           std::to_string(info.st_mtim.tv_nsec);
-}
 
 // What the track depends on: the recording, its side file and its folder.
 std::string KeyOf(const tagFileNode& node)
 {
-    const std::string folder = std::filesystem::path(node.path).parent_path().string();
-    return node.path + '\n' + node.datPath + '\n' + Stamp(node.path) + '\n' + Stamp(node.datPath) + '\n' +
-           Stamp(folder.empty() ? "." : folder);
+    return node.path + '\n' + node.datPath + '\n' + TrackSourcesStamp(node.path, node.datPath);
 }
 
 }  // namespace
