@@ -30,13 +30,19 @@ protected:
 };
 
 // Waits, without letting the window process anything, until libmpv has
-// landed at `seconds`: the end of that seek then waits in its queue.
+// landed at `seconds` and stays there: the end of that seek then waits in
+// its queue. Just after a seek is asked for, libmpv may for a moment give
+// the target as its position before it has begun to seek.
 bool EngineLandsWithoutTheWindow(const CMediaPlayer& player, double seconds)
 {
-    QDeadlineTimer deadline(kGenerousMs);
-    while (std::abs(player.EngineLandedAt() - seconds) > 0.001 && !deadline.hasExpired())
-        QThread::msleep(5);
-    return std::abs(player.EngineLandedAt() - seconds) <= 0.001;
+    constexpr int kSteadyLooks = 10;
+    const QDeadlineTimer deadline(kGenerousMs);
+    for (int steady = 0; !deadline.hasExpired(); QThread::msleep(5)) {
+        steady = std::abs(player.EngineLandedAt() - seconds) <= 0.001 ? steady + 1 : 0;
+        if (steady == kSteadyLooks)
+            return true;
+    }
+    return false;
 }
 
 }  // namespace
