@@ -42,7 +42,9 @@ std::vector<RecordingEvent> FindRecordingEvents(const std::string& path, const E
             catalogue->Keep(path, settings, *kept);
     }
     std::vector<RecordingEvent> found;
-    const auto add = [&](const TrackEvent& event) { found.push_back({path, kept->span.start, kept->span.timed, event}); };
+    const auto add = [&](const TrackEvent& event, long long bookmark = 0) {
+        found.push_back({path, kept->span.start, kept->span.timed, event, bookmark});
+    };
     const CameraMark mark = CameraMarkOf(path, Protected(path));
     if (mark != CameraMark::None) {
         TrackEvent whole;
@@ -53,7 +55,7 @@ std::vector<RecordingEvent> FindRecordingEvents(const std::string& path, const E
         add(event);
     if (bookmarks) {
         for (const Bookmark& b : bookmarks->Of(path))
-            add(b.moment);
+            add(b.moment, b.id);
     }
     std::stable_sort(found.begin(), found.end(),
                      [](const RecordingEvent& a, const RecordingEvent& b) { return a.event.slot < b.event.slot; });

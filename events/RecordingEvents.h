@@ -13,6 +13,7 @@ struct RecordingEvent {
     double start = 0;    // the recording's start, UTC seconds since 1970
     bool timed = false;  // false: the recording's time is not known
     TrackEvent event;
+    long long bookmark = 0;  // a bookmark's id in the store, to remove it; 0 for the found kinds
 
     double Utc() const { return start + event.Seconds(); }
 };

@@ -3,6 +3,7 @@
 // own filing of a recording.
 
 #include "events/CameraMarks.h"
+#include "events/DriveEvents.h"
 #include "events/Impacts.h"
 #include "events/RecordingEvents.h"
 #include "events/SpeedEvents.h"
@@ -177,5 +178,51 @@ INSTANTIATE_TEST_SUITE_P(
                     MarkCase{"/card/DCIM/100MEDIA/20260514_081500_007A.MOV", false, CameraMark::None},
                     MarkCase{"/home/ro/drives/TEMPER_0001.MP4", false, CameraMark::None},
                     MarkCase{"/media/EVENT/DCIM/100MEDIA/A60514081500_0001.MOV", false, CameraMark::None}));
+
+
+// Two recordings: the first filed by the camera (its mark at 0 s) with an
+// impact at 30 s, the second with events at 5 s and 40 s.
+std::vector<DriveEvent> TwoRecordingsOfEvents()
+{
+    const auto at = [](int recording, int slot, EventKind kind) {
+        DriveEvent e;
+        e.recording = recording;
+        e.found.event.kind = kind;
+        e.found.event.slot = slot;
+        return e;
+    };
+    return {at(0, 0, EventKind::CameraEvent), at(0, 300, EventKind::Impact), at(1, 50, EventKind::HardBraking),
+            at(1, 400, EventKind::Bookmark)};
+}
+
+struct NeighbourCase {
+    DriveMoment now;
+    bool forward;
+    int expected;  // index in TwoRecordingsOfEvents(), -1 for none
+};
+
+class NeighbourEventTest : public testing::TestWithParam<NeighbourCase> {};
+
+TEST_P(NeighbourEventTest, GoesToTheLeadInAfterOrBefore)
+{
+    const std::vector<DriveEvent> events = TwoRecordingsOfEvents();
+    const NeighbourCase& c = GetParam();
+    const DriveEvent* found = NeighbourEvent(events, c.now, c.forward);
+    const int index = found ? static_cast<int>(found - events.data()) : -1;
+    EXPECT_EQ(index, c.expected) << "at " << c.now.recording << "/" << c.now.seconds << (c.forward ? " forward" : " back");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Moments, NeighbourEventTest,
+    testing::Values(NeighbourCase{{0, 0}, true, 1},       // the mark at the start is where we are
+                    NeighbourCase{{0, 20}, true, 2},      // just jumped to the impact's lead-in: on to the next file
+                    NeighbourCase{{0, 55}, true, 2},      // across the file boundary
+                    NeighbourCase{{1, 0}, true, 3},       // the braking's lead-in is clamped to the file's start
+                    NeighbourCase{{1, 30.2}, true, -1},
+                    NeighbourCase{{1, 0}, false, 1},      // back across the boundary
+                    NeighbourCase{{1, 1.0}, false, 1},    // just played from the lead-in: the one before it
+                    NeighbourCase{{1, 45}, false, 3},
+                    NeighbourCase{{0, 19}, false, 0},
+                    NeighbourCase{{0, 1}, false, -1}));
 
 }  // namespace
