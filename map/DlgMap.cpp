@@ -147,6 +147,11 @@ void CDlgMap::ShowDrive(const QString& json)
     Call(QStringLiteral("ShowDrive"), {json});
 }
 
+void CDlgMap::ShowEvents(const QString& json)
+{
+    Call(QStringLiteral("ShowEvents"), {json});
+}
+
 void CDlgMap::ClearDrive()
 {
     Call(QStringLiteral("ClearDrive"), {});

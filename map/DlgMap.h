@@ -34,6 +34,10 @@ public:
     // {"current": k, "recordings": [[[lat, lng, km/h, slot], ...], ...]}.
     void ShowDrive(const QString& json);
     void ClearDrive();
+    // The drive's events as dots, as the page's ShowEvents takes them:
+    // [[lat, lng, "#rrggbb", title, recording, slot], ...]; a click on one
+    // seeks like a click on the route.
+    void ShowEvents(const QString& json);
     void SetSpeedColours(bool on);
     // The speed bands and their legend in mph instead of km/h.
     void SetSpeedInMph(bool mph);

@@ -131,6 +131,12 @@ int CBitmapSlider::PixelToPosition(int x) const
     return static_cast<int>(min_ + (x - marginLeft_ - thumbWidth_ / 2) / travel * (max_ - min_));
 }
 
+void CBitmapSlider::SetMarks(std::vector<TimeMark> marks)
+{
+    marks_ = std::move(marks);
+    update();
+}
+
 void CBitmapSlider::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
@@ -144,6 +150,8 @@ void CBitmapSlider::paintEvent(QPaintEvent*)
             painter.drawImage(QPoint(0, 0), channelActive_, PicturePart(channelActive_, QRect(0, 0, centreX, height_)));
         }
     }
+    for (const TimeMark& mark : marks_)
+        painter.fillRect(PositionToPixel(mark.at) - kMarkWidth / 2, 0, kMarkWidth, height_, mark.colour);
     if (!thumb_.isNull()) {
         const QImage& picture = dragging_ && !thumbActive_.isNull() ? thumbActive_ : thumb_;
         painter.drawImage(QPoint(centreX - thumbWidth_ / 2, marginTop_), picture, PicturePart(picture, QRect(0, 0, thumbWidth_, thumbHeight_)));

@@ -2,8 +2,11 @@
 // A horizontal slider drawn from bitmaps: a channel, a second channel for the
 // part already passed, and a thumb with a second picture while dragging.
 
+#include "TimeMark.h"
+
 #include <QImage>
 #include <QWidget>
+#include <vector>
 
 class CBitmapSlider : public QWidget {
     Q_OBJECT
@@ -25,6 +28,10 @@ public:
     int PositionToPixel(int pos) const;
     int PixelToPosition(int x) const;
     bool IsDragging() const { return dragging_; }
+    // Ticks across the channel at these positions, under the thumb.
+    void SetMarks(std::vector<TimeMark> marks);
+    const std::vector<TimeMark>& Marks() const { return marks_; }
+    static constexpr int kMarkWidth = 3;
 
 signals:
     // Both are delivered after the slider's own handling is done, as posted
@@ -51,5 +58,6 @@ private:
     int marginLeft_ = 0, marginRight_ = 0, marginTop_ = 0, marginBottom_ = 0;
     int grabOffset_ = 0;
     bool dragging_ = false, hasFocus_ = false, drawFocusRect_ = true;
+    std::vector<TimeMark> marks_;
     QImage channel_, channelActive_, thumb_, thumbActive_;  // transparency as alpha
 };

@@ -68,6 +68,33 @@ void CWaveFormCtrl::SetCursor(int slot)
     update();
 }
 
+void CWaveFormCtrl::SetMarks(std::vector<TimeMark> marks)
+{
+    marks_ = std::move(marks);
+    update();
+}
+
+// A flag in the margin above the plot, where no curve or text lies, so the
+// colour stays readable; a faint line shows where the moment falls.
+void CWaveFormCtrl::DrawMarks(QPainter& painter, const QRect& plot)
+{
+    if (count_ < 2)
+        return;
+    for (const TimeMark& mark : marks_) {
+        if (mark.at < 0 || mark.at > count_)
+            continue;
+        const int x = static_cast<int>(plot.left() + mark.at * xStep_);
+        QColor faint = mark.colour;
+        faint.setAlpha(110);
+        painter.setPen(QPen(faint, 0));
+        painter.drawLine(x, plot.top(), x, plot.bottom());
+        const QPoint flag[] = {{x - 4, plot.top() - 8}, {x + 4, plot.top() - 8}, {x, plot.top() - 1}};
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(mark.colour);
+        painter.drawPolygon(flag, 3);
+    }
+}
+
 void CWaveFormCtrl::GetCursorValues(float& x, float& y, float& z, std::string& longitude, std::string& latitude) const
 {
     if (cursor_ < 0 || cursor_ >= count_ || !track_)
@@ -120,6 +147,7 @@ void CWaveFormCtrl::DrawTo(QPainter& p)
     p.drawLine(L, T + 3 * (H / 4), R, T + 3 * (H / 4));
     if (count_ >= 2)
         DrawCurves(p, plot);
+    DrawMarks(p, plot);
     if (cursor_ >= 0 && track_ && cursor_ <= track_->GetCount()) {
         p.setPen(QPen(QColor(0, 255, 0), 0));
         const int x = static_cast<int>(L + cursor_ * xStep_);

@@ -3,6 +3,7 @@
 // moment, the values and speed of that moment and the elapsed and total time.
 
 #include "SpeedDash.h"
+#include "skin/TimeMark.h"
 
 #include <QColor>
 #include <QFont>
@@ -37,6 +38,9 @@ public:
     // The whole picture into any painter, at the control's size from (0, 0).
     void DrawTo(QPainter& painter);
 
+    // Small flags above the curves at these slots, with a faint line down.
+    void SetMarks(std::vector<TimeMark> marks);
+    const std::vector<TimeMark>& Marks() const { return marks_; }
     int Cursor() const { return cursor_; }
     int Count() const { return count_; }
     QRect PlotRect() const;
@@ -49,6 +53,7 @@ private:
     void DrawCurves(QPainter& painter, const QRect& plot);
     void BuildCurves(const QRect& plot, const std::vector<struct tagAssistInfo>& samples);
     void DrawTexts(QPainter& painter, const QRect& plot);
+    void DrawMarks(QPainter& painter, const QRect& plot);
 
     const CTrackLoader* track_ = nullptr;
     SpeedDash::SpeedUnit unit_ = SpeedDash::SpeedUnit::Kmh;
@@ -59,6 +64,7 @@ private:
     int cursor_ = -1;
     int elapsedSeconds_ = 0;
     int totalSeconds_ = 0;
+    std::vector<TimeMark> marks_;
 
     // The curves of the last track and size drawn.
     struct Curves {

@@ -341,6 +341,33 @@ test('a click on the route asks the window to seek to the nearest slot, in which
     await page.close();
 });
 
+test('events: dots in their colours over the route, a click asks for the lead-in, bad entries ignored', async () => {
+    const { page, errors } = await openPage();
+    await showDrive(page);
+    await page.evaluate(() => { window.asked = []; window.dualdashBridge = { seekTo: (r, s) => asked.push([r, s]) }; });
+    const events = [
+        ['55.749400', '37.616500', '#e62020', 'Impact 0.9 g', 1, 0],
+        ['55.750300', '37.623000', '#faD228', 'Bookmark', 2, 40],
+        ['x', '37.6', '#e62020', 'no place', 0, 0],
+        ['55.75', '37.61', 'red', 'no colour', 0, 0],
+        ['55.75', '37.61', '#e62020', 'no slot', 0, 1.5],
+    ];
+    await page.evaluate((text) => ShowEvents(text), JSON.stringify(events));
+    assert.equal(await countLayers(page, 'CircleMarker'), 2);
+    const [impact, bookmark] = await pixelsAt(page, [[55.7494, 37.6165], [55.7503, 37.6230]]);
+    assert.deepEqual(impact, [230, 32, 32]);
+    assert.deepEqual(bookmark, [250, 210, 40]);
+    const at = await page.evaluate(() => map.latLngToContainerPoint([55.7503, 37.6230]));
+    await page.mouse.click(at.x, at.y);
+    assert.deepEqual(await page.evaluate(() => asked), [[2, 40]]);  // the dot's, not the route's under it
+    await page.evaluate(() => { ShowEvents('not json'); ShowEvents('{"a": 1}'); });
+    assert.equal(await countLayers(page, 'CircleMarker'), 2);
+    await page.evaluate(() => ShowEvents('[]'));
+    assert.equal(await countLayers(page, 'CircleMarker'), 0);
+    assert.deepEqual(errors, []);
+    await page.close();
+});
+
 test('drive texts that are not a drive are ignored', async () => {
     const { page, errors } = await openPage();
     await page.evaluate(() => {
