@@ -4,6 +4,7 @@
 // the seek bar, the instruments and fifteen image buttons.
 
 #include "DriveRoutes.h"
+#include "events/DriveEvents.h"
 #include "library/Import.h"
 #include "library/RecordingList.h"
 #include "library/TrackCache.h"
@@ -20,6 +21,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class CBitmapSlider;
 class CDlgMap;
@@ -28,6 +30,7 @@ class CPngButton;
 class CSkinListCtrl;
 class CWaveFormCtrl;
 class QLabel;
+class QMenu;
 class QPrinter;
 class MprisService;
 
@@ -113,6 +116,33 @@ public:
     // which opens first when it is not the one playing.
     void SeekToRoutePoint(int recording, int slot);
     const std::vector<std::string>& DriveShown() const { return drivePaths_; }
+    // Events: the current drive's, found in the background (kept in the
+    // event catalogue, so a second look is quick) and marked on the seek bar,
+    // the waveform, the map and in the events list.
+    const std::vector<DriveEvent>& DriveEvents() const { return driveEvents_; }
+    // The drive the events belong to, in its order.
+    const std::vector<std::string>& EventsDrive() const { return eventsDrive_; }
+    bool EventScanRunning() const { return eventScan_ != nullptr; }
+    // Both players to 10 s before the next (previous) event, across the drive's files.
+    void JumpToEvent(bool forward);
+    // Plays the drive's `row`th event from its lead-in.
+    void PlayEvent(int row);
+    // A bookmark at the current moment; `askNote`: with a short note asked for.
+    void AddBookmark(bool askNote);
+    // The events list's chosen row, when it is a bookmark.
+    void RemoveChosenBookmark();
+    // The list beside the pictures: the recordings, or the drive's events.
+    void ShowEventsList(bool show);
+    bool EventsListShown() const { return eventsShown_; }
+    CSkinListCtrl* EventsView() const { return eventsView_; }
+    QLabel* EventScanProgress() const { return eventsProgress_; }
+    // The jolt that counts as an impact, in g; 0: impacts not looked for.
+    void SetImpactThreshold(double g);
+    double ImpactThreshold() const { return eventSettings_.impactG; }
+    // The note dialog's answer (nothing: cancelled).
+    using NoteHook = std::function<std::optional<QString>()>;
+    void SetNoteHook(NoteHook hook) { noteHook_ = std::move(hook); }
+
     // The page of the current moment, into a printer already set up.
     void PrintInformation(QPrinter& printer);
 
@@ -181,6 +211,8 @@ signals:
     void trackShown();
     // The playing recording's drive is on the map.
     void driveShown();
+    // The drive's events have been found again and marked.
+    void eventsShown();
     // An export has ended, written or not (a failure has been said).
     void trackExported(const QString& file, bool written);
 
@@ -229,6 +261,17 @@ private:
     void ImportSome();
 
     void ShowAbout();
+    // Events.
+    void CreateEventsPanel();
+    void ScanDriveEvents(bool again);
+    void CancelEventScan();
+    void ShowEventMarks();
+    void FillEventsList();
+    void ShowEventScanProgress();
+    void PlayDriveMoment(const std::vector<std::string>& drive, int recording, double seconds);
+    int PlayingInEventsDrive() const;
+    void ChangeBookmarks(std::function<bool()> change, const QString& failure);
+    void AddThresholdMenu(QMenu& menu);
     void RouteKeys();
     void WithPairPaused(const std::function<void()>& command);
 
@@ -302,5 +345,16 @@ private:
     int trackTicket_ = 0;
     int driveTicket_ = 0;  // the same for the drive: a newer drive read, an opening or Clear
     bool trackReady_ = false;
+    // The drive's events, the drive they were found for, the search under way.
+    struct EventScan;
+    std::vector<DriveEvent> driveEvents_;
+    std::vector<std::string> eventsDrive_;
+    std::shared_ptr<EventScan> eventScan_;
+    int eventsTicket_ = 0;
+    EventSettings eventSettings_;
+    CSkinListCtrl* eventsView_ = nullptr;
+    QLabel* eventsProgress_ = nullptr;
+    bool eventsShown_ = false;
+    NoteHook noteHook_;
     TrackReads reads_;  // last: gone first, so no read's result reaches a half-destroyed window
 };

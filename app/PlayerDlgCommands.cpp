@@ -62,6 +62,10 @@ void CPlayerDlg::OnBnClickedClear()
     currentIndex_ = 0;  // the rows to come are another list
     ++driveTicket_;     // and no drive read from the old one is shown
     drivePaths_.clear();
+    CancelEventScan();
+    driveEvents_.clear();
+    eventsDrive_.clear();
+    ShowEventMarks();
     driveRoutes_ = std::make_shared<SharedDriveRoutes>();
     if (mapView_)
         mapView_->ClearDrive();

@@ -37,6 +37,7 @@ void CPlayerDlg::SendDrive()
             drivePaths_ = std::move(shown.paths);
             mapView_->ShowDrive(shown.json);
             emit driveShown();
+            ScanDriveEvents(false);
         });
 }
 

@@ -51,6 +51,7 @@ void CPlayerDlg::ImportSome()
 void CPlayerDlg::done(int result)
 {
     CancelImport();
+    CancelEventScan();
     QDialog::done(result);
 }
 

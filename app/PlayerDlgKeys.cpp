@@ -45,6 +45,12 @@ const KeyBinding kBindings[] = {
     {Qt::Key_F11, Qt::NoModifier, "", "", [](CPlayerDlg& d) { d.ToggleFullScreen(); }},
     {Qt::Key_PageUp, Qt::NoModifier, "PgUp / PgDn", "previous / next recording", [](CPlayerDlg& d) { d.OnBnClickedPrev(); }},
     {Qt::Key_PageDown, Qt::NoModifier, "", "", [](CPlayerDlg& d) { d.OnBnClickedNext(); }},
+    {Qt::Key_E, Qt::NoModifier, "e / Shift+E", "10 s before the next / previous event", [](CPlayerDlg& d) { d.JumpToEvent(true); }},
+    {Qt::Key_E, Qt::ShiftModifier, "", "", [](CPlayerDlg& d) { d.JumpToEvent(false); }},
+    {Qt::Key_B, Qt::NoModifier, "b / Shift+B", "bookmark the moment / with a note", [](CPlayerDlg& d) { d.AddBookmark(false); }},
+    {Qt::Key_B, Qt::ShiftModifier, "", "", [](CPlayerDlg& d) { d.AddBookmark(true); }},
+    {Qt::Key_L, Qt::NoModifier, "l", "events list / recordings", [](CPlayerDlg& d) { d.ShowEventsList(!d.EventsListShown()); }},
+    {Qt::Key_Delete, Qt::NoModifier, "Delete", "remove the bookmark chosen in the events list", [](CPlayerDlg& d) { d.RemoveChosenBookmark(); }},
     {Qt::Key_O, Qt::ControlModifier, "Ctrl+O", "import a folder", [](CPlayerDlg& d) { d.OnBnClickedImport(); }},
     {Qt::Key_S, Qt::NoModifier, "s", "capture the large picture", [](CPlayerDlg& d) { d.OnBnClickedCapture(); }},
     {Qt::Key_P, Qt::ControlModifier, "Ctrl+P", "print the moment", [](CPlayerDlg& d) { d.OnBnClickedPrint(); }},
@@ -88,8 +94,10 @@ bool CPlayerDlg::HandleKey(QKeyEvent* event)
     // The list, while it shows and has the keyboard, moves through its rows.
     const bool listKeys = event->key() == Qt::Key_Up || event->key() == Qt::Key_Down ||
                           event->key() == Qt::Key_PageUp || event->key() == Qt::Key_PageDown;
-    if (listKeys && listView_->isVisible() && listView_->hasFocus())
-        return false;
+    for (CSkinListCtrl* list : {listView_, eventsView_}) {
+        if (listKeys && list->isVisible() && list->hasFocus())
+            return false;
+    }
     for (const KeyBinding& b : kBindings) {
         if (b.key == event->key() && b.modifiers == Relevant(event)) {
             b.action(*this);

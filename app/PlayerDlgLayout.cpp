@@ -110,6 +110,11 @@ void CPlayerDlg::CreateControls()
                                  QColor(32, 32, 32));
     importProgress_->setStyleSheet("background: rgba(224, 234, 244, 230); color: rgb(32, 32, 32);");
     importProgress_->hide();
+    eventsView_ = new CSkinListCtrl(this);
+    eventsView_->setGeometry(kList.Rect());
+    eventsProgress_ = StaticText(this, "", importProgress_->geometry(), Qt::AlignCenter, QColor(32, 32, 32));
+    eventsProgress_->setStyleSheet(importProgress_->styleSheet());
+    eventsProgress_->hide();
     const QRect video = kVideo.Rect();
     keyHelp_ = StaticText(this, KeyHelpText(), video.adjusted(90, 40, -90, -40), Qt::AlignCenter, QColor(0, 0, 0));
     keyHelp_->setStyleSheet("background: rgba(16, 22, 30, 235); color: rgb(214, 224, 236); font-size: 13px;");
@@ -226,6 +231,7 @@ void CPlayerDlg::InitDialog()
     listView_->Init();
     listView_->SetColumns();
     recordings_.SetView(listView_);
+    CreateEventsPanel();
     connect(listView_, &CSkinListCtrl::rowDoubleClicked, this, [this](int row) {
         if (row < 0)
             return;
@@ -256,7 +262,8 @@ void CPlayerDlg::ShowSecondView(bool show)
         video->LoadImage(show ? 171 : 173);
     secondViewShown_ = show;
     secondView_->setVisible(show);
-    listView_->setVisible(!show);
+    listView_->setVisible(!show && !eventsShown_);
+    eventsView_->setVisible(!show && eventsShown_);
 }
 
 void CPlayerDlg::paintEvent(QPaintEvent* event)
@@ -343,6 +350,8 @@ void CPlayerDlg::contextMenuEvent(QContextMenuEvent* event)
     QAction* colours = menu.addAction("Route coloured by speed", this, [this](bool on) { SetSpeedColours(on); });
     colours->setCheckable(true);
     colours->setChecked(speedColours_);
+    menu.addSeparator();
+    AddThresholdMenu(menu);
     menu.addSeparator();
     menu.addAction("Minimize", this, &QWidget::showMinimized);
     menu.addAction("Close", this, &QDialog::reject);

@@ -176,6 +176,7 @@ void CPlayerDlg::OnTimer1()
         SyncToPosition();
         KeepRearInStep();
     }
+    ShowEventScanProgress();
     CPngButton* play = Button(1008);
     const char* label = s == Running ? "Pause" : "Play";
     if (play->text() != label) {  // only on a change: the button is not repainted every tick

@@ -89,3 +89,13 @@ void PlayerSettings::SetRouteSpeedColours(bool on)
 {
     settings_.setValue("map/speedColours", on);
 }
+
+double PlayerSettings::ImpactThreshold(double byDefault) const
+{
+    return settings_.value("events/impactG", byDefault).toDouble();
+}
+
+void PlayerSettings::SetImpactThreshold(double g)
+{
+    settings_.setValue("events/impactG", g);
+}

@@ -28,6 +28,9 @@ public:
     void SetSpeedInMph(bool mph);
     bool RouteSpeedColours() const;  // the map's route coloured by speed; plain unless chosen
     void SetRouteSpeedColours(bool on);
+    // The jolt that counts as an impact, in g; 0: impacts not looked for.
+    double ImpactThreshold(double byDefault) const;
+    void SetImpactThreshold(double g);
 
 private:
     QSettings settings_;
