@@ -16,7 +16,7 @@ const char* const kSchema =
 // As a cache it need not reach the disk at every write: a power loss may
 // lose the last few recordings kept, never the file's consistency.
 const KeptDatabaseKind kCatalogue = {"event catalogue", 0x44446576 /* "DDev" */, 2, kSchema, "NORMAL",
-                                     "Events are found again from the recordings."};
+                                     "Events are found again from the recordings.", true};
 
 // What the recording's track is read from, as it is now: as the track cache
 // knows it (the recording and its folder, where side files come and go);

@@ -47,8 +47,12 @@ KeptDatabase::KeptDatabase(const std::string& path, const KeptDatabaseKind& kind
     std::error_code ec;
     std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ec);
     Open();
-    if (db_ && !Prepare())
-        SetAside();
+    if (db_ && !Prepare()) {
+        if (kind_.remakeOlder && OlderOfOurs())
+            Remake();
+        else
+            SetAside();
+    }
 }
 
 KeptDatabase::~KeptDatabase()
@@ -82,6 +86,24 @@ bool KeptDatabase::Prepare()
     Exec("PRAGMA journal_mode=WAL");
     Exec(("PRAGMA synchronous=" + std::string(kind_.synchronous)).c_str());
     return Exec(kind_.schema);
+}
+
+bool KeptDatabase::OlderOfOurs()
+{
+    const int version = PragmaValue(db_, "PRAGMA user_version");
+    return PragmaValue(db_, "PRAGMA application_id") == kind_.applicationId && version >= 0 && version < kind_.version;
+}
+
+// What an earlier version kept is found again from the recordings.
+void KeptDatabase::Remake()
+{
+    Close();
+    std::error_code ec;
+    for (const char* part : {"", "-wal", "-shm"})
+        std::filesystem::remove(path_ + part, ec);
+    Open();
+    if (db_ && !Prepare())
+        SetAside();
 }
 
 void KeptDatabase::SetAside()

@@ -58,6 +58,9 @@ struct KeptDatabaseKind {
     const char* schema;       // CREATE ... IF NOT EXISTS
     const char* synchronous;  // NORMAL for a cache, FULL for the user's own data
     const char* afterSetAside;  // what it means for the user, one sentence
+    // An older version of ours is made anew without a word (a cache), not
+    // set aside (the user's own data).
+    bool remakeOlder = false;
 };
 
 class KeptDatabase {
@@ -79,6 +82,8 @@ private:
     void Open();
     bool Prepare();
     void SetAside();
+    bool OlderOfOurs();
+    void Remake();
     void Close();
 
     std::string path_;

@@ -90,6 +90,28 @@ TEST_F(Catalogue, WhatIsKeptHoldsForTheFileAsItWasAndTheSettingsItWasFoundWith)
     EXPECT_FALSE(catalogue.Find(cache / "no-such.MOV", {}).has_value());
 }
 
+// A catalogue an earlier version wrote is only a cache: made anew, without
+// a word to the user and without a file set aside.
+TEST_F(Catalogue, AnEarlierVersionsFileIsMadeAnew)
+{
+    TempDir cache;
+    const std::string path = cache / "events.sqlite";
+    {
+        EventCatalogue current(path);  // marked as ours
+    }
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(db, "PRAGMA user_version=1; CREATE TABLE old(x)", nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(db);
+    EventCatalogue catalogue(path);
+    EXPECT_TRUE(catalogue.IsOpen());
+    EXPECT_EQ(catalogue.Notice(), "");
+    for (const auto& entry : std::filesystem::directory_iterator(cache.Path()))
+        EXPECT_EQ(entry.path().filename().string().find("set-aside"), std::string::npos) << entry.path();
+    EXPECT_EQ(FindRecordingEvents(Recording(), {}, &catalogue).size(), 2u);
+    EXPECT_TRUE(catalogue.Find(Recording(), {}).has_value());
+}
+
 // Damaged, foreign, or no file at all where the catalogue should be: set
 // aside with a notice and made anew, or done without; the events are found
 // either way.
