@@ -80,6 +80,7 @@ private:
         emit dlg->ListView()->rowDoubleClicked(row);
         if (drawn.isEmpty())
             drawn.wait(20000);
+        WaitFor([&] { return !dlg->EventScanRunning(); });  // the drive's events are looked for after
         return dlg;
     }
 
@@ -305,7 +306,8 @@ private slots:
             idle.show();
             QCOMPARE(PickFromMenu(idle, "Export track…"),
                      QStringList({"About Player...", "Speed in km/h", "Speed in mph", "Export track… (off)",
-                                  "Export drive's track… (off)", "Route coloured by speed", "Minimize", "Close"}));
+                                  "Export drive's track… (off)", "Route coloured by speed", "Impact threshold", "Events list",
+                                  "Minimize", "Close"}));
         }
         auto dlg = Playing(1);
         PickFromMenu(*dlg, "Speed in mph");
