@@ -271,7 +271,7 @@ private:
     void PlayDriveMoment(const std::vector<std::string>& drive, int recording, double seconds);
     int PlayingInEventsDrive() const;
     void ChangeBookmarks(std::function<bool()> change, const QString& failure);
-    void AddThresholdMenu(QMenu& menu);
+    void AddEventsMenu(QMenu& menu);
     void RouteKeys();
     void WithPairPaused(const std::function<void()>& command);
 

@@ -187,8 +187,6 @@ void CPlayerDlg::ShowEventsList(bool show)
 {
     eventsShown_ = show;
     ShowSecondView(false);  // the list asked for takes the rear picture's place, as the List button does
-    listView_->setVisible(!show);
-    eventsView_->setVisible(show);
     (show ? static_cast<QWidget*>(eventsView_) : listView_)->setFocus();
     if (!show)
         eventsProgress_->hide();
@@ -294,7 +292,7 @@ void CPlayerDlg::SetImpactThreshold(double g)
         ScanDriveEvents(true);
 }
 
-void CPlayerDlg::AddThresholdMenu(QMenu& menu)
+void CPlayerDlg::AddEventsMenu(QMenu& menu)
 {
     QMenu* thresholds = menu.addMenu("Impact threshold");
     const auto add = [&](const QString& text, double g) {

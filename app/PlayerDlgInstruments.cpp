@@ -20,6 +20,8 @@ void CPlayerDlg::SetSpeedUnit(SpeedDash::SpeedUnit unit)
     speedUnit_ = unit;
     settings_.SetSpeedInMph(unit == SpeedDash::SpeedUnit::Mph);
     waveform_->SetSpeedUnit(unit);
+    if (eventsView_)
+        FillEventsList();  // the speeds in the unit shown
     if (mapView_)
         mapView_->SetSpeedInMph(unit == SpeedDash::SpeedUnit::Mph);
     DrawSpeedNeedle(lastSpeed_);

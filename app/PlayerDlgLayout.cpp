@@ -351,7 +351,7 @@ void CPlayerDlg::contextMenuEvent(QContextMenuEvent* event)
     colours->setCheckable(true);
     colours->setChecked(speedColours_);
     menu.addSeparator();
-    AddThresholdMenu(menu);
+    AddEventsMenu(menu);
     menu.addSeparator();
     menu.addAction("Minimize", this, &QWidget::showMinimized);
     menu.addAction("Close", this, &QDialog::reject);

@@ -67,6 +67,7 @@ void CPlayerDlg::PlayFile(int direction)
             track_.Clear();
             waveform_->SetTotalSeconds(seconds);
             waveform_->Refresh();
+            ShowEventMarks();  // none of another recording's marks stay on this one
             SendRoute();  // the last recording's route goes at once
             ReadTrack(node);
             // Both stand on their first frame before either starts, so the

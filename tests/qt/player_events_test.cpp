@@ -118,6 +118,11 @@ private slots:
         QVERIFY(MakeVideo(dir_.filePath("rear.mov"), 20, "160x120", true));
         MkrecPair("A60514081500_0001.MOV", "B60514081500_0002.MOV", 0);
         MkrecPair("A60514081520_0003.MOV", "B60514081520_0004.MOV", 20);
+        // Two hours later, a drive of its own (its impact 15 s in).
+        QDir().mkpath(dir_.filePath("later"));
+        QProcess::execute(MKREC_PATH, {"mov", dir_.filePath("later/A60514101520_0009.MOV"), "--layout", "generic",
+                                       "--video", dir_.filePath("front.mov"), "--route", dir_.filePath("route.csv"),
+                                       "--from", "20", "--seconds", "20", "--start", QString::number(kStart + 7220)});
     }
 
     // The seek bar's channel is 675 px with an 18 px thumb, so a position p
@@ -157,6 +162,22 @@ private slots:
         QVERIFY(WaitFor([&] { return !dlg->EventScanRunning() && dlg->SeekBar()->Marks().empty(); }));
         QVERIFY(dlg->DriveEvents().empty());
         QVERIFY(dlg->Waveform()->Marks().empty());
+    }
+
+    // Another drive's recording opened: the last one's marks go at once, its own come.
+    void theMarksAreTheRecordingsPlaying()
+    {
+        auto dlg = Playing("drive");
+        dlg->ImportFolder(dir_.filePath("later"));
+        QVERIFY(WaitFor([&] { return dlg->ListView()->RowCount() == 3; }));
+        QCOMPARE(dlg->SeekBar()->Marks().size(), std::size_t(1));
+        emit dlg->ListView()->rowDoubleClicked(2);
+        QVERIFY(dlg->SeekBar()->Marks().empty());
+        QVERIFY(dlg->Waveform()->Marks().empty());
+        QVERIFY(EventsMarked(*dlg));
+        QCOMPARE(dlg->EventsDrive().size(), std::size_t(1));
+        QCOMPARE(dlg->SeekBar()->Marks().size(), std::size_t(1));
+        QVERIFY(std::abs(dlg->SeekBar()->Marks()[0].at - 75) <= 1);
     }
 
     void theListShowsTheEventsAndPlaysFromBeforeThem()
