@@ -22,6 +22,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <set>
 
 class CBitmapSlider;
 class CDlgMap;
@@ -356,5 +357,6 @@ private:
     QLabel* eventsProgress_ = nullptr;
     bool eventsShown_ = false;
     NoteHook noteHook_;
+    std::set<std::string> eventNoticesSaid_;
     TrackReads reads_;  // last: gone first, so no read's result reaches a half-destroyed window
 };

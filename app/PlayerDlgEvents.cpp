@@ -25,6 +25,7 @@
 // A search through a drive's recordings: how far it has come, and whether a
 // newer drive, Clear or closing has made it pointless.
 struct CPlayerDlg::EventScan {
+    std::vector<std::string> drive;
     std::atomic<int> done{0};
     int total = 0;
     std::atomic<bool> cancelled{false};
@@ -83,6 +84,10 @@ int CPlayerDlg::PlayingInEventsDrive() const
 void CPlayerDlg::ScanDriveEvents(bool again)
 {
     const std::vector<std::string> drive = CurrentDrive();
+    if (!again && eventScan_ && eventScan_->drive == drive) {
+        ShowEventMarks();  // the search under way marks the rest when done
+        return;
+    }
     if (!again && drive == eventsDrive_ && !eventScan_) {
         ShowEventMarks();
         emit eventsShown();
@@ -90,6 +95,7 @@ void CPlayerDlg::ScanDriveEvents(bool again)
     }
     CancelEventScan();
     auto scan = std::make_shared<EventScan>();
+    scan->drive = drive;
     scan->total = static_cast<int>(drive.size());
     eventScan_ = scan;
     const int ticket = ++eventsTicket_;
@@ -113,7 +119,8 @@ void CPlayerDlg::ScanDriveEvents(bool again)
             driveEvents_ = std::move(found.events);
             eventsDrive_ = drive;
             ShowEventMarks();
-            if (!found.notice.empty())
+            // Said once: a catalogue that cannot be opened stays so for every drive.
+            if (!found.notice.empty() && eventNoticesSaid_.insert(found.notice).second)
                 ShowMessage(QString::fromStdString(found.notice), false);
             emit eventsShown();
         });

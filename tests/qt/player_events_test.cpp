@@ -9,6 +9,7 @@
 #include "MediaFiles.h"
 #include "PlayerTestMain.h"
 #include "app/PlayerDlg.h"
+#include "events/Catalogue.h"
 #include "skin/BitmapSlider.h"
 #include "skin/SkinListCtrl.h"
 #include "widgets/WaveFormCtrl.h"
@@ -178,6 +179,30 @@ private slots:
         QCOMPARE(dlg->EventsDrive().size(), std::size_t(1));
         QCOMPARE(dlg->SeekBar()->Marks().size(), std::size_t(1));
         QVERIFY(std::abs(dlg->SeekBar()->Marks()[0].at - 75) <= 1);
+    }
+
+    // The events are found without a catalogue that cannot be opened, and
+    // the user is told once, not at every drive.
+    void aCatalogueThatCannotBeOpenedIsSaidOnce()
+    {
+        const QString catalogue = QString::fromStdString(EventCatalogue::DefaultPath());
+        for (const char* part : {"", "-wal", "-shm"})
+            QFile::remove(catalogue + part);
+        QVERIFY(QDir().mkpath(catalogue));  // a folder in its place
+        QStringList said;
+        CPlayerDlg dlg;
+        dlg.SetMessageHook([&](const QString& text, bool) { said << text; });
+        dlg.show();
+        dlg.ImportFolder(dir_.filePath("drive"));
+        dlg.ImportFolder(dir_.filePath("later"));
+        for (int row : {0, 2}) {
+            emit dlg.ListView()->rowDoubleClicked(row);
+            QVERIFY(EventsMarked(dlg));
+            QCOMPARE(SlotsOf(dlg, EventKind::Impact, 0).size(), std::size_t(1));
+        }
+        QVERIFY(QDir(catalogue).removeRecursively());
+        QCOMPARE(said.size(), 1);
+        QVERIFY2(said[0].contains("event catalogue could not be opened"), qPrintable(said[0]));
     }
 
     void theListShowsTheEventsAndPlaysFromBeforeThem()
