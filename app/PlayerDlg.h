@@ -267,6 +267,7 @@ private:
     void ScanDriveEvents(bool again);
     void CancelEventScan();
     void ShowEventMarks();
+    void ShowDriveEvents();
     void FillEventsList();
     void ShowEventScanProgress();
     void PlayDriveMoment(const std::vector<std::string>& drive, int recording, double seconds);

@@ -65,7 +65,7 @@ void CPlayerDlg::OnBnClickedClear()
     CancelEventScan();
     driveEvents_.clear();
     eventsDrive_.clear();
-    ShowEventMarks();
+    ShowDriveEvents();
     driveRoutes_ = std::make_shared<SharedDriveRoutes>();
     if (mapView_)
         mapView_->ClearDrive();

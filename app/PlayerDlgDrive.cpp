@@ -64,17 +64,6 @@ void CPlayerDlg::SeekPairTo(double seconds)
 
 void CPlayerDlg::SeekToRoutePoint(int recording, int slot)
 {
-    if (recording < 0 || static_cast<std::size_t>(recording) >= drivePaths_.size() || slot < 0)
-        return;
-    const QString path = QString::fromStdString(drivePaths_[static_cast<std::size_t>(recording)]);
-    if (path != playingPath_) {
-        const int index = recordings_.IndexOf(path.toStdString());
-        if (index < 0)
-            return;
-        currentIndex_ = index;
-        PlayFile(0);
-        if (playingPath_ != path)
-            return;  // it did not open; PlayFile has said why
-    }
-    SeekPairTo(slot / 10.0);
+    if (slot >= 0)
+        PlayDriveMoment(drivePaths_, recording, slot / 10.0);
 }

@@ -118,7 +118,7 @@ void CPlayerDlg::ScanDriveEvents(bool again)
             eventsProgress_->hide();
             driveEvents_ = std::move(found.events);
             eventsDrive_ = drive;
-            ShowEventMarks();
+            ShowDriveEvents();
             // Said once: a catalogue that cannot be opened stays so for every drive.
             if (!found.notice.empty() && eventNoticesSaid_.insert(found.notice).second)
                 ShowMessage(QString::fromStdString(found.notice), false);
@@ -145,29 +145,39 @@ void CPlayerDlg::ShowEventScanProgress()
     eventsProgress_->raise();
 }
 
+// The marks of the recording playing; the rest of the drive's show on the map and in the list.
 void CPlayerDlg::ShowEventMarks()
 {
     const int playing = PlayingInEventsDrive();
     std::vector<TimeMark> seekMarks, waveMarks;
-    QJsonArray dots;
     for (const DriveEvent& e : driveEvents_) {
-        const TrackEvent& event = e.found.event;
-        const QColor colour = EventColour(event.kind);
-        if (e.recording == playing) {
-            seekMarks.push_back({event.slot / kSlotsPerSeekStep, colour});
-            waveMarks.push_back({event.slot, colour});
-        }
-        if (!event.latitude.empty()) {
-            const int leadIn = static_cast<int>(std::lround(e.LeadIn() * 10));
-            dots.append(QJsonArray{QString::fromStdString(event.latitude), QString::fromStdString(event.longitude),
-                                   colour.name(), EventKindTitle(event.kind), e.recording, leadIn});
-        }
+        if (e.recording != playing)
+            continue;
+        const QColor colour = EventColour(e.found.event.kind);
+        seekMarks.push_back({e.found.event.slot / kSlotsPerSeekStep, colour});
+        waveMarks.push_back({e.found.event.slot, colour});
     }
     seekBar_->SetMarks(std::move(seekMarks));
     waveform_->SetMarks(std::move(waveMarks));
-    if (mapView_)
-        mapView_->ShowEvents(QString::fromUtf8(QJsonDocument(dots).toJson(QJsonDocument::Compact)));
+}
+
+// What changes only with the drive's events, not with the recording playing.
+void CPlayerDlg::ShowDriveEvents()
+{
+    ShowEventMarks();
     FillEventsList();
+    if (!mapView_)
+        return;
+    QJsonArray dots;
+    for (const DriveEvent& e : driveEvents_) {
+        const TrackEvent& event = e.found.event;
+        if (event.latitude.empty())
+            continue;
+        const int leadIn = static_cast<int>(std::lround(e.LeadIn() * 10));
+        dots.append(QJsonArray{QString::fromStdString(event.latitude), QString::fromStdString(event.longitude),
+                               EventColour(event.kind).name(), EventKindTitle(event.kind), e.recording, leadIn});
+    }
+    mapView_->ShowEvents(QString::fromUtf8(QJsonDocument(dots).toJson(QJsonDocument::Compact)));
 }
 
 void CPlayerDlg::FillEventsList()

@@ -211,6 +211,7 @@ void CPlayerDlg::CreateViews()
             SendRoute();
             SendDrive();
         }
+        ShowDriveEvents();
     });
 }
 
