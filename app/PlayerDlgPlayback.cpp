@@ -3,7 +3,7 @@
 
 #include "PlayerDlg.h"
 
-#include "CompanionPath.h"
+#include "library/CompanionPath.h"
 #include "map/DlgMap.h"
 #include "skin/BitmapSlider.h"
 #include "skin/PngButton.h"

@@ -1,4 +1,4 @@
-#include "app/CompanionPath.h"
+#include "library/CompanionPath.h"
 
 #include <QTest>
 #include <set>
