@@ -1,8 +1,36 @@
 #include "Clip.h"
 
-ClipResult MakeClip(const ClipRequest&, const ClipProgress&)
+#include "ComposedClip.h"
+#include "StreamCopy.h"
+#include "library/SafeWrite.h"
+
+#include <filesystem>
+
+namespace {
+
+// Why the clip may not be written to its output; empty when it may.
+std::string RefusedOutput(const ClipRequest& request)
 {
-    ClipResult result;
-    result.error = "not built yet";
-    return result;
+    if (request.pieces.empty())
+        return "nothing between the marks";
+    if (request.output.empty())
+        return "no file to write the clip to";
+    for (const ClipPiece& piece : request.pieces)
+        if (SameFile(request.output, piece.front) || (!piece.rear.empty() && SameFile(request.output, piece.rear)))
+            return request.output + " is one of the recordings";
+    if (!request.replace && std::filesystem::exists(request.output))
+        return request.output + " exists";
+    return {};
+}
+
+}  // namespace
+
+ClipResult MakeClip(const ClipRequest& request, const ClipProgress& progress)
+{
+    if (std::string refused = RefusedOutput(request); !refused.empty()) {
+        ClipResult result;
+        result.error = refused;
+        return result;
+    }
+    return IsStreamCopy(request) ? CopyClip(request, progress) : ComposeClip(request, progress);
 }

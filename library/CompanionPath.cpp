@@ -1,6 +1,8 @@
 #include "CompanionPath.h"
 
 #include "track/BlackVueTrack.h"
+#include "track/DatFile.h"
+#include "track/MovTrack.h"
 
 #include <filesystem>
 #include <optional>
@@ -93,4 +95,16 @@ std::string DeriveCompanionPath(const std::string& path, bool isNT96650A,
     if (L >= 16 && !exists(b))
         AddOneSecond(b);
     return b;
+}
+
+std::string RearCameraFile(const std::string& path)
+{
+    std::string datPath;
+    const bool nt96650a = FindDatFile(path, datPath) != 0 && DetectChipset(path).isNT96650A;
+    auto exists = [](const std::string& p) {
+        std::error_code error;
+        return std::filesystem::is_regular_file(p, error);
+    };
+    const std::string rear = DeriveCompanionPath(path, nt96650a, exists);
+    return rear != path && exists(rear) ? rear : std::string();
 }

@@ -10,3 +10,8 @@
 // `exists` tells whether a file is there.
 std::string DeriveCompanionPath(const std::string& path, bool isNT96650A,
                                 const std::function<bool(const std::string&)>& exists);
+
+// The rear camera's recording for the front one at `path` as the player pairs
+// them (the chip read from the file where it names one); empty when the
+// camera wrote none.
+std::string RearCameraFile(const std::string& path);

@@ -1,6 +1,7 @@
 // dashtrack: prints the track of a recording, what the player knows of it, and
 // the rows an import would list.
 
+#include "dashtrack_clip.h"
 #include "dashtrack_events.h"
 #include "library/Drives.h"
 #include "library/ExportFile.h"
@@ -44,7 +45,15 @@ int Usage()
                "                               the events of the recordings named and of every recording in\n"
                "                               and below the folders named: time (UTC), file, offset (s),\n"
                "                               kind, strength (g), speed (km/h), position; G from 0.1 to 2.\n"
-               "                               What was found is kept in $XDG_CACHE_HOME/DualDash/events.sqlite\n",
+               "                               What was found is kept in $XDG_CACHE_HOME/DualDash/events.sqlite\n"
+               "       dashtrack clip --from T --to T [--cameras front|rear|both] [--layout pip|side|stack]\n"
+               "                      [--overlay time,speed,position,g,route] [--no-audio] [--quality CRF]\n"
+               "                      [--size source|1080|720] [--swap] [--local-time] [--mph] [--replace]\n"
+               "                      --output OUT.mp4 PATH...\n"
+               "                               the stretch from T to T of the recordings (front camera's; the\n"
+               "                               rear's found beside them) as one MP4 and a GPX beside it; T in\n"
+               "                               seconds from the first one's start or UTC (2026-05-14T08:15:10Z).\n"
+               "                               One camera without overlays is copied from the key frame before T\n",
                stderr);
     return kExitUsage;
 }
@@ -263,6 +272,10 @@ int Run(int argc, char** argv)
     if (argc >= 2 && std::string(argv[1]) == "events") {
         EventsRequest request;
         return ParseEvents(argc, argv, request) ? Events(request) : Usage();
+    }
+    if (argc >= 2 && std::string(argv[1]) == "clip") {
+        ClipCommand command;
+        return ParseClip(argc, argv, command) ? RunClip(command) : Usage();
     }
     if (argc >= 2 && std::string(argv[1]) == "export") {
         ExportRequest request;

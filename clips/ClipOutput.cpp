@@ -1,0 +1,130 @@
+#include "ClipOutput.h"
+
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+#include <fcntl.h>
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
+
+std::string Iso6709(const ClipPlace& place)
+{
+    char text[40];
+    std::snprintf(text, sizeof text, "%+08.4f%+09.4f/", place.latitude, place.longitude);
+    return text;
+}
+
+namespace {
+
+// "2026-05-14T08:15:00.000000Z", the form the muxer takes for creation_time.
+std::string CreationTimeText(double utc)
+{
+    const std::time_t whole = static_cast<std::time_t>(std::floor(utc));
+    std::tm parts{};
+    gmtime_r(&whole, &parts);
+    char date[32];
+    std::strftime(date, sizeof date, "%Y-%m-%dT%H:%M:%S", &parts);
+    char text[48];
+    std::snprintf(text, sizeof text, "%s.%06dZ", date, static_cast<int>(std::lround((utc - std::floor(utc)) * 1e6) % 1000000));
+    return text;
+}
+
+}  // namespace
+
+ClipOutput::~ClipOutput() { Discard(); }
+
+bool ClipOutput::Open(const std::string& target, std::string& error)
+{
+    const std::filesystem::path path(target);
+    std::string partial = (path.parent_path() / ("." + path.filename().string() + ".XXXXXX")).string();
+    const int fd = mkstemp(partial.data());
+    if (fd < 0) {
+        error = std::strerror(errno);
+        return false;
+    }
+    ::close(fd);
+    partial_ = partial;
+    target_ = target;
+    if (int e = avformat_alloc_output_context2(&muxer_, nullptr, "mp4", partial_.c_str()); e < 0) {
+        error = AvErrorText(e);
+        return false;
+    }
+    if (int e = avio_open(&muxer_->pb, partial_.c_str(), AVIO_FLAG_WRITE); e < 0) {
+        error = AvErrorText(e);
+        return false;
+    }
+    return true;
+}
+
+AVStream* ClipOutput::AddStream(const AVCodecParameters* parameters, AVRational timeBase)
+{
+    AVStream* stream = avformat_new_stream(muxer_, nullptr);
+    if (!stream || avcodec_parameters_copy(stream->codecpar, parameters) < 0)
+        return nullptr;
+    stream->codecpar->codec_tag = 0;  // the MP4 muxer picks its own
+    stream->time_base = timeBase;
+    return stream;
+}
+
+bool ClipOutput::Begin(double startUtc, const std::optional<ClipPlace>& place, std::string& error)
+{
+    if (startUtc >= 0)
+        av_dict_set(&muxer_->metadata, "creation_time", CreationTimeText(startUtc).c_str(), 0);
+    if (place)
+        av_dict_set(&muxer_->metadata, "location", Iso6709(*place).c_str(), 0);
+    AVDictionary* options = nullptr;
+    av_dict_set(&options, "movflags", "+faststart", 0);
+    const int e = avformat_write_header(muxer_, &options);
+    av_dict_free(&options);
+    if (e < 0) {
+        error = AvErrorText(e);
+        return false;
+    }
+    begun_ = true;
+    return true;
+}
+
+bool ClipOutput::Write(AVPacket* packet, std::string& error)
+{
+    if (int e = av_interleaved_write_frame(muxer_, packet); e < 0) {
+        error = "cannot write the clip: " + AvErrorText(e);
+        return false;
+    }
+    return true;
+}
+
+bool ClipOutput::Finish(bool replace, std::string& error)
+{
+    int e = av_write_trailer(muxer_);
+    begun_ = false;
+    if (e >= 0)
+        e = avio_closep(&muxer_->pb);
+    if (e < 0) {
+        error = "cannot write the clip: " + AvErrorText(e);
+        return false;
+    }
+    if (chmod(partial_.c_str(), 0666 & ~[] { const mode_t m = umask(0); umask(m); return m; }()) != 0 ||
+        renameat2(AT_FDCWD, partial_.c_str(), AT_FDCWD, target_.c_str(), replace ? 0 : RENAME_NOREPLACE) != 0) {
+        error = std::strerror(errno);
+        return false;
+    }
+    partial_.clear();
+    return true;
+}
+
+void ClipOutput::Discard()
+{
+    if (muxer_) {
+        if (begun_)
+            av_write_trailer(muxer_);
+        avio_closep(&muxer_->pb);
+        avformat_free_context(muxer_);
+        muxer_ = nullptr;
+    }
+    if (!partial_.empty())
+        ::unlink(partial_.c_str());
+    partial_.clear();
+}
