@@ -27,7 +27,10 @@ PictureSize ScaledToWidth(PictureSize size, int width)
 Placement PlacePictures(PictureSize main, PictureSize other, ClipLayout layout, int height)
 {
     Placement p;
-    p.large = ScaledToHeight(main, Even(height > 0 ? height : main.height));
+    // At the source's size, the larger camera's sets the height: a rear camera
+    // swapped into the large picture is not shown smaller than it is.
+    const int sourceHeight = std::max(main.height, other.height);
+    p.large = ScaledToHeight(main, Even(height > 0 ? height : sourceHeight));
     p.clip = p.large;
     p.margin = Even(p.large.height / 40.0);
     if (other.width <= 0 || other.height <= 0)

@@ -24,7 +24,8 @@ struct Placement {
 };
 
 // Where the pictures go: `main` is the large picture's source size, `other`
-// the other camera's (zero for one camera), `height` the clip's (0: main's).
+// the other camera's (zero for one camera), `height` the large picture's (0:
+// the taller camera's).
 Placement PlacePictures(PictureSize main, PictureSize other, ClipLayout layout, int height);
 
 // A camera's pictures as they come from its decoder.

@@ -1,5 +1,6 @@
 #include "Clip.h"
 
+#include "ClipData.h"
 #include "ComposedClip.h"
 #include "StreamCopy.h"
 #include "library/SafeWrite.h"
@@ -18,8 +19,10 @@ std::string RefusedOutput(const ClipRequest& request)
     for (const ClipPiece& piece : request.pieces)
         if (SameFile(request.output, piece.front) || (!piece.rear.empty() && SameFile(request.output, piece.rear)))
             return request.output + " is one of the recordings";
-    if (!request.replace && std::filesystem::exists(request.output))
-        return request.output + " exists";
+    // The GPX goes with the clip: asked about together, refused together.
+    for (const std::string& mine : {request.output, ClipGpxPath(request.output)})
+        if (!request.replace && std::filesystem::exists(mine))
+            return mine + " exists";
     return {};
 }
 
