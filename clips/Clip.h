@@ -47,8 +47,9 @@ struct ClipRequest {
     static constexpr int kVisuallyLossless = 18;
 };
 
-// One camera without anything drawn in: its packets are copied, not encoded
-// again, from the key frame at or before the start.
+// One camera without anything drawn in at its own size: its packets are
+// copied, not encoded again, from the key frame at or before the start (when
+// they are H.264 or HEVC, which play anywhere; others are encoded).
 bool IsStreamCopy(const ClipRequest& request);
 
 struct ClipResult {
@@ -57,7 +58,8 @@ struct ClipResult {
     std::string error;      // why not, in a few words
     double startUtc = -1;   // the clip's first picture, UTC seconds since 1970; -1 when unknown
     double seconds = 0;     // its length
-    double copiedFrom = 0;  // stream copy: where it really starts in the first file (its key frame)
+    bool copied = false;    // the pictures copied as recorded, not encoded again
+    double copiedFrom = 0;  // then: where it really starts in the first file (its key frame)
     std::string gpx;        // the GPX written beside it, empty when the track had no fix in the clip
 };
 

@@ -64,7 +64,8 @@ AVStream* ClipOutput::AddStream(const AVCodecParameters* parameters, AVRational 
     AVStream* stream = avformat_new_stream(muxer_, nullptr);
     if (!stream || avcodec_parameters_copy(stream->codecpar, parameters) < 0)
         return nullptr;
-    stream->codecpar->codec_tag = 0;  // the MP4 muxer picks its own
+    // The MP4 muxer picks its own tag; for HEVC the one Apple's players want.
+    stream->codecpar->codec_tag = parameters->codec_id == AV_CODEC_ID_HEVC ? MKTAG('h', 'v', 'c', '1') : 0;
     stream->time_base = timeBase;
     return stream;
 }

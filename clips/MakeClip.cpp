@@ -35,5 +35,5 @@ ClipResult MakeClip(const ClipRequest& request, const ClipProgress& progress)
         result.error = refused;
         return result;
     }
-    return IsStreamCopy(request) ? CopyClip(request, progress) : ComposeClip(request, progress);
+    return IsStreamCopy(request) && CopiesAsRecorded(request) ? CopyClip(request, progress) : ComposeClip(request, progress);
 }

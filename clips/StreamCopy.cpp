@@ -3,6 +3,7 @@
 #include "ClipData.h"
 #include "ClipOutput.h"
 #include "FileTime.h"
+#include "SoundTrack.h"
 
 #include <cmath>
 #include <utility>
@@ -10,6 +11,12 @@
 namespace {
 
 constexpr double kTolerance = 1e-3;  // seconds: a stamp this near a mark is on it
+constexpr double kSoundLead = 0.5;   // encoded sound this far ahead of the pictures
+
+bool Mp4Holds(AVCodecID codec)
+{
+    return avformat_query_codec(av_guess_format("mp4", nullptr, nullptr), codec, FF_COMPLIANCE_NORMAL) == 1;
+}
 
 const std::string& CameraFile(const ClipRequest& request, const ClipPiece& piece)
 {
@@ -123,9 +130,11 @@ private:
         if (!output_.Open(request_.output, result_.error))
             return false;
         videoOut_ = output_.AddStream(input->streams[source.video]->codecpar, input->streams[source.video]->time_base);
-        if (source.audio >= 0)
+        if (source.audio >= 0 && Mp4Holds(input->streams[source.audio]->codecpar->codec_id))
             audioOut_ = output_.AddStream(input->streams[source.audio]->codecpar, input->streams[source.audio]->time_base);
-        if (!videoOut_ || (source.audio >= 0 && !audioOut_)) {
+        else if (source.audio >= 0 && !OpenSound(pieces))
+            return false;
+        if (!videoOut_ || (source.audio >= 0 && !audioOut_ && !sound_)) {
             result_.error = "cannot make the clip's streams";
             return false;
         }
@@ -148,30 +157,72 @@ private:
     void CopyPackets(CopySource& source, const ClipPiece& piece)
     {
         AVFormatContext* input = source.input.get();
-        const double baseSeconds = SecondsInFile(input, input->streams[source.video], source.base);
+        const double base = SecondsInFile(input, input->streams[source.video], source.base);
+        const double shift = base + FileStart(input);
         double pieceEnd = 0;  // seconds copied of this piece
+        std::vector<PacketPtr> held;  // pictures past the end that pictures before it may refer to
         PacketPtr packet = NewPacket();
         bool videoDone = false, audioDone = source.audio < 0 || !audioOut_;
         while (!(videoDone && audioDone) && av_read_frame(input, packet.get()) >= 0) {
-            const bool video = packet->stream_index == source.video;
-            const bool audio = packet->stream_index == source.audio && audioOut_;
             AVStream* in = input->streams[packet->stream_index];
             const double at = SecondsInFile(input, in, PresentationStamp(packet.get()));
-            if ((video || audio) && at >= piece.to - kTolerance)
-                (video ? videoDone : audioDone) = true;
-            else if ((video || audio) && at >= baseSeconds - kTolerance) {
-                if (video)
-                    pieceEnd = std::max(pieceEnd, at - baseSeconds + Seconds(packet->duration, in->time_base));
-                if (!Write(packet.get(), in, video ? videoOut_ : audioOut_, baseSeconds + FileStart(input)))
+            const double end = at - base + Seconds(packet->duration, in->time_base);
+            if (packet->stream_index == source.video && !videoDone) {
+                if (at < base - kTolerance)
+                    ;  // a picture shown before the key frame: it refers to what is not copied
+                else if (at >= piece.to - kTolerance)
+                    videoDone = !Hold(held, packet.get());
+                else if (!WriteHeld(held, in, shift, pieceEnd) || !WritePicture(packet.get(), in, shift, at - base))
                     return;
-                if (video && progress_ && !progress_((offset_ + at - baseSeconds) / std::max(total_, 1e-3))) {
-                    result_.cancelled = true;
+                else
+                    pieceEnd = std::max(pieceEnd, end);
+            } else if (packet->stream_index == source.audio && audioOut_ && !audioDone) {
+                if (at >= piece.to - kTolerance)
+                    audioDone = true;
+                else if (at >= base - kTolerance && !Write(packet.get(), in, audioOut_, shift))
                     return;
-                }
             }
             av_packet_unref(packet.get());
         }
         offset_ += pieceEnd;
+    }
+
+    // A picture past the end mark kept back: copied only if a picture before
+    // the mark follows it in the file (it is that one's reference; even a key
+    // frame, in an open group of pictures). Past a reordering no encoder
+    // uses, nothing before the mark can follow.
+    static bool Hold(std::vector<PacketPtr>& held, AVPacket* packet)
+    {
+        constexpr std::size_t kReorderDepth = 16;
+        if (held.size() >= kReorderDepth)
+            return false;
+        held.push_back(NewPacket());
+        av_packet_move_ref(held.back().get(), packet);
+        return true;
+    }
+
+    bool WriteHeld(std::vector<PacketPtr>& held, const AVStream* in, double shift, double& pieceEnd)
+    {
+        for (PacketPtr& p : held) {
+            pieceEnd = std::max(pieceEnd, Seconds(PresentationStamp(p.get()) + p->duration, in->time_base) - shift);
+            if (!Write(p.get(), in, videoOut_, shift))
+                return false;
+        }
+        held.clear();
+        return true;
+    }
+
+    bool WritePicture(AVPacket* packet, const AVStream* in, double shift, double copied)
+    {
+        if (!Write(packet, in, videoOut_, shift))
+            return false;
+        if (sound_ && !sound_->WriteUntil(offset_ + copied + kSoundLead, output_, result_.error))
+            return false;
+        if (progress_ && !progress_((offset_ + copied) / std::max(total_, 1e-3))) {
+            result_.cancelled = true;
+            return false;
+        }
+        return true;
     }
 
     // The packet moved onto the clip's time line: the stamp `base` (seconds
@@ -190,9 +241,24 @@ private:
         return output_.Write(packet, result_.error);
     }
 
+    // Sound MP4 cannot hold as it is (PCM, as many cameras record it) is
+    // encoded as AAC beside the copied pictures.
+    bool OpenSound(const std::vector<ClipPiece>& pieces)
+    {
+        sound_.emplace(CameraSpans(pieces, request_.cameras == ClipCameras::Rear));
+        if (!sound_->Open(output_, result_.error)) {
+            sound_.reset();
+            return result_.error.empty();
+        }
+        return true;
+    }
+
     void Finish()
     {
+        if (sound_ && !sound_->Finish(offset_, output_, result_.error))
+            return;
         result_.seconds = offset_;
+        result_.copied = true;
         result_.startUtc = data_->StartUtc();
         if (!output_.Finish(request_.replace, result_.error))
             return;
@@ -208,6 +274,7 @@ private:
     ClipResult result_;
     ClipOutput output_;
     std::optional<ClipData> data_;
+    std::optional<SoundTrack> sound_;
     AVStream* videoOut_ = nullptr;
     AVStream* audioOut_ = nullptr;
     AVCodecID videoCodec_ = AV_CODEC_ID_NONE;
@@ -217,6 +284,19 @@ private:
 };
 
 }  // namespace
+
+bool CopiesAsRecorded(const ClipRequest& request)
+{
+    if (request.pieces.empty())
+        return false;
+    std::string error;
+    InputPtr input = OpenInput(CameraFile(request, request.pieces.front()), error);
+    const int video = input ? av_find_best_stream(input.get(), AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0) : -1;
+    if (video < 0)
+        return true;  // the copy says what is wrong with it
+    const AVCodecID codec = input->streams[video]->codecpar->codec_id;
+    return codec == AV_CODEC_ID_H264 || codec == AV_CODEC_ID_HEVC;
+}
 
 ClipResult CopyClip(const ClipRequest& request, const ClipProgress& progress)
 {

@@ -4,4 +4,8 @@
 
 #include "Clip.h"
 
+// Whether the camera's pictures go into an MP4 as they are and play
+// anywhere: H.264 and HEVC do; others (an AVI's MJPEG) are encoded instead.
+bool CopiesAsRecorded(const ClipRequest& request);
+
 ClipResult CopyClip(const ClipRequest& request, const ClipProgress& progress);

@@ -101,6 +101,16 @@ protected:
                           std::to_string(kStart + file * 20)));
             fs::remove(front);
         }
+        // An AVI of MJPEG pictures and PCM sound, and an HEVC recording, of 6 s each.
+        const std::string avi = *folder_ + "/mjpeg.avi", hevc = *folder_ + "/hevc.mov";
+        Execute(Mkrec("video " + Quote(avi) + " --seconds 6 --size 320x240 --frame-numbers"));
+        Execute(Mkrec("avi " + Quote(*folder_ + "/OTHER.AVI") + " --video " + Quote(avi) + " --route " + Quote(route) +
+                      " --seconds 6 --start " + std::to_string(kStart)));
+        Execute(Mkrec("video " + Quote(hevc) + " --seconds 6 --size 320x240 --frame-numbers --hevc"));
+        Execute(Mkrec("mov " + Quote(*folder_ + "/HEVC_F.MP4") + " --layout freegps --video " + Quote(hevc) +
+                      " --route " + Quote(route) + " --seconds 6 --start " + std::to_string(kStart)));
+        fs::remove(avi);
+        fs::remove(hevc);
         slots_ = new std::vector<Slot>(ParseSlots(Execute(Dashtrack("slots " + Quote(FrontPath(0)))).out));
     }
 
@@ -136,7 +146,7 @@ protected:
         std::vector<std::string> names;
         for (const auto& entry : fs::directory_iterator(*folder_)) {
             const std::string name = entry.path().filename().string();
-            if (name != "route.csv" && name.find(".MP4") == std::string::npos)
+            if (name != "route.csv" && name.find(".MP4") == std::string::npos && name.find(".AVI") == std::string::npos)
                 names.push_back(name);
         }
         return names;
@@ -211,22 +221,70 @@ TEST_F(ClipFiles, LayoutsPutEachCameraInItsPlace)
 
 TEST_F(ClipFiles, OverlayTextReadsBackAsTheTrackSaysIt)
 {
-    const std::string clip = out_ + ".mp4";
-    ASSERT_EQ(Clip("--from 12 --to 13 --cameras front --overlay time,speed,position,g", clip).status, 0);
-    // The bottom left corner read by tesseract, magnified three times.
-    const std::string png = out_ + ".png";
-    Execute("ffmpeg -nostdin -v error -y -i " + Quote(clip) + " -vf " +
-            Quote("select=eq(n\\,0),crop=320:100:0:260,scale=iw*3:ih*3") + " -vsync 0 " + Quote(png));
-    // Compared without spaces: tesseract reads the gap before a letter as it likes.
-    const std::string text = WithoutSpaces(Execute("tesseract " + Quote(png) + " -").out);
-    fs::remove(png);
     const Slot& slot = (*slots_)[120];
     char position[64];
     std::snprintf(position, sizeof position, "%.5f° N %.5f° E", std::stod(slot.latitude), std::stod(slot.longitude));
-    for (const std::string& line : {std::string("2026-05-14 08:15:12 UTC"), std::to_string(slot.speed) + " km/h",
-                                    std::string(position)})
-        EXPECT_NE(text.find(WithoutSpaces(line)), std::string::npos) << "no \"" << line << "\" in:\n" << text;
-    EXPECT_NE(text.find("Gx"), std::string::npos) << text;
+    const std::string mph = std::to_string(static_cast<int>(std::lround(slot.speed / 1.609344))) + " mph";
+    struct Case {
+        std::string options, environment;
+        std::vector<std::string> lines;
+    };
+    const Case cases[] = {
+        {"--overlay time,speed,position,g", "",
+         {"2026-05-14 08:15:12 UTC", std::to_string(slot.speed) + " km/h", position, "G x"}},
+        {"--overlay time,speed --local-time --mph", "TZ=Europe/Berlin ", {"2026-05-14 10:15:12 CEST", mph}},
+    };
+    for (const Case& c : cases) {
+        const std::string clip = out_ + ".mp4";
+        ASSERT_EQ(RunSaying(c.environment + Dashtrack("clip --from 12 --to 13 --cameras front " + c.options + " --output " +
+                                                      Quote(clip) + " " + Quote(FrontPath(0))))
+                      .status,
+                  0);
+        // The bottom left corner read by tesseract, magnified three times.
+        const std::string png = out_ + ".png";
+        Execute("ffmpeg -nostdin -v error -y -i " + Quote(clip) + " -vf " +
+                Quote("select=eq(n\\,0),crop=320:100:0:260,scale=iw*3:ih*3") + " -vsync 0 " + Quote(png));
+        // Compared without spaces: tesseract reads the gap before a letter as it likes.
+        const std::string text = WithoutSpaces(Execute("tesseract " + Quote(png) + " -").out);
+        fs::remove(png);
+        for (const std::string& line : c.lines)
+            EXPECT_NE(text.find(WithoutSpaces(line)), std::string::npos) << "no \"" << line << "\" in:\n" << text;
+        RemoveClip();
+    }
+}
+
+TEST_F(ClipFiles, OtherRecordingKindsBecomeMp4sThatDecode)
+{
+    struct Case {
+        std::string recording, options, streams;
+        bool copied;
+        int frames;
+    };
+    const Case cases[] = {
+        // MJPEG plays in few places: encoded even without overlays; its PCM sound as AAC.
+        {"OTHER.AVI", "--cameras front", "codec_name=h264\ncodec_name=aac\n", false, 75},
+        {"OTHER.AVI", "--cameras front --overlay speed", "codec_name=h264\ncodec_name=aac\n", false, 75},
+        // HEVC copied as hvc1 from its key frame at 1 s, with the key frame at 4 s its
+        // last pictures refer to.
+        {"HEVC_F.MP4", "--cameras front", "codec_name=hevc\ncodec_name=aac\n", true, 91},
+        {"HEVC_F.MP4", "--cameras front --overlay time", "codec_name=h264\ncodec_name=aac\n", false, 75},
+    };
+    for (const Case& c : cases) {
+        const std::string clip = out_ + ".mp4";
+        const CommandResult run = RunSaying(Dashtrack("clip --from 1.5 --to 4 " + c.options + " --output " + Quote(clip) +
+                                                      " " + Quote(*folder_ + "/" + c.recording)));
+        ASSERT_EQ(run.status, 0) << c.recording << " " << c.options << "\n" << run.out;
+        EXPECT_EQ(run.out.find("copied from the key frame") != std::string::npos, c.copied) << run.out;
+        EXPECT_EQ(Probe(clip, "stream=codec_name"), c.streams) << c.recording << " " << c.options;
+        EXPECT_EQ(Probe(clip, "stream=nb_frames").substr(0, 13), "nb_frames=" + std::to_string(c.frames) + "\n");
+        EXPECT_EQ(Execute("ffmpeg -nostdin -v error -i " + Quote(clip) + " -f null - 2>&1").out, "") << c.recording;
+        const int first = FrameNumber(Pictures(clip, {0}, 320, 240).at(0), {0, 0, 320, 240});
+        EXPECT_EQ(first, c.copied ? 30 : 45) << c.recording << " " << c.options;
+        if (c.streams.find("hevc") != std::string::npos) {
+            EXPECT_EQ(Probe(clip, "stream=codec_tag_string").substr(0, 22), "codec_tag_string=hvc1\n");
+        }
+        RemoveClip();
+    }
 }
 
 TEST_F(ClipFiles, RouteRunsFromTheCarsFirstPlaceToItsLast)

@@ -168,7 +168,7 @@ int RunClip(ClipCommand& command)
     if (!result.error.empty())
         std::fprintf(stderr, "dashtrack: %s\n", result.error.c_str());
     std::printf("%s: %.3f s", command.request.output.c_str(), result.seconds);
-    if (IsStreamCopy(command.request))
+    if (result.copied)
         std::printf(", copied from the key frame at %.3f s", result.copiedFrom);
     if (!result.gpx.empty())
         std::printf(", track in %s", result.gpx.c_str());
