@@ -4,7 +4,8 @@
 //    (aim: at most 1.2 times its time);
 //  - a 30 s picture-in-picture clip of a 1080p front and a 720p rear camera
 //    with every overlay against ffmpeg composing it with overlay and
-//    drawtext, with the same encoder, preset and quality (aim: at most 1.1x).
+//    drawtext, with the same encoder (x264, even where VAAPI would be
+//    used), preset and quality (aim: at most 1.1x).
 // Run: clip_bench [ROUNDS] (the recordings are made under the temp folder once)
 
 #include "Median.h"
@@ -108,6 +109,7 @@ int main(int argc, char** argv)
 {
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
     SilenceMediaLibraries();
+    setenv("DUALDASH_CLIP_ENCODER", "software", 1);  // x264 on both sides, whatever chip the machine has
     if (!MakeRecordings()) {
         std::fprintf(stderr, "clip_bench: cannot make the recordings\n");
         return 1;
