@@ -3,6 +3,7 @@
 extern "C" {
 #include <libavfilter/buffersink.h>
 #include <libavfilter/buffersrc.h>
+#include <libavutil/opt.h>
 }
 
 #include <algorithm>
@@ -19,17 +20,6 @@ std::string FontOption()
 }
 
 }  // namespace
-
-std::string EscapedOptionValue(const std::string& text)
-{
-    std::string escaped;
-    for (char c : text) {
-        if (c == '\\' || c == '\'' || c == ':' || c == '=' || c == ',' || c == ';' || c == '[' || c == ']')
-            escaped += '\\';
-        escaped += c;
-    }
-    return escaped;
-}
 
 bool TextOverlay::Build(const Placement& placement, std::string& error)
 {
@@ -64,11 +54,11 @@ bool TextOverlay::Build(const Placement& placement, std::string& error)
 
 FramePtr TextOverlay::Draw(FramePtr frame, const std::string& text, std::string& error)
 {
-    // The filter takes new text only by starting again, which loads the
-    // font: done when the text changes (ten times a second at most).
+    // The filter reads its text at every picture (expansion off), so new
+    // text goes straight into its option: starting it again would load the
+    // font each time, and leaks in this FFmpeg.
     if (text != shown_) {
-        const std::string arg = "text=" + (text.empty() ? std::string("\\ ") : EscapedOptionValue(text));
-        if (int e = avfilter_graph_send_command(graph_.get(), "info", "reinit", arg.c_str(), nullptr, 0, 0); e < 0) {
+        if (int e = av_opt_set(text_, "text", text.empty() ? " " : text.c_str(), AV_OPT_SEARCH_CHILDREN); e < 0) {
             error = "the overlay's text: " + AvErrorText(e);
             return nullptr;
         }

@@ -25,6 +25,3 @@ private:
     std::string shown_;
     int fontSize_ = 0;
 };
-
-// The text as one value of a filter's options: its separators escaped.
-std::string EscapedOptionValue(const std::string& text);
