@@ -109,27 +109,16 @@ bool SoundTrack::Take(const AVFrame* frame)
 {
     const CameraFrames::Span& span = spans_[span_];
     const int rate = encoder_->sample_rate;
-    if (!resampler_) {
-        SwrContext* raw = nullptr;
-        if (swr_alloc_set_opts2(&raw, &encoder_->ch_layout, encoder_->sample_fmt, rate, const_cast<AVChannelLayout*>(&frame->ch_layout),
-                                static_cast<AVSampleFormat>(frame->format), frame->sample_rate, 0, nullptr) < 0 ||
-            swr_init(raw) < 0) {
-            swr_free(&raw);
-            return false;
-        }
-        resampler_.reset(raw);
-    }
-    const int room = swr_get_out_samples(resampler_.get(), frame->nb_samples);
-    uint8_t** converted = nullptr;
-    if (room <= 0 || av_samples_alloc_array_and_samples(&converted, nullptr, encoder_->ch_layout.nb_channels, room,
-                                                        encoder_->sample_fmt, 0) < 0)
-        return false;
-    const int got = swr_convert(resampler_.get(), converted, room, const_cast<const uint8_t**>(frame->extended_data),
-                                frame->nb_samples);
     const double at = SecondsInFile(input_.get(), input_->streams[stream_], frame->best_effort_timestamp);
     // Samples from the clip's start of the frame's first, and of the span's end.
     const int64_t place = std::llround((span.clipStart + at - span.from) * rate);
     const int64_t end = std::llround((span.clipStart + span.to - span.from) * rate);
+    if (place >= end)
+        return false;  // sound past the span (or a stamp that lies): on to the next file
+    uint8_t** converted = nullptr;
+    const int got = Resample(frame, converted);
+    if (got < 0)
+        return false;
     int64_t skip = 0;
     if (place > queued_)
         AddSilence(place - queued_);  // sound missing before it: silence keeps the pictures' pace
@@ -147,6 +136,34 @@ bool SoundTrack::Take(const AVFrame* frame)
     av_freep(&converted[0]);
     av_freep(&converted);
     return queued_ < end;
+}
+
+// The frame in the encoder's format, rate and channels: the samples made
+// (into `converted`, the caller's to free), or -1.
+int SoundTrack::Resample(const AVFrame* frame, uint8_t**& converted)
+{
+    if (!resampler_) {
+        SwrContext* raw = nullptr;
+        if (swr_alloc_set_opts2(&raw, &encoder_->ch_layout, encoder_->sample_fmt, encoder_->sample_rate,
+                                const_cast<AVChannelLayout*>(&frame->ch_layout), static_cast<AVSampleFormat>(frame->format),
+                                frame->sample_rate, 0, nullptr) < 0 ||
+            swr_init(raw) < 0) {
+            swr_free(&raw);
+            return -1;
+        }
+        resampler_.reset(raw);
+    }
+    const int room = swr_get_out_samples(resampler_.get(), frame->nb_samples);
+    if (room <= 0 || av_samples_alloc_array_and_samples(&converted, nullptr, encoder_->ch_layout.nb_channels, room,
+                                                        encoder_->sample_fmt, 0) < 0)
+        return -1;
+    const int got = swr_convert(resampler_.get(), converted, room, const_cast<const uint8_t**>(frame->extended_data),
+                                frame->nb_samples);
+    if (got < 0) {
+        av_freep(&converted[0]);
+        av_freep(&converted);
+    }
+    return got;
 }
 
 // Decodes the next frame of sound into the queue; false once there is none.
@@ -198,8 +215,12 @@ bool SoundTrack::Finish(double clipSeconds, ClipOutput& output, std::string& err
     const int64_t wanted = std::llround(clipSeconds * encoder_->sample_rate);
     while (queued_ < wanted && !decodedAll_)
         DecodeSome(error);
-    if (queued_ < wanted)
-        AddSilence(wanted - queued_);
+    // Silence to the end, encoded as it goes so that a long gap is not held whole.
+    while (queued_ < wanted) {
+        AddSilence(std::min<int64_t>(wanted - queued_, 65536));
+        if (!Encode(false, output, error))
+            return false;
+    }
     return Encode(true, output, error) && Send(nullptr, output, error);
 }
 

@@ -25,6 +25,7 @@ private:
     bool OpenSpan(std::size_t span);
     bool DecodeSome(std::string& error);
     bool Take(const AVFrame* frame);
+    int Resample(const AVFrame* frame, uint8_t**& converted);
     bool AddSilence(int64_t samples);
     bool Encode(bool flush, ClipOutput& output, std::string& error);
     bool Send(AVFrame* frame, ClipOutput& output, std::string& error);
