@@ -6,7 +6,7 @@ SAN_BUILD ?= build-san
 FUZZ_SECONDS ?= 20
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build test test-main test-san fuzz demo run bench clean
+.PHONY: all deps configure build test test-main test-san test-package package fuzz demo run bench clean
 
 all: build
 
@@ -19,10 +19,19 @@ configure: deps
 build: configure
 	cmake --build $(BUILD)
 
-test: test-main test-san
+test: test-main test-san test-package
 
 test-main: build
 	cd $(BUILD) && ctest --output-on-failure
+
+# The Debian package of the build: dualdash_VERSION_ARCH.deb in $(BUILD).
+package: build
+	cd $(BUILD) && cpack -G DEB
+
+# The package as a user gets it: lintian, the desktop entry and metainfo
+# validated, the programs run from an unpacked copy.
+test-package: package demo
+	scripts/check-package $(BUILD)/dualdash_*.deb $(BUILD)/demo/card/DCIM/100MEDIA/A60514081500_0001.MOV
 
 # The core again under AddressSanitizer and UndefinedBehaviorSanitizer (clang),
 # with each fuzz target run briefly from its seeds.

@@ -362,6 +362,7 @@ void CPlayerDlg::contextMenuEvent(QContextMenuEvent* event)
 void CPlayerDlg::ShowAbout()
 {
     QMessageBox::about(this, "About Player",
-                       "<b>Player Version 1.0</b><br>DualDash plays the front and rear recordings of car video "
-                       "recorders with their route, speed, course and G-sensor data.");
+                       QStringLiteral("<b>Player Version %1</b><br>DualDash plays the front and rear recordings of car video "
+                                      "recorders with their route, speed, course and G-sensor data.")
+                           .arg(QStringLiteral(DUALDASH_VERSION)));
 }

@@ -1,7 +1,7 @@
 // DualDash: plays the front and rear recordings of car video recorders with
 // their route, speed, course and G-sensor data.
 //
-// dualdash [--tile-url TEMPLATE [--tile-attribution HTML]] [FOLDER|FILE]...
+// dualdash [--version] [--tile-url TEMPLATE [--tile-attribution HTML]] [FOLDER|FILE]...
 //   folders are imported as with the Import button; files that are
 //   front-camera recordings are listed. The map's tile server may also be set
 //   by DUALDASH_TILE_URL / DUALDASH_TILE_ATTRIBUTION or in the settings file.
@@ -15,9 +15,16 @@
 #include <QProcessEnvironment>
 #include <QSettings>
 #include <clocale>
+#include <cstdio>
+#include <cstring>
 
 int main(int argc, char** argv)
 {
+    // Answered before Qt starts: it needs no screen.
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf("dualdash %s\n", DUALDASH_VERSION);
+        return 0;
+    }
     PrepareWebEngineEnvironment();
     QApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);

@@ -33,6 +33,7 @@ constexpr int kExitUsage = 64;
 int Usage()
 {
     std::fputs("usage: dashtrack slots PATH    the track as CSV, one line per 100 ms slot\n"
+               "       dashtrack --version      the version of DualDash it comes with\n"
                "       dashtrack info PATH     what the player works out for a recording\n"
                "       dashtrack import FOLDER the list rows (No., Files, Time) after importing FOLDER\n"
                "       dashtrack card ROOT     the list rows after scanning a memory card at ROOT\n"
@@ -269,6 +270,10 @@ int Events(const EventsRequest& request)
 
 int Run(int argc, char** argv)
 {
+    if (argc == 2 && std::string(argv[1]) == "--version") {
+        std::printf("dashtrack %s\n", DUALDASH_VERSION);
+        return 0;
+    }
     if (argc >= 2 && std::string(argv[1]) == "events") {
         EventsRequest request;
         return ParseEvents(argc, argv, request) ? Events(request) : Usage();

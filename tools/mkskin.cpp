@@ -595,10 +595,10 @@ void KnobShape(QPainter& p, QRectF r)
     p.drawRoundedRect(r, 4, 4);
 }
 
-QImage ProgramIcon()
+// The program's icon on a 128-unit square: a dark rounded body, two lenses
+// (front and rear), a red line of the road.
+void PaintProgramIcon(QPainter& p)
 {
-    QImage image = Canvas(128, 128);
-    QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient g(0, 0, 0, 128);
     g.setColorAt(0, QColor(40, 48, 60));
@@ -617,7 +617,36 @@ QImage ProgramIcon()
     }
     p.setPen(QPen(QColor(255, 80, 70), 5, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(34, 98), QPointF(94, 98));
+}
+
+QImage ProgramIcon()
+{
+    QImage image = Canvas(128, 128);
+    QPainter p(&image);
+    PaintProgramIcon(p);
     return image;
+}
+
+// The icon at the desktop's sizes, as the icon theme lays them out
+// (FOLDER/NxN/apps/dualdash.png).
+bool DrawDesktopIcons(const QString& folder)
+{
+    bool ok = true;
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter p(&image);
+        p.scale(size / 128.0, size / 128.0);
+        PaintProgramIcon(p);
+        p.end();
+        const QString dir = QStringLiteral("%1/%2x%2/apps").arg(folder).arg(size);
+        QDir().mkpath(dir);
+        if (!image.save(dir + "/dualdash.png")) {
+            std::fprintf(stderr, "mkskin: cannot write %s/dualdash.png\n", qPrintable(dir));
+            ok = false;
+        }
+    }
+    return ok;
 }
 
 // Every picture of the skin, at the current scale.
@@ -672,8 +701,8 @@ bool DrawAll()
 int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: mkskin OUTPUT_FOLDER\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: mkskin OUTPUT_FOLDER [ICON_THEME_FOLDER]\n");
         return 64;
     }
     g_out = argv[1];
@@ -683,5 +712,7 @@ int main(int argc, char** argv)
         g_scale = scale;
         ok &= DrawAll();
     }
+    if (argc == 3)
+        ok &= DrawDesktopIcons(argv[2]);
     return ok ? 0 : 1;
 }
