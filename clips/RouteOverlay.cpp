@@ -53,7 +53,7 @@ struct Colour {
 constexpr Colour kLine{235, 128, 128};   // white
 constexpr Colour kCar{81, 90, 240};      // red
 
-// The square darkened and greyed, so the route reads over any picture.
+// The square darkened and its colour taken out, so the route reads over any picture.
 void Dim(AVFrame* f, const RouteBox& box)
 {
     const int right = std::min(f->width, box.x + box.size), bottom = std::min(f->height, box.y + box.size);
@@ -66,7 +66,7 @@ void Dim(AVFrame* f, const RouteBox& box)
         for (int x = box.x / 2; x < right / 2; ++x)
             for (int plane = 1; plane <= 2; ++plane) {
                 uint8_t& chroma = f->data[plane][y * f->linesize[plane] + x];
-                chroma = static_cast<uint8_t>(128 + (chroma - 128) / 4);
+                chroma = 128;
             }
 }
 
