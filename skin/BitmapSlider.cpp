@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -137,6 +138,37 @@ void CBitmapSlider::SetMarks(std::vector<TimeMark> marks)
     update();
 }
 
+void CBitmapSlider::SetSpan(std::optional<TimeSpan> span)
+{
+    span_ = std::move(span);
+    update();
+}
+
+// The stretch is shaded see-through so that the passed part of the channel
+// still shows under it; its ends are solid, a bracket's arms pointing inwards.
+void CBitmapSlider::PaintSpan(QPainter& painter) const
+{
+    if (!span_)
+        return;
+    const int left = PositionToPixel(span_->from), right = PositionToPixel(span_->to);
+    QColor shade = span_->colour;
+    shade.setAlpha(110);
+    if (right > left)
+        painter.fillRect(left, 0, right - left, height_, shade);
+    constexpr int kArm = 4;
+    const int arm = std::min(2, std::max(1, height_ / 4));
+    const auto bracket = [&](int x, int inwards) {
+        painter.fillRect(x - kMarkWidth / 2, 0, kMarkWidth, height_, span_->colour);
+        const int armLeft = inwards > 0 ? x + kMarkWidth / 2 + 1 : x - kMarkWidth / 2 - kArm;
+        painter.fillRect(armLeft, 0, kArm, arm, span_->colour);
+        painter.fillRect(armLeft, height_ - arm, kArm, arm, span_->colour);
+    };
+    if (span_->fromShown)
+        bracket(left, 1);
+    if (span_->toShown)
+        bracket(right, -1);
+}
+
 void CBitmapSlider::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
@@ -150,6 +182,7 @@ void CBitmapSlider::paintEvent(QPaintEvent*)
             painter.drawImage(QPoint(0, 0), channelActive_, PicturePart(channelActive_, QRect(0, 0, centreX, height_)));
         }
     }
+    PaintSpan(painter);
     for (const TimeMark& mark : marks_)
         painter.fillRect(PositionToPixel(mark.at) - kMarkWidth / 2, 0, kMarkWidth, height_, mark.colour);
     if (!thumb_.isNull()) {

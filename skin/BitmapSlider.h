@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <QWidget>
+#include <optional>
 #include <vector>
 
 class CBitmapSlider : public QWidget {
@@ -32,6 +33,9 @@ public:
     void SetMarks(std::vector<TimeMark> marks);
     const std::vector<TimeMark>& Marks() const { return marks_; }
     static constexpr int kMarkWidth = 3;
+    // A shaded stretch with brackets at its ends, under the ticks.
+    void SetSpan(std::optional<TimeSpan> span);
+    const std::optional<TimeSpan>& Span() const { return span_; }
 
 signals:
     // Both are delivered after the slider's own handling is done, as posted
@@ -51,6 +55,7 @@ protected:
 private:
     void Post(bool moved);
     void MoveThumbTo(int x);
+    void PaintSpan(QPainter& painter) const;
 
     int id_;
     int max_ = 100, min_ = 0, pos_ = 0, pageSize_ = 20;
@@ -59,5 +64,6 @@ private:
     int grabOffset_ = 0;
     bool dragging_ = false, hasFocus_ = false, drawFocusRect_ = true;
     std::vector<TimeMark> marks_;
+    std::optional<TimeSpan> span_;
     QImage channel_, channelActive_, thumb_, thumbActive_;  // transparency as alpha
 };
