@@ -2,6 +2,8 @@
 // What the player remembers from one session to the next, in the user's
 // configuration folder ($XDG_CONFIG_HOME/DualDash/dualdash.conf).
 
+#include "clips/Clip.h"
+
 #include <QSettings>
 #include <QStringList>
 
@@ -31,6 +33,13 @@ public:
     // The jolt that counts as an impact, in g; 0: impacts not looked for.
     double ImpactThreshold(double byDefault) const;
     void SetImpactThreshold(double g);
+
+    // The clip dialog's choices as last made: cameras, layout, overlays,
+    // sound, quality and size (the rest of the request is the clip's own).
+    ClipRequest ClipChoices() const;
+    void SetClipChoices(const ClipRequest& choices);
+    QString ClipFolder() const;
+    void SetClipFolder(const QString& folder);
 
 private:
     QSettings settings_;
