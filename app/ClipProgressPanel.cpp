@@ -1,0 +1,68 @@
+#include "ClipProgressPanel.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr int kSteps = 1000;
+// Before this much is done the pace says little about the rest (opening the
+// files, the encoder starting).
+constexpr double kLeastToTell = 0.02;
+constexpr qint64 kLeastMsToTell = 1000;
+
+}  // namespace
+
+ClipProgressPanel::ClipProgressPanel(QWidget* parent)
+    : QFrame(parent), bar_(new QProgressBar(this)), text_(new QLabel(this)), cancel_(new QPushButton("Cancel", this))
+{
+    setAutoFillBackground(true);
+    setStyleSheet("ClipProgressPanel { background: rgba(16, 22, 30, 235); } QLabel { color: rgb(214, 224, 236); }");
+    setAttribute(Qt::WA_NoMousePropagation);  // a press on it never drags the window
+    bar_->setRange(0, kSteps);
+    bar_->setTextVisible(false);
+    bar_->setFixedWidth(150);
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(8, 4, 8, 4);
+    row->addWidget(text_, 1);
+    row->addWidget(bar_);
+    row->addWidget(cancel_);
+    cancel_->setFocusPolicy(Qt::NoFocus);  // the keys stay the player's
+    connect(cancel_, &QPushButton::clicked, this, &ClipProgressPanel::cancelRequested);
+    hide();
+}
+
+void ClipProgressPanel::Start(const QString& file)
+{
+    file_ = file;
+    cancel_->setEnabled(true);
+    ShowProgress(0, 0);
+    show();
+    raise();
+}
+
+void ClipProgressPanel::ShowProgress(double fraction, qint64 elapsedMs)
+{
+    bar_->setValue(static_cast<int>(std::lround(std::clamp(fraction, 0.0, 1.0) * kSteps)));
+    const QString left = TimeLeft(fraction, elapsedMs);
+    text_->setText(QString("Saving %1: %2").arg(file_, left.isEmpty() ? QString("working out the time left") : left));
+}
+
+void ClipProgressPanel::ShowCancelling()
+{
+    cancel_->setEnabled(false);
+    text_->setText(QString("Cancelling %1…").arg(file_));
+}
+
+QString ClipProgressPanel::TimeLeft(double fraction, qint64 elapsedMs)
+{
+    if (fraction < kLeastToTell || elapsedMs < kLeastMsToTell)
+        return {};
+    const double leftSeconds = elapsedMs / 1000.0 * (1 - std::min(fraction, 1.0)) / fraction;
+    const auto seconds = static_cast<long long>(std::ceil(leftSeconds));
+    return QString("%1:%2 left").arg(seconds / 60).arg(seconds % 60, 2, 10, QChar('0'));
+}
