@@ -4,6 +4,7 @@
 // the seek bar, the instruments and fifteen image buttons.
 
 #include "DriveRoutes.h"
+#include "clips/Clip.h"
 #include "events/DriveEvents.h"
 #include "library/Import.h"
 #include "library/RecordingList.h"
@@ -25,6 +26,8 @@
 #include <set>
 
 class CBitmapSlider;
+class ClipDialog;
+class ClipProgressPanel;
 class CDlgMap;
 class CDlgVideoView;
 class CPngButton;
@@ -144,6 +147,27 @@ public:
     using NoteHook = std::function<std::optional<QString>()>;
     void SetNoteHook(NoteHook hook) { noteHook_ = std::move(hook); }
 
+    // Clips: a stretch of the drive, both cameras and the track's data drawn
+    // in, written as one MP4 in the background while the window plays on.
+    // The clip's start and end at the moment playing (i and o); shown on the
+    // seek bar of the recordings they fall in.
+    void SetClipStart();
+    void SetClipEnd();
+    void ClearClipMarks();
+    bool HasClipMarks() const { return clipStart_ || clipEnd_; }
+    // The stretch between the marks (either way round), after the dialog.
+    void SaveClip();
+    // 15 s before to 15 s after the drive's `row`th event, across its files.
+    void SaveEventClip(int row);
+    bool ClipRunning() const { return clipRun_ != nullptr; }
+    // Asks the clip being made to stop; it reports itself cancelled.
+    void CancelClip();
+    ClipProgressPanel* ClipProgress() const { return clipProgress_; }
+    // In place of the dialog's own answer: the dialog, set up, is handed over
+    // (true: Save). Tests make their choices through it.
+    using ClipDialogHook = std::function<bool(ClipDialog& dialog)>;
+    void SetClipDialogHook(ClipDialogHook hook) { clipDialogHook_ = std::move(hook); }
+
     // The page of the current moment, into a printer already set up.
     void PrintInformation(QPrinter& printer);
 
@@ -216,6 +240,8 @@ signals:
     void eventsShown();
     // An export has ended, written or not (a failure has been said).
     void trackExported(const QString& file, bool written);
+    // A clip has ended: written, cancelled or failed (what happened has been said).
+    void clipFinished(const QString& file, bool written, bool cancelled);
 
 protected:
     bool event(QEvent* event) override;
@@ -247,7 +273,7 @@ private:
     void SendRoute();
     void SendDrive();
     void WriteExport(const QString& file, bool wholeDrive);
-    bool MayReplace(const QString& file);
+    bool MayReplace(const QString& file, const QString& title);
     void SeekPairTo(double seconds);
     void OpenCompanion(const tagFileNode& node);
     static QString CompanionOf(const tagFileNode& node);
@@ -276,6 +302,25 @@ private:
     void AddEventsMenu(QMenu& menu);
     void RouteKeys();
     void WithPairPaused(const std::function<void()>& command);
+    // Clips.
+    // A clip's end: the recording and the seconds into it (its place in the
+    // drive may change while the drive is read).
+    struct ClipMark {
+        QString path;
+        double seconds = 0;
+    };
+    struct ClipRun;
+    void CreateClipControls();
+    void ShowClipMarks();
+    void AddClipMenu(QMenu& menu);
+    void ShowEventsListMenu(const QPoint& at);
+    bool ShowSeekBarEventMenu(const QPoint& at, const QPoint& global);
+    void PlanClip(const std::vector<std::string>& drive, ClipMoment from, ClipMoment to);
+    void AskForClip(std::vector<ClipPiece> pieces);
+    void StartClip(const ClipRequest& request);
+    void ShowClipProgress();
+    void FinishClip(const ClipResult& result);
+    void StopClipAndWait();
 
     CMediaPlayer mainPlayer_;
     CMediaPlayer secondPlayer_;
@@ -359,5 +404,10 @@ private:
     bool eventsShown_ = false;
     NoteHook noteHook_;
     std::set<std::string> eventNoticesSaid_;
+    std::optional<ClipMark> clipStart_;
+    std::optional<ClipMark> clipEnd_;
+    std::shared_ptr<ClipRun> clipRun_;  // the clip being made, with its thread
+    ClipProgressPanel* clipProgress_ = nullptr;
+    ClipDialogHook clipDialogHook_;
     TrackReads reads_;  // last: gone first, so no read's result reaches a half-destroyed window
 };

@@ -36,6 +36,7 @@ void CPlayerDlg::SendDrive()
                 return;  // another recording, another drive read or another list since
             drivePaths_ = std::move(shown.paths);
             mapView_->ShowDrive(shown.json);
+            ShowClipMarks();  // a clip's marks in other files of the drive are placed now
             emit driveShown();
             ScanDriveEvents(false);
         });

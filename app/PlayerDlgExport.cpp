@@ -55,18 +55,18 @@ void CPlayerDlg::ExportTrack(bool wholeDrive)
             ShowMessage("Export track failed! Name a .gpx, .kml, .csv or .geojson file.", true);
             return;
         }
-        if (QFileInfo::exists(name) && !MayReplace(name))
+        if (QFileInfo::exists(name) && !MayReplace(name, "Export track"))
             return;
         settings_.SetExportFolder(QFileInfo(name).absolutePath());
         WriteExport(name, wholeDrive);
     });
 }
 
-bool CPlayerDlg::MayReplace(const QString& file)
+bool CPlayerDlg::MayReplace(const QString& file, const QString& title)
 {
     if (replaceHook_)
         return replaceHook_(file);
-    return QMessageBox::question(this, "Export track", file + " already exists.\nDo you want to replace it?") ==
+    return QMessageBox::question(this, title, file + " already exists.\nDo you want to replace it?") ==
            QMessageBox::Yes;
 }
 

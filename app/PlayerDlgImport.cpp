@@ -52,6 +52,7 @@ void CPlayerDlg::done(int result)
 {
     CancelImport();
     CancelEventScan();
+    StopClipAndWait();
     QDialog::done(result);
 }
 

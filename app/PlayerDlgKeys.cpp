@@ -51,6 +51,9 @@ const KeyBinding kBindings[] = {
     {Qt::Key_B, Qt::ShiftModifier, "", "", [](CPlayerDlg& d) { d.AddBookmark(true); }},
     {Qt::Key_L, Qt::NoModifier, "l", "events list / recordings", [](CPlayerDlg& d) { d.ShowEventsList(!d.EventsListShown()); }},
     {Qt::Key_Delete, Qt::NoModifier, "Delete", "remove the bookmark chosen in the events list", [](CPlayerDlg& d) { d.RemoveChosenBookmark(); }},
+    {Qt::Key_I, Qt::NoModifier, "i / o", "clip start / end at this moment", [](CPlayerDlg& d) { d.SetClipStart(); }},
+    {Qt::Key_O, Qt::NoModifier, "", "", [](CPlayerDlg& d) { d.SetClipEnd(); }},
+    {Qt::Key_S, Qt::ControlModifier, "Ctrl+S", "save the clip between the marks", [](CPlayerDlg& d) { d.SaveClip(); }},
     {Qt::Key_O, Qt::ControlModifier, "Ctrl+O", "import a folder", [](CPlayerDlg& d) { d.OnBnClickedImport(); }},
     {Qt::Key_S, Qt::NoModifier, "s", "capture the large picture", [](CPlayerDlg& d) { d.OnBnClickedCapture(); }},
     {Qt::Key_P, Qt::ControlModifier, "Ctrl+P", "print the moment", [](CPlayerDlg& d) { d.OnBnClickedPrint(); }},
@@ -76,7 +79,7 @@ QString CPlayerDlg::KeyHelpText()
         if (*kBindings[i].keys)
             rows += QString("<tr><td><b>%1</b></td><td>&nbsp;&nbsp;%2</td></tr>").arg(kBindings[i].keys, kBindings[i].what);
     }
-    return "<table>" + rows + "<tr><td><b>Escape</b></td><td>&nbsp;&nbsp;leave full screen, else close</td></tr></table>";
+    return "<table>" + rows + "<tr><td><b>Escape</b></td><td>&nbsp;&nbsp;leave full screen, else clear the clip's marks, else close</td></tr></table>";
 }
 
 bool CPlayerDlg::HandleKey(QKeyEvent* event)
@@ -89,6 +92,10 @@ bool CPlayerDlg::HandleKey(QKeyEvent* event)
     if (event->key() == Qt::Key_Escape && (mainView_->IsFullScreen() || secondView_->IsFullScreen())) {
         mainView_->SetFullScreen(false);
         secondView_->SetFullScreen(false);
+        return true;
+    }
+    if (event->key() == Qt::Key_Escape && HasClipMarks()) {
+        ClearClipMarks();
         return true;
     }
     // The list, while it shows and has the keyboard, moves through its rows.

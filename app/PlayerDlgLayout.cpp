@@ -91,6 +91,7 @@ CPlayerDlg::CPlayerDlg(QWidget* parent) : QDialog(parent, Qt::Window | Qt::Frame
 
 CPlayerDlg::~CPlayerDlg()
 {
+    StopClipAndWait();
     recordings_.SetView(nullptr);  // the list view goes first; the nodes need no view to die
     clock_.stop();
     needleTimer_.stop();
@@ -233,6 +234,7 @@ void CPlayerDlg::InitDialog()
     listView_->SetColumns();
     recordings_.SetView(listView_);
     CreateEventsPanel();
+    CreateClipControls();
     connect(listView_, &CSkinListCtrl::rowDoubleClicked, this, [this](int row) {
         if (row < 0)
             return;
@@ -353,6 +355,8 @@ void CPlayerDlg::contextMenuEvent(QContextMenuEvent* event)
     colours->setChecked(speedColours_);
     menu.addSeparator();
     AddEventsMenu(menu);
+    menu.addSeparator();
+    AddClipMenu(menu);
     menu.addSeparator();
     menu.addAction("Minimize", this, &QWidget::showMinimized);
     menu.addAction("Close", this, &QDialog::reject);

@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMessageBox>
+#include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <algorithm>
 #include <cmath>
@@ -68,6 +69,7 @@ void CPlayerDlg::PlayFile(int direction)
             waveform_->SetTotalSeconds(seconds);
             waveform_->Refresh();
             ShowEventMarks();  // none of another recording's marks stay on this one
+            ShowClipMarks();
             SendRoute();  // the last recording's route goes at once
             ReadTrack(node);
             // Both stand on their first frame before either starts, so the
@@ -178,6 +180,7 @@ void CPlayerDlg::OnTimer1()
         KeepRearInStep();
     }
     ShowEventScanProgress();
+    ShowClipProgress();
     CPngButton* play = Button(1008);
     const char* label = s == Running ? "Pause" : "Play";
     if (play->text() != label) {  // only on a change: the button is not repainted every tick
@@ -303,6 +306,11 @@ bool CPlayerDlg::eventFilter(QObject* watched, QEvent* event)
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         mainPlayer_.Pause();
         secondPlayer_.Pause();
+    }
+    if (event->type() == QEvent::ContextMenu && watched == seekBar_) {
+        const auto* menu = static_cast<QContextMenuEvent*>(event);
+        if (ShowSeekBarEventMenu(menu->pos(), menu->globalPos()))
+            return true;
     }
     if (event->type() == QEvent::MouseButtonDblClick && watched == idlePlaceholder_) {
         mainPlayer_.SetFullScreen(fullScreenNext_);

@@ -307,7 +307,8 @@ private slots:
             QCOMPARE(PickFromMenu(idle, "Export track…"),
                      QStringList({"About Player...", "Speed in km/h", "Speed in mph", "Export track… (off)",
                                   "Export drive's track… (off)", "Route coloured by speed", "Impact threshold", "Events list",
-                                  "Minimize", "Close"}));
+                                  "Clip start here (off)", "Clip end here (off)", "Clear the clip's marks (off)",
+                                  "Save clip… (off)", "Minimize", "Close"}));
         }
         auto dlg = Playing(1);
         PickFromMenu(*dlg, "Speed in mph");
