@@ -32,6 +32,7 @@ struct CPlayerDlg::ClipRun {
     std::atomic<bool> cancelled{false};
     QElapsedTimer clock;
     QString output;
+    double startMark = 0;  // seconds into the first file, to say how far before it a copy begins
 };
 
 namespace {
@@ -61,6 +62,15 @@ QString ClipName(const ClipPiece& first)
         .arg(QFileInfo(QString::fromStdString(first.front)).completeBaseName())
         .arg(seconds / 60)
         .arg(seconds % 60, 2, 10, QChar('0'));
+}
+
+// A copy begins at the key frame at or before the start mark: how far before.
+QString CopiedText(const ClipResult& result, double startMark)
+{
+    if (!result.copied)
+        return {};
+    return QString("\nCopied as recorded, from the key frame %1 s before the start.")
+        .arg(std::max(0.0, startMark - result.copiedFrom), 0, 'f', 1);
 }
 
 bool Earlier(ClipMoment a, ClipMoment b)
@@ -246,6 +256,7 @@ void CPlayerDlg::StartClip(const ClipRequest& request)
 {
     auto run = std::make_shared<ClipRun>();
     run->output = QString::fromStdString(request.output);
+    run->startMark = request.pieces.front().from;
     run->clock.start();
     clipRun_ = run;
     clipProgress_->Start(QFileInfo(run->output).fileName());
@@ -285,7 +296,7 @@ void CPlayerDlg::FinishClip(const ClipResult& result)
     clipProgress_->hide();
     const QString name = QFileInfo(run->output).fileName();
     if (result.written)
-        ShowMessage("The clip is saved: " + run->output, false);
+        ShowMessage("The clip is saved: " + run->output + CopiedText(result, run->startMark), false);
     else if (result.cancelled)
         ShowMessage("Saving " + name + " was cancelled; nothing was written.", false);
     else

@@ -458,6 +458,7 @@ private slots:
             QVERIFY(!dlg->ClipProgress()->isVisible());
             QVERIFY(QFileInfo(out + "/" + name).size() > 0);
             QVERIFY(said_.last().contains(name));
+            QCOMPARE(said_.last().contains("Copied as recorded"), !overlays);
         }
         // Only the clips and their GPX files: no partial file stays beside them.
         for (const QString& file : Contents(out))
