@@ -49,13 +49,14 @@ void ClipProgressPanel::ShowProgress(double fraction, qint64 elapsedMs)
 {
     bar_->setValue(static_cast<int>(std::lround(std::clamp(fraction, 0.0, 1.0) * kSteps)));
     const QString left = TimeLeft(fraction, elapsedMs);
-    text_->setText(QString("Saving %1: %2").arg(file_, left.isEmpty() ? QString("working out the time left") : left));
+    // Two lines: a long file name never hides the time left.
+    text_->setText(QString("Saving %1\n%2").arg(file_, left.isEmpty() ? QString("working out the time left") : left));
 }
 
 void ClipProgressPanel::ShowCancelling()
 {
     cancel_->setEnabled(false);
-    text_->setText(QString("Cancelling %1…").arg(file_));
+    text_->setText(QString("Saving %1\ncancelling…").arg(file_));
 }
 
 QString ClipProgressPanel::TimeLeft(double fraction, qint64 elapsedMs)

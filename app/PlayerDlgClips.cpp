@@ -102,7 +102,7 @@ void CPlayerDlg::CreateClipControls()
 {
     const QRect video = Layout::kVideo.Rect();
     clipProgress_ = new ClipProgressPanel(this);
-    clipProgress_->setGeometry(video.left() + 60, video.bottom() - 44, video.width() - 120, 36);
+    clipProgress_->setGeometry(video.left() + 60, video.bottom() - 56, video.width() - 120, 48);
     connect(clipProgress_, &ClipProgressPanel::cancelRequested, this, &CPlayerDlg::CancelClip);
     eventsView_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(eventsView_, &QWidget::customContextMenuRequested, this, &CPlayerDlg::ShowEventsListMenu);
