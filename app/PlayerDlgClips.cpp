@@ -47,13 +47,6 @@ int SeekStep(double seconds)
     return static_cast<int>(seconds * kSeekStepsPerSecond);
 }
 
-// The GPX the clip is given beside it: the same name, its extension .gpx.
-QString GpxBeside(const QString& output)
-{
-    const QFileInfo file(output);
-    return file.dir().filePath(file.completeBaseName() + ".gpx");
-}
-
 // "<first recording>_clip_1m04s.mp4": which recording and where in it.
 QString ClipName(const ClipPiece& first)
 {
@@ -240,7 +233,7 @@ void CPlayerDlg::AskForClip(std::vector<ClipPiece> pieces)
         ShowMessage("Save clip failed! " + output + " is one of the clip's recordings.", true);
         return;
     }
-    for (const QString& file : {output, GpxBeside(output)}) {
+    for (const QString& file : {output, QString::fromStdString(ClipGpxPath(output.toStdString()))}) {
         if (QFileInfo::exists(file) && !request.replace) {
             if (!MayReplace(file, "Save clip"))
                 return;

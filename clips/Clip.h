@@ -67,6 +67,10 @@ struct ClipResult {
 // (every few frames), on the thread that makes the clip.
 using ClipProgress = std::function<bool(double fraction)>;
 
+// The GPX written beside a clip: its name with ".gpx" for its extension. It
+// goes with the clip: an existing one is replaced only with the clip.
+std::string ClipGpxPath(const std::string& clipPath);
+
 // Makes the clip: written beside the output and renamed into place when
 // whole, so that a cancelled or failed clip leaves nothing behind. Never
 // replaces an input, and an existing file only when `replace` says so.

@@ -46,6 +46,3 @@ private:
     std::vector<Piece> pieces_;
     double seconds_ = 0;
 };
-
-// The GPX beside a clip: its name with ".gpx" for ".mp4".
-std::string ClipGpxPath(const std::string& clipPath);
