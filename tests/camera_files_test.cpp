@@ -145,6 +145,21 @@ TEST_P(CameraFiles, ReadsBackTheRoute)
     ExpectRoute(Slots(path), layout);
 }
 
+// Written as a camera writes while recording (the media first, moov last),
+// a recording reads exactly as the same one written with moov first.
+TEST_P(CameraFiles, IndexLastReadsAsIndexFirst)
+{
+    const Layout& layout = GetParam();
+    const std::string first = Write(std::string(layout.name) + "-index-first.mp4", layout.args);
+    const std::string last = Write(std::string(layout.name) + "-index-last.mp4", std::string(layout.args) + " --index-last");
+    const std::string bytes = ReadFile(last);
+    ASSERT_GT(bytes.size(), 32u);
+    EXPECT_EQ(bytes.substr(28, 4), "mdat") << layout.name;
+    EXPECT_EQ(Info(last, "source"), layout.source);
+    EXPECT_EQ(Dashtrack("slots " + Quote(last)).out, Dashtrack("slots " + Quote(first)).out) << layout.name;
+    EXPECT_EQ(Execute("ffmpeg -nostdin -v error -i " + Quote(last) + " -f null - 2>&1").out, "") << layout.name;
+}
+
 // Whether the whole file shows `slot`'s position at slot n or in the two
 // seconds before: a lost sample lets the one before it hold on, never more.
 bool ShownWithin(const std::vector<Slot>& whole, std::size_t n, const Slot& slot)

@@ -27,6 +27,8 @@ int Usage()
         "       mkrec mov OUT --layout LAYOUT --video V --route R [common]   (OUT.mp4 writes an MP4 type)\n"
         "           LAYOUT: plain, generic, a7l, nt96650a, freegps, freegps-compact, gpmf, gpmf9, blackvue, nmea-text\n"
         "           --freegps-place index|free|mdat (freeGPS blocks), --no-dollar (NMEA cues without '$')\n"
+        "           --index-last: written as cameras write it, the media first (each second's data after\n"
+        "           its pictures and sound) and moov at the end, so that a cut at any byte is a power loss\n"
         "       mkrec avi OUT --video V --route R [--marker TEXT] [common]\n"
         "       mkrec dat OUT --route R [common]\n"
         "       mkrec side OUT --format nmea|blackvue-gps|blackvue-3gf --route R [common]\n"
@@ -58,7 +60,8 @@ Options Parse(int argc, char** argv)
     Options o;
     for (int i = 2; i < argc; ++i) {
         std::string a = argv[i];
-        if (a == "--rear" || a == "--gga" || a == "--no-dollar" || a == "--hevc" || a == "--frame-numbers")
+        if (a == "--rear" || a == "--gga" || a == "--no-dollar" || a == "--hevc" || a == "--frame-numbers" ||
+            a == "--index-last")
             o.named[a] = "1";
         else if (a.rfind("--", 0) == 0 && i + 1 < argc)
             o.named[a] = argv[++i];
@@ -99,6 +102,7 @@ std::string SpecFromOptions(const Options& o, RecordingSpec& spec)
     spec.keyAt = static_cast<int>(o.Number("--key-at", 0));
     spec.gga = o.Has("--gga");
     spec.dollar = !o.Has("--no-dollar");
+    spec.indexLast = o.Has("--index-last");
     static const std::map<std::string, FreeGpsPlace> places = {
         {"index", FreeGpsPlace::Index}, {"free", FreeGpsPlace::FreeBoxes}, {"mdat", FreeGpsPlace::MediaData}};
     auto place = places.find(o.Get("--freegps-place", "index"));

@@ -1,6 +1,8 @@
 // QuickTime recordings: ffmpeg's movie rebuilt the way the recorders lay it
 // out: a 24-byte ftyp, moov first with mvhd first, the data track where the
-// chip's layout puts it, a udta naming the chip, then mdat.
+// chip's layout puts it, a udta naming the chip, then mdat. Or, as cameras
+// write while recording, mdat first with each second's data after its
+// pictures and sound, and moov last.
 
 #include "mkrec_bytes.h"
 #include "mkrec_camera.h"
@@ -9,6 +11,9 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <functional>
+#include <map>
+#include <memory>
 #include <optional>
 
 namespace {
@@ -105,8 +110,8 @@ std::string ParseSource(const std::string& path, SourceMovie& movie)
     return {};
 }
 
-// A track copied with its chunk offsets moved by `delta`.
-Bytes MovedTrack(const SourceMovie& m, const Span& trak, std::int64_t delta)
+// A track copied with each chunk offset moved where `moved` says.
+Bytes MovedTrack(const SourceMovie& m, const Span& trak, const std::function<std::uint32_t(std::uint32_t)>& moved)
 {
     Bytes out = Slice(m.file, trak);
     auto stco = Descend(m.file, trak, {"mdia", "minf", "stbl", "stco"});
@@ -115,10 +120,65 @@ Bytes MovedTrack(const SourceMovie& m, const Span& trak, std::int64_t delta)
         const std::uint32_t count = GetBE32(out, table + 4);
         for (std::uint32_t i = 0; i < count; ++i) {
             const std::size_t at = table + 8 + 4 * i;
-            SetBE32(out, at, static_cast<std::uint32_t>(GetBE32(out, at) + delta));
+            SetBE32(out, at, moved(GetBE32(out, at)));
         }
     }
     return out;
+}
+
+// One chunk of the source movie: where its bytes are and when it begins.
+struct SourceChunk {
+    std::size_t offset = 0;
+    std::size_t size = 0;
+    double seconds = 0;
+};
+
+std::vector<std::uint32_t> TableWords(const Bytes& b, const std::optional<Span>& box, std::size_t wordsPerEntry)
+{
+    std::vector<std::uint32_t> words;
+    if (!box)
+        return words;
+    const std::size_t count = GetBE32(b, box->start + 12);
+    for (std::size_t i = 0; i < count * wordsPerEntry; ++i)
+        words.push_back(GetBE32(b, box->start + 16 + 4 * i));
+    return words;
+}
+
+// The chunks of one track of ffmpeg's movie (stsz with a size per sample).
+std::vector<SourceChunk> TrackChunks(const Bytes& b, const Span& trak)
+{
+    auto stbl = Descend(b, trak, {"mdia", "minf", "stbl"});
+    auto mdhd = Descend(b, trak, {"mdia", "mdhd"});
+    if (!stbl || !mdhd)
+        return {};
+    const double timescale = GetBE32(b, mdhd->start + 20);
+    const auto offsets = TableWords(b, Child(b, *stbl, "stco"), 1);
+    const auto stsc = TableWords(b, Child(b, *stbl, "stsc"), 3);
+    const auto stts = TableWords(b, Child(b, *stbl, "stts"), 2);
+    auto stsz = Child(b, *stbl, "stsz");
+    std::vector<std::uint32_t> sizes;
+    if (stsz) {
+        for (std::uint32_t i = 0, n = GetBE32(b, stsz->start + 16); i < n; ++i)
+            sizes.push_back(GetBE32(b, stsz->start + 20 + 4 * i));
+    }
+    std::vector<std::uint64_t> times;  // of each sample, in the track's units
+    std::uint64_t t = 0;
+    for (std::size_t e = 0; e + 1 < stts.size(); e += 2) {
+        for (std::uint32_t k = 0; k < stts[e]; ++k, t += stts[e + 1])
+            times.push_back(t);
+    }
+    std::vector<SourceChunk> chunks;
+    std::size_t sample = 0;
+    for (std::size_t c = 0; c < offsets.size(); ++c) {
+        std::uint32_t perChunk = 0;
+        for (std::size_t e = 0; e + 2 < stsc.size() && stsc[e] <= c + 1; e += 3)
+            perChunk = stsc[e + 1];
+        SourceChunk chunk{offsets[c], 0, sample < times.size() ? double(times[sample]) / timescale : 0};
+        for (std::uint32_t k = 0; k < perChunk && sample < sizes.size(); ++k)
+            chunk.size += sizes[sample++];
+        chunks.push_back(chunk);
+    }
+    return chunks;
 }
 
 Bytes FullBox(std::uint32_t versionFlags, const Bytes& rest)
@@ -343,6 +403,66 @@ std::vector<Bytes> CameraSamples(MovLayout layout, const RecordingSpec& spec, Da
     return {};
 }
 
+// Where everything goes in mdat, as offsets from its payload's start.
+struct MediaPlan {
+    Bytes media;
+    std::function<std::uint32_t(std::uint32_t)> moveChunk;  // a source chunk's offset → its offset in media
+    std::vector<std::uint32_t> sampleAt, blockAt;
+};
+
+std::uint32_t Place(Bytes& media, const Bytes& piece)
+{
+    const auto at = static_cast<std::uint32_t>(media.size());
+    PutBytes(media, piece);
+    return at;
+}
+
+// The source's media as it was, then the data samples, then the blocks.
+MediaPlan MediaFirst(const SourceMovie& m, const std::vector<Bytes>& samples, const std::vector<Bytes>& blocks)
+{
+    MediaPlan plan;
+    plan.media.assign(m.file.begin() + long(m.mdat.start + m.mdat.header), m.file.begin() + long(m.mdat.start + m.mdat.size));
+    const auto sourceStart = static_cast<std::uint32_t>(m.mdat.start + m.mdat.header);
+    plan.moveChunk = [sourceStart](std::uint32_t offset) { return offset - sourceStart; };
+    for (const Bytes& s : samples)
+        plan.sampleAt.push_back(Place(plan.media, s));
+    for (const Bytes& b : blocks)
+        plan.blockAt.push_back(Place(plan.media, b));
+    return plan;
+}
+
+// As a camera writes while recording: each second's chunks of pictures and
+// sound, then that second's data sample and block.
+MediaPlan Interleaved(const SourceMovie& m, const std::vector<Bytes>& samples, const std::vector<Bytes>& blocks)
+{
+    std::vector<SourceChunk> chunks;
+    for (const Span& t : m.tracks) {
+        for (const SourceChunk& c : TrackChunks(m.file, t))
+            chunks.push_back(c);
+    }
+    std::sort(chunks.begin(), chunks.end(), [](const SourceChunk& a, const SourceChunk& b) { return a.offset < b.offset; });
+    MediaPlan plan;
+    std::size_t second = 0;
+    auto placeSecond = [&] {
+        if (second < samples.size())
+            plan.sampleAt.push_back(Place(plan.media, samples[second]));
+        if (second < blocks.size())
+            plan.blockAt.push_back(Place(plan.media, blocks[second]));
+        ++second;
+    };
+    auto moves = std::make_shared<std::map<std::uint32_t, std::uint32_t>>();
+    for (const SourceChunk& c : chunks) {
+        while (double(second + 1) <= c.seconds)
+            placeSecond();
+        (*moves)[static_cast<std::uint32_t>(c.offset)] = Place(plan.media, Bytes(m.file.begin() + long(c.offset),
+                                                                                 m.file.begin() + long(c.offset + c.size)));
+    }
+    while (second < std::max(samples.size(), blocks.size()))
+        placeSecond();
+    plan.moveChunk = [moves](std::uint32_t offset) { return moves->at(offset); };
+    return plan;
+}
+
 }  // namespace
 
 std::string WriteRecorderMov(const std::string& outPath, MovLayout layout, const RecordingSpec& spec)
@@ -376,28 +496,30 @@ std::string WriteRecorderMov(const std::string& outPath, MovLayout layout, const
     const std::uint32_t dataTrackId = GetBE32(mvhd, 8 + 96);
     SetBE32(mvhd, 8 + 96, dataTrackId + 1);
 
+    const std::vector<Bytes> blocksInMedia = blocksInMdat ? blocks : std::vector<Bytes>{};
+    const MediaPlan plan = spec.indexLast ? Interleaved(m, samples, blocksInMedia) : MediaFirst(m, samples, blocksInMedia);
+
     // The moov's size does not depend on the offsets: build once to measure.
     auto buildMoov = [&](std::size_t mediaStart) {
-        const std::int64_t delta = std::int64_t(mediaStart) - std::int64_t(m.mdat.start + m.mdat.header);
+        const auto base = static_cast<std::uint32_t>(mediaStart);
+        auto moved = [&](std::uint32_t offset) { return base + plan.moveChunk(offset); };
         std::vector<std::uint32_t> sizes, offsets, blockSizes, blockOffsets;
-        std::size_t at = mediaStart + (m.mdat.size - m.mdat.header);
-        for (const Bytes& s : samples) {
-            sizes.push_back(static_cast<std::uint32_t>(s.size()));
-            offsets.push_back(static_cast<std::uint32_t>(at));
-            at += s.size();
+        for (std::size_t i = 0; i < samples.size(); ++i) {
+            sizes.push_back(static_cast<std::uint32_t>(samples[i].size()));
+            offsets.push_back(base + plan.sampleAt[i]);
         }
-        for (const Bytes& b : blocks) {
-            blockSizes.push_back(static_cast<std::uint32_t>(b.size()));
-            blockOffsets.push_back(static_cast<std::uint32_t>(at));
-            at += b.size();
+        for (std::size_t i = 0; i < blocks.size(); ++i) {
+            blockSizes.push_back(static_cast<std::uint32_t>(blocks[i].size()));
+            // Blocks in free boxes have no index: their offsets are not written.
+            blockOffsets.push_back(i < plan.blockAt.size() ? base + plan.blockAt[i] : 0);
         }
         std::vector<Bytes> tracks;
         for (const Span& t : m.tracks)
             if (HandlerOf(m.file, t) == "vide")
-                tracks.push_back(MovedTrack(m, t, delta));
+                tracks.push_back(MovedTrack(m, t, moved));
         for (const Span& t : m.tracks)
             if (HandlerOf(m.file, t) != "vide")
-                tracks.push_back(MovedTrack(m, t, delta));
+                tracks.push_back(MovedTrack(m, t, moved));
         if (cameraTrack) {
             tracks.push_back(DataTrack(dataTrackId, created, sizes, offsets, kind));
         } else if (!samples.empty()) {
@@ -415,22 +537,24 @@ std::string WriteRecorderMov(const std::string& outPath, MovLayout layout, const
         return Atom("moov", moov);
     };
     const Bytes ftyp = Ftyp(EndsWithMp4(outPath));
-    const std::size_t mediaStart = ftyp.size() + buildMoov(0).size() + 8;
-    Bytes file = ftyp;
-    PutBytes(file, buildMoov(mediaStart));
-    Bytes media(m.file.begin() + long(m.mdat.start + m.mdat.header), m.file.begin() + long(m.mdat.start + m.mdat.size));
-    for (const Bytes& s : samples)
-        PutBytes(media, s);
-    for (const Bytes& b : blocks) {
-        if (blocksInMdat)
-            PutBytes(media, b);
-    }
-    PutBytes(file, Atom("mdat", media));
-    for (const Bytes& b : blocks) {
-        if (!blocksInMdat)
-            PutBytes(file, b);  // each block is a free box of its own
+    // What follows mdat: blocks as free boxes of their own, BlackVue's box.
+    Bytes after;
+    if (!blocksInMdat) {
+        for (const Bytes& b : blocks)
+            PutBytes(after, b);
     }
     if (layout == MovLayout::BlackVue)
-        PutBytes(file, BlackVueFreeBox(spec));
+        PutBytes(after, BlackVueFreeBox(spec));
+    Bytes file = ftyp;
+    if (spec.indexLast) {
+        PutBytes(file, Atom("mdat", plan.media));
+        PutBytes(file, after);
+        PutBytes(file, buildMoov(ftyp.size() + 8));
+    } else {
+        const std::size_t mediaStart = ftyp.size() + buildMoov(0).size() + 8;
+        PutBytes(file, buildMoov(mediaStart));
+        PutBytes(file, Atom("mdat", plan.media));
+        PutBytes(file, after);
+    }
     return WriteWholeFile(outPath, file) ? "" : "cannot write " + outPath;
 }

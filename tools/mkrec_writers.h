@@ -33,6 +33,9 @@ struct RecordingSpec {
     int keyAt = 0;           // generic layout: index of the key sample
     FreeGpsPlace freeGpsPlace = FreeGpsPlace::Index;
     bool dollar = true;      // NMEA cues: the sentence's leading '$'
+    // As cameras write while recording: mdat first, each second's video and
+    // audio chunks followed by that second's data samples, moov at the end.
+    bool indexLast = false;
 };
 
 // Each returns an empty text on success, else what went wrong.
