@@ -8,6 +8,7 @@
 #include "library/Import.h"
 #include "library/MemoryListView.h"
 #include "library/RecordingList.h"
+#include "repair/Damage.h"
 #include "track/TrackLoader.h"
 
 #include <algorithm>
@@ -34,7 +35,8 @@ int Usage()
 {
     std::fputs("usage: dashtrack slots PATH    the track as CSV, one line per 100 ms slot\n"
                "       dashtrack --version      the version of DualDash it comes with\n"
-               "       dashtrack info PATH     what the player works out for a recording\n"
+               "       dashtrack info PATH     what the player works out for a recording, and what a power loss\n"
+               "                               left damaged (damaged: no index, index cut short, ...)\n"
                "       dashtrack import FOLDER the list rows (No., Files, Time) after importing FOLDER\n"
                "       dashtrack card ROOT     the list rows after scanning a memory card at ROOT\n"
                "       dashtrack drives FOLDER... the drives the folders' recordings make: number, first and\n"
@@ -108,6 +110,9 @@ int PrintInfo(const std::string& path)
                 node.path.c_str(), node.name.c_str(), node.datPath.c_str(), node.timeText.c_str(),
                 node.isProtected, node.isA7L, node.isNT96650A, supported, loadResult.c_str(), loader.GetCount(),
                 TrackSourceName(loader.Source()));
+    // Only a damaged recording says so: the lines of a healthy one stay as they were.
+    if (const Damage damage = DamageOf(path); damage != Damage::None)
+        std::printf("damaged: %s\n", DamageText(damage));
     return 0;
 }
 
