@@ -6,9 +6,92 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+#include <random>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
 namespace {
 
 constexpr int kSeconds = 4;
+constexpr int kWidth = 320, kHeight = 240;
+
+// A packet of the whole recording, as ffprobe finds it through its index.
+struct Packet {
+    int stream = 0;
+    std::size_t pos = 0, size = 0;
+    std::size_t End() const { return pos + size; }
+};
+
+std::vector<Packet> Packets(const std::string& path)
+{
+    const CommandResult run =
+        Execute("ffprobe -v error -show_entries packet=stream_index,pos,size -of csv=p=0 " + Quote(path));
+    std::vector<Packet> packets;
+    std::istringstream in(run.out);
+    for (std::string line; std::getline(in, line);) {
+        Packet p;
+        char comma;
+        std::istringstream fields(line);
+        if (fields >> p.stream >> comma >> p.size >> comma >> p.pos)
+            packets.push_back(p);
+    }
+    return packets;
+}
+
+// The packets of `stream` wholly before `cut`.
+std::size_t WholeBefore(const std::vector<Packet>& packets, int stream, std::size_t cut)
+{
+    return static_cast<std::size_t>(std::count_if(packets.begin(), packets.end(),
+                                                  [&](const Packet& p) { return p.stream == stream && p.End() <= cut; }));
+}
+
+// The numbers mkrec burnt into the first and last pictures: sixteen cells
+// across the top, white for a set bit, lowest bit left.
+std::vector<int> FrameNumbers(const std::string& path, const std::vector<int>& frames)
+{
+    std::string select;
+    for (int n : frames)
+        select += (select.empty() ? "" : "+") + std::string("eq(n\\,") + std::to_string(n) + ")";
+    const std::string raw = path + ".rgb";
+    Execute("ffmpeg -nostdin -v error -y -i " + Quote(path) + " -vf " + Quote("select=" + select) +
+            " -vsync 0 -f rawvideo -pix_fmt rgb24 " + Quote(raw));
+    const std::string bytes = ReadFile(raw);
+    fs::remove(raw);
+    std::vector<int> numbers;
+    const std::size_t size = std::size_t(kWidth) * kHeight * 3;
+    for (std::size_t at = 0; at + size <= bytes.size(); at += size) {
+        int number = 0;
+        for (int bit = 0; bit < 16; ++bit) {
+            const std::size_t x = std::size_t((2 * bit + 1) * kWidth / 32), y = kHeight / 12;
+            const auto* rgb = reinterpret_cast<const unsigned char*>(&bytes[at + (y * kWidth + x) * 3]);
+            if ((rgb[0] + rgb[1] + rgb[2]) / 3 > 128)
+                number |= 1 << bit;
+        }
+        numbers.push_back(number);
+    }
+    return numbers;
+}
+
+std::string Field(const std::string& out, const std::string& key)
+{
+    const std::size_t at = out.find(key + ": ");
+    if (at == std::string::npos)
+        return {};
+    const std::size_t from = at + key.size() + 2;
+    return out.substr(from, out.find('\n', from) - from);
+}
+
+std::vector<std::string> Lines(const std::string& text, std::size_t count)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; lines.size() < count && std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
 
 class RepairFiles : public testing::Test {
 protected:
@@ -24,15 +107,20 @@ protected:
     static CommandResult Dashtrack(const std::string& args) { return Execute(std::string(DASHTRACK_PATH) + " " + args); }
 
     // A recording of the route's seconds 2..5 as the camera writes it.
-    static std::string Write(const std::string& name, const std::string& args, const std::string& video = "h264.mov")
+    static std::string Write(const std::string& name, const std::string& args, const std::string& video = "h264.mov",
+                             int from = 2)
     {
         const std::string path = *dir_ / name;
+        fs::create_directories(fs::path(path).parent_path());
         EXPECT_EQ(Mkrec("mov " + Quote(path) + " " + args + " --video " + Quote(*dir_ / video) + " --route " +
-                        Quote(*dir_ / "route.csv") + " --from 2 --seconds " + std::to_string(kSeconds)),
+                        Quote(*dir_ / "route.csv") + " --from " + std::to_string(from) + " --seconds " +
+                        std::to_string(kSeconds) + " --start " + std::to_string(1778746500 + from)),
                   0)
             << args;
         return path;
     }
+
+    static CommandResult Repair(const std::string& args) { return RunSaying(std::string(DASHTRACK_PATH) + " repair " + args); }
 
     // The first `size` bytes of `path`, as a file of their own.
     static std::string Cut(const std::string& path, std::size_t size, const std::string& name)
@@ -92,5 +180,83 @@ TEST_F(RepairFiles, HealthyRecordingsSayNothingMore)
     EXPECT_NE(out.find("\nsource: gpmf\n"), std::string::npos) << out;
     EXPECT_EQ(out.substr(out.find("\nsource: ")), "\nsource: gpmf\n");
 }
+
+// One kind of recording: how mkrec writes it and where its track's samples are.
+struct Layout {
+    const char* name;
+    const char* args;
+    int dataStream;  // the data track's stream for ffprobe, -1: freeGPS blocks in mdat
+};
+
+const Layout kLayouts[] = {
+    {"gpmf", "--layout gpmf", 2},
+    {"freegps", "--layout freegps", -1},
+    {"nmea-text", "--layout nmea-text", 2},
+};
+
+// The freeGPS blocks wholly before `cut`.
+std::size_t BlocksBefore(const std::string& bytes, std::size_t cut)
+{
+    std::size_t count = 0;
+    for (std::size_t at = bytes.find("freeGPS "); at != std::string::npos; at = bytes.find("freeGPS ", at + 1))
+        count += at + 252 <= cut;
+    return count;
+}
+
+class RepairLayouts : public RepairFiles, public testing::WithParamInterface<Layout> {};
+
+// Cut anywhere, a recording repaired from a healthy one of the same camera
+// decodes without an error and holds every picture written before the cut,
+// the sound with them, and the track as the whole recording has it.
+TEST_P(RepairLayouts, KeepsWhatWasWrittenBeforeTheCut)
+{
+    const Layout& layout = GetParam();
+    const std::string folder = std::string(layout.name) + "/";
+    const std::string whole = Write(folder + "whole.mp4", std::string(layout.args) + " --index-last");
+    const std::string reference = Write(folder + "reference.mp4", layout.args, "h264.mov", 6);
+    const std::string bytes = ReadFile(whole);
+    const std::vector<Packet> packets = Packets(whole);
+    std::vector<Packet> video, sound;
+    for (const Packet& p : packets)
+        (p.stream == 0 ? video : sound).push_back(p);
+    ASSERT_GT(video.size(), 60u);
+    const std::size_t moov = bytes.rfind("moov") - 4;
+    const std::string wholeSlots = Dashtrack("slots " + Quote(whole)).out;
+    const std::size_t cuts[] = {
+        video[40].pos + video[40].size / 2,  // inside a picture
+        video[70].End(),                      // just after one
+        sound[60].pos + 3,                    // inside a frame of sound
+        moov,                                 // after the whole of mdat
+        moov + 60,                            // inside the index
+        video[5].pos + 1,
+    };
+    for (std::size_t cut : cuts) {
+        SCOPED_TRACE(std::string(layout.name) + " cut at " + std::to_string(cut));
+        const std::string damaged = Cut(whole, cut, folder + "damaged.mp4");
+        const std::string repaired = *dir_ / (folder + "repaired.mp4");
+        fs::remove(repaired);
+        const CommandResult run = Repair("--reference " + Quote(reference) + " --output " + Quote(repaired) + " " + Quote(damaged));
+        ASSERT_EQ(run.status, 0) << run.out;
+        EXPECT_EQ(Execute("ffmpeg -nostdin -v error -i " + Quote(repaired) + " -f null - 2>&1").out, "");
+        const std::size_t pictures = WholeBefore(packets, 0, cut);
+        EXPECT_EQ(Field(run.out, "pictures").substr(0, Field(run.out, "pictures").find(' ')), std::to_string(pictures)) << run.out;
+        EXPECT_EQ(FrameNumbers(repaired, {0, int(pictures) - 1}), (std::vector<int>{0, int(pictures) - 1}));
+        // The last frame of sound before a cut inside the next may be lost with it.
+        const std::size_t frames = WholeBefore(packets, 1, cut);
+        const std::size_t kept = std::stoul(Field(run.out, "sound"));
+        EXPECT_LE(kept, frames);
+        EXPECT_GE(kept + 1, frames);
+        const std::size_t samples = layout.dataStream < 0 ? BlocksBefore(bytes, cut) : WholeBefore(packets, layout.dataStream, cut);
+        EXPECT_EQ(std::stoul(Field(run.out, layout.dataStream < 0 ? "freeGPS blocks" : "track samples")), samples);
+        EXPECT_EQ(Lines(Dashtrack("slots " + Quote(repaired)).out, 1 + 10 * samples), Lines(wholeSlots, 1 + 10 * samples));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Layouts, RepairLayouts, testing::ValuesIn(kLayouts),
+                         [](const testing::TestParamInfo<Layout>& info) {
+                             std::string name = info.param.name;
+                             std::replace(name.begin(), name.end(), '-', '_');
+                             return name;
+                         });
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include "dashtrack_clip.h"
 #include "dashtrack_events.h"
+#include "dashtrack_repair.h"
 #include "library/Drives.h"
 #include "library/ExportFile.h"
 #include "library/Import.h"
@@ -56,7 +57,12 @@ int Usage()
                "                               the stretch from T to T of the recordings (front camera's; the\n"
                "                               rear's found beside them) as one MP4 and a GPX beside it; T in\n"
                "                               seconds from the first one's start or UTC (2026-05-14T08:15:10Z).\n"
-               "                               One camera without overlays is copied from the key frame before T\n",
+               "                               One camera without overlays is copied from the key frame before T\n"
+               "       dashtrack repair [--reference HEALTHY] [--output OUT] DAMAGED\n"
+               "                               a recording a power loss left without its index rebuilt, its\n"
+               "                               tracks set as in HEALTHY (by default the nearest healthy one\n"
+               "                               beside it), as NAME.repaired.EXT beside it (or OUT, a file or\n"
+               "                               folder); prints what it kept\n",
                stderr);
     return kExitUsage;
 }
@@ -282,6 +288,10 @@ int Run(int argc, char** argv)
     if (argc >= 2 && std::string(argv[1]) == "events") {
         EventsRequest request;
         return ParseEvents(argc, argv, request) ? Events(request) : Usage();
+    }
+    if (argc >= 2 && std::string(argv[1]) == "repair") {
+        RepairRequest request;
+        return ParseRepair(argc, argv, request) ? RunRepair(request) : Usage();
     }
     if (argc >= 2 && std::string(argv[1]) == "clip") {
         ClipCommand command;

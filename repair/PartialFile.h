@@ -1,0 +1,30 @@
+#pragma once
+// A large file written as SafeWrite writes a small one: into a file of its
+// own beside the target, which takes the target's name only when whole and
+// on the disk. Dropped before Commit, it leaves nothing behind.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+class PartialFile {
+public:
+    explicit PartialFile(const std::string& target);
+    ~PartialFile();
+    PartialFile(const PartialFile&) = delete;
+    PartialFile& operator=(const PartialFile&) = delete;
+
+    bool IsOpen() const { return fd_ >= 0; }
+    bool Write(const void* bytes, std::size_t count);
+    // Synced, given the usual permissions, and renamed to the target.
+    bool Commit();
+    // Why the last step failed, in a few words.
+    const std::string& Error() const { return error_; }
+
+private:
+    bool Fail(int number);
+
+    std::string target_, partial_;
+    int fd_ = -1;
+    std::string error_;
+};

@@ -1,0 +1,107 @@
+#include "RepairedIndex.h"
+
+#include "SampleTables.h"
+
+#include <algorithm>
+
+namespace {
+
+bool Version1(const ByteString& fullBox)
+{
+    return fullBox.size() > 8 && fullBox[8] == 1;
+}
+
+// mvhd and mdhd: creation and modification time, time scale, duration.
+void SetTimes(ByteString& box, std::uint32_t created, std::uint64_t duration)
+{
+    if (Version1(box)) {
+        SetU64(box, 12, created);
+        SetU64(box, 20, created);
+        SetU64(box, 32, duration);
+    } else {
+        SetU32(box, 12, created);
+        SetU32(box, 16, created);
+        SetU32(box, 24, static_cast<std::uint32_t>(std::min<std::uint64_t>(duration, UINT32_MAX)));
+    }
+}
+
+// tkhd's duration follows its times, its track number and a reserved word.
+void SetTrackDuration(ByteString& tkhd, std::uint32_t created, std::uint64_t duration)
+{
+    if (Version1(tkhd)) {
+        SetU64(tkhd, 12, created);
+        SetU64(tkhd, 20, created);
+        SetU64(tkhd, 36, duration);
+    } else {
+        SetU32(tkhd, 12, created);
+        SetU32(tkhd, 16, created);
+        SetU32(tkhd, 28, static_cast<std::uint32_t>(std::min<std::uint64_t>(duration, UINT32_MAX)));
+    }
+}
+
+std::uint32_t MovieTimescale(const ByteString& mvhd)
+{
+    return GetU32(mvhd, Version1(mvhd) ? 28 : 20);
+}
+
+ByteString Track(const TemplateTrack& t, const std::vector<FoundSample>& samples, const IndexPlacement& placement,
+                 std::uint32_t movieTimescale, std::uint64_t& movieDuration)
+{
+    const std::uint64_t mediaDuration = SampleCount(samples) * t.sampleDelta;
+    const std::uint64_t duration = t.timescale ? mediaDuration * movieTimescale / t.timescale : 0;
+    movieDuration = std::max(movieDuration, duration);
+    ByteString tkhd = t.tkhd, mdhd = t.mdhd;
+    SetTrackDuration(tkhd, placement.created, duration);
+    SetTimes(mdhd, placement.created, mediaDuration);
+    ByteString minf = t.mediaHeader;
+    Append(minf, t.dinf);
+    Append(minf, SampleTableBox(t, samples, placement.moveBy, placement.wide));
+    ByteString mdia = mdhd;
+    Append(mdia, t.hdlr);
+    Append(mdia, Box("minf", minf));
+    ByteString trak = tkhd;
+    Append(trak, Box("mdia", mdia));
+    return Box("trak", trak);
+}
+
+ByteString FreeGpsIndex(const ByteString& head, const std::vector<FoundBlock>& blocks, std::int64_t moveBy)
+{
+    ByteString b = head;
+    PutU32(b, static_cast<std::uint32_t>(blocks.size()));
+    for (const FoundBlock& block : blocks) {
+        PutU32(b, static_cast<std::uint32_t>(static_cast<std::int64_t>(block.offset) + moveBy));
+        PutU32(b, block.size);
+    }
+    return Box("gps ", b);
+}
+
+}  // namespace
+
+std::vector<std::vector<FoundSample>> SamplesByTrack(const RepairTemplate& tmpl, const MediaWalk& walk)
+{
+    std::vector<std::vector<FoundSample>> byTrack(tmpl.tracks.size());
+    for (const FoundSample& s : walk.samples)
+        byTrack[s.track].push_back(s);
+    return byTrack;
+}
+
+ByteString RepairedIndex(const RepairTemplate& tmpl, const MediaWalk& walk, const IndexPlacement& placement)
+{
+    const auto byTrack = SamplesByTrack(tmpl, walk);
+    const std::uint32_t movieTimescale = MovieTimescale(tmpl.mvhd);
+    std::uint64_t movieDuration = 0;
+    ByteString tracks;
+    for (std::size_t i = 0; i < tmpl.tracks.size(); ++i) {
+        // A track of a kind the walk cannot find (a time code) is left out.
+        if (tmpl.tracks[i].kind != SampleKind::Other)
+            Append(tracks, Track(tmpl.tracks[i], byTrack[i], placement, movieTimescale, movieDuration));
+    }
+    ByteString mvhd = tmpl.mvhd;
+    SetTimes(mvhd, placement.created, movieDuration);
+    ByteString moov = mvhd;
+    Append(moov, tracks);
+    if (tmpl.freeGpsIndexHead)
+        Append(moov, FreeGpsIndex(*tmpl.freeGpsIndexHead, walk.freeGpsBlocks, placement.moveBy));
+    Append(moov, tmpl.udta);
+    return Box("moov", moov);
+}

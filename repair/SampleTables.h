@@ -1,0 +1,17 @@
+#pragma once
+// A track's sample table rebuilt from the samples the walk found: sizes,
+// chunks and where they are, times, key frames.
+
+#include "MediaWalk.h"
+#include "RepairTemplate.h"
+
+#include <cstdint>
+#include <vector>
+
+// The samples of one track in file order; `moveBy` is added to every offset
+// (the media data's new place); `wide`: 64-bit chunk offsets.
+ByteString SampleTableBox(const TemplateTrack& track, const std::vector<FoundSample>& samples, std::int64_t moveBy,
+                          bool wide);
+
+// How many samples the found ones make (a PCM run is many).
+std::uint64_t SampleCount(const std::vector<FoundSample>& samples);
