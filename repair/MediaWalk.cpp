@@ -115,7 +115,7 @@ private:
         if (video_ && PictureBeginsAt(media_, at, shape_))
             return true;
         return FreeGpsBlockAt(media_, at).kind != Found::No || (gpmf_ && GpmfPayloadAt(media_, at).kind != Found::No) ||
-               (text_ && TextSampleAt(media_, at).kind != Found::No);
+               (text_ && TextSampleAt(media_, at, &textStretch_).kind != Found::No);
     }
 
     // Sound runs until a picture or data sample begins.
@@ -171,6 +171,7 @@ private:
     VideoShape shape_;
     std::optional<std::uint32_t> video_, aac_, pcm_, gpmf_, text_;
     std::unique_ptr<AacFrames> frames_;
+    TextStretch textStretch_;
 };
 
 }  // namespace

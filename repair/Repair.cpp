@@ -42,7 +42,9 @@ bool IsRepairedName(const fs::path& path)
     return Lower(path.stem().string()).ends_with(".repaired");
 }
 
-// Whether the template finds pictures at the start of the damaged file's media.
+// Whether the template finds pictures at the start of the damaged file's
+// media, the first a key picture as every recording begins: another codec's
+// bytes may pass for a picture or two, seldom for a key one.
 bool FindsPictures(const std::string& damaged, const RepairTemplate& tmpl)
 {
     BinaryFile file(damaged);
@@ -53,7 +55,10 @@ bool FindsPictures(const std::string& damaged, const RepairTemplate& tmpl)
         WalkMedia(file, tmpl, extent.mediaStart, std::min(extent.mediaEnd, extent.mediaStart + kTrialBytes));
     const auto byTrack = SamplesByTrack(tmpl, walk);
     const TemplateTrack* video = tmpl.Video();
-    return video && !byTrack[static_cast<std::size_t>(video - tmpl.tracks.data())].empty();
+    if (!video)
+        return false;
+    const auto& pictures = byTrack[static_cast<std::size_t>(video - tmpl.tracks.data())];
+    return pictures.size() >= 2 && pictures.front().key;
 }
 
 std::vector<fs::path> Neighbours(const std::string& damaged)
@@ -184,6 +189,12 @@ std::string WriteRepaired(BinaryFile& file, const MediaExtent& extent, const Rep
     return {};
 }
 
+std::string NotTheSameCamera(const std::string& reference, const std::string& damaged)
+{
+    return "no pictures like those of " + fs::path(reference).filename().string() + " in " +
+           fs::path(damaged).filename().string() + ": not a recording of the same camera";
+}
+
 }  // namespace
 
 std::string RepairedPath(const std::string& damaged, const std::string& folder)
@@ -220,7 +231,7 @@ std::string RepairRecording(const RepairRequest& request, RepairReport& report)
     report.damage = DamageOf(extent);
     if (report.damage == Damage::None)
         return request.damaged + " is not damaged: nothing to repair";
-    if (!extent.hasMedia)
+    if (!extent.hasMedia || extent.mediaEnd <= extent.mediaStart)
         return request.damaged + " holds no media data: nothing to keep";
     std::string error;
     report.reference = request.reference.empty() ? NearestReference(request.damaged, error) : request.reference;
@@ -229,6 +240,8 @@ std::string RepairRecording(const RepairRequest& request, RepairReport& report)
     const auto tmpl = ReadRepairTemplate(report.reference, error);
     if (!tmpl)
         return error;
+    if (!FindsPictures(request.damaged, *tmpl))
+        return NotTheSameCamera(report.reference, request.damaged);
     std::error_code ec;
     report.output = fs::is_directory(request.output, ec) ? RepairedPath(request.damaged, request.output)
                     : request.output.empty()            ? RepairedPath(request.damaged)
@@ -243,8 +256,7 @@ std::string RepairRecording(const RepairRequest& request, RepairReport& report)
         return "cancelled";
     Summarise(*tmpl, walk, report);
     if (report.pictures == 0)
-        return "no pictures like those of " + fs::path(report.reference).filename().string() + " in " +
-               fs::path(request.damaged).filename().string() + ": not a recording of the same camera";
+        return NotTheSameCamera(report.reference, request.damaged);
     const auto created = static_cast<std::uint32_t>(ModifiedTime(request.damaged) + kSeconds1904To1970 -
                                                     static_cast<std::int64_t>(report.videoSeconds));
     return WriteRepaired(file, extent, *tmpl, walk, report.output, created, request.progress);

@@ -2,6 +2,7 @@
 
 #include "track/BinaryFile.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -106,7 +107,13 @@ Found GpmfPayloadAt(MediaWindow& media, std::uint64_t at)
     return {Found::Whole, at + length, false};
 }
 
-Found TextSampleAt(MediaWindow& media, std::uint64_t at)
+bool MayBeText(std::uint8_t c)
+{
+    // Text, plain or shifted by a few as some recorders scramble it.
+    return c >= 0x09 && c <= 0x8F;
+}
+
+Found TextSampleAt(MediaWindow& media, std::uint64_t at, TextStretch* known)
 {
     const std::uint8_t* p = media.At(at, 2);
     if (!p)
@@ -114,16 +121,24 @@ Found TextSampleAt(MediaWindow& media, std::uint64_t at)
     const std::uint32_t length = std::uint32_t(p[0]) << 8 | p[1];
     if (length < 4 || length > kLargestText)
         return {};
+    const std::uint64_t textEnd = at + 2 + length;
+    std::uint64_t from = at + 2;
+    if (known && known->from <= from && from < known->to)
+        from = std::min(known->to, textEnd);
     std::size_t got = 0;
-    const std::uint8_t* text = media.Upto(at + 2, length, got);
-    // Text, plain or shifted by a few as some recorders scramble it.
-    for (std::size_t i = 0; i < got; ++i) {
-        if (text[i] < 0x09 || text[i] > 0x8F)
-            return {};
-    }
-    if (got < length)
+    const std::uint8_t* text = media.Upto(from, static_cast<std::size_t>(textEnd - from), got);
+    std::size_t clean = 0;
+    while (clean < got && MayBeText(text[clean]))
+        ++clean;
+    if (known && (known->from > at + 2 || known->to < at + 2))
+        known->from = at + 2;
+    if (known)
+        known->to = from + clean;
+    if (clean < got)
+        return {};
+    if (from + got < textEnd)
         return {Found::Cut, at, false};
-    return {Found::Whole, at + 2 + length, false};
+    return {Found::Whole, textEnd, false};
 }
 
 Found FreeGpsBlockAt(MediaWindow& media, std::uint64_t at)

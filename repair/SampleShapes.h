@@ -27,5 +27,10 @@ bool PictureBeginsAt(MediaWindow& media, std::uint64_t at, const VideoShape& sha
 Found PictureAt(MediaWindow& media, std::uint64_t at, const VideoShape& shape);
 
 Found GpmfPayloadAt(MediaWindow& media, std::uint64_t at);
-Found TextSampleAt(MediaWindow& media, std::uint64_t at);
+// What a scan through many starts has already found to be text: looking at
+// each start again would cost the length of a text sample a byte.
+struct TextStretch {
+    std::uint64_t from = 0, to = 0;  // every byte in [from, to) may be text
+};
+Found TextSampleAt(MediaWindow& media, std::uint64_t at, TextStretch* known = nullptr);
 Found FreeGpsBlockAt(MediaWindow& media, std::uint64_t at);

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <random>
 #include <sstream>
@@ -100,6 +101,7 @@ protected:
         dir_ = new TempDir;
         ASSERT_EQ(Mkrec("route " + Quote(*dir_ / "route.csv") + " --seconds 12"), 0);
         ASSERT_EQ(Mkrec("video " + Quote(*dir_ / "h264.mov") + " --seconds 4 --size 320x240 --frame-numbers"), 0);
+        ASSERT_EQ(Mkrec("video " + Quote(*dir_ / "hevc.mov") + " --seconds 4 --size 320x240 --frame-numbers --hevc"), 0);
     }
     static void TearDownTestSuite() { delete dir_; }
 
@@ -249,6 +251,131 @@ TEST_P(RepairLayouts, KeepsWhatWasWrittenBeforeTheCut)
         const std::size_t samples = layout.dataStream < 0 ? BlocksBefore(bytes, cut) : WholeBefore(packets, layout.dataStream, cut);
         EXPECT_EQ(std::stoul(Field(run.out, layout.dataStream < 0 ? "freeGPS blocks" : "track samples")), samples);
         EXPECT_EQ(Lines(Dashtrack("slots " + Quote(repaired)).out, 1 + 10 * samples), Lines(wholeSlots, 1 + 10 * samples));
+    }
+}
+
+void SetModified(const std::string& path, int secondsAgo)
+{
+    fs::last_write_time(path, fs::file_time_type::clock::now() - std::chrono::seconds(secondsAgo));
+}
+
+std::vector<std::string> Names(const std::string& folder)
+{
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(folder))
+        names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// Without a reference named, the nearest healthy recording beside the
+// damaged one that is of the same camera is taken: another camera's, even
+// nearer, is not. The damaged one is left as it was, the repaired one is
+// beside it and never written over, and nothing else is left behind.
+TEST_F(RepairFiles, TakesTheNearestRecordingOfTheSameCamera)
+{
+    const std::string whole = Write("auto/whole.mp4", "--layout gpmf --index-last");
+    const std::string damaged = Cut(whole, ReadFile(whole).size() / 2, "auto/A_0003.mp4");
+    fs::remove(whole);
+    const std::string same = Write("auto/A_0001.mp4", "--layout gpmf", "h264.mov", 6);
+    const std::string other = Write("auto/A_0002.mp4", "--layout gpmf", "hevc.mov", 6);
+    const std::string alsoDamaged = Cut(same, ReadFile(same).size() / 3, "auto/A_0004.mp4");
+    SetModified(same, 120);
+    SetModified(other, 60);
+    SetModified(alsoDamaged, 1);
+    SetModified(damaged, 0);
+    const std::string before = ReadFile(damaged);
+    const CommandResult run = Repair(Quote(damaged));
+    ASSERT_EQ(run.status, 0) << run.out;
+    EXPECT_EQ(Field(run.out, "reference"), same);
+    EXPECT_EQ(Field(run.out, "repaired"), *dir_ / "auto/A_0003.repaired.mp4");
+    EXPECT_EQ(ReadFile(damaged), before);
+    EXPECT_EQ(Names(*dir_ / "auto"), (std::vector<std::string>{"A_0001.mp4", "A_0002.mp4", "A_0003.mp4", "A_0003.repaired.mp4",
+                                                                "A_0004.mp4"}));
+    const std::string repaired = ReadFile(*dir_ / "auto/A_0003.repaired.mp4");
+    const CommandResult again = Repair(Quote(damaged));
+    EXPECT_EQ(again.status, 1);
+    EXPECT_NE(again.out.find("exists already"), std::string::npos) << again.out;
+    EXPECT_EQ(ReadFile(*dir_ / "auto/A_0003.repaired.mp4"), repaired);
+}
+
+// What cannot be repaired is said in words, and nothing is written.
+TEST_F(RepairFiles, SaysWhyNothingCanBeKept)
+{
+    const std::string whole = Write("alone/whole.mp4", "--layout gpmf --index-last");
+    const std::string healthy = Write("alone/healthy.mp4", "--layout gpmf", "h264.mov", 6);
+    const std::string hevc = Write("hevc/healthy.mp4", "--layout gpmf", "hevc.mov", 6);
+    const std::string damaged = Cut(whole, ReadFile(whole).size() / 2, "alone/damaged.mp4");
+    const std::string empty = Cut(whole, 32, "alone/empty.mp4");  // just after mdat's header
+    fs::remove(whole);
+    struct Case {
+        std::string args;
+        const char* said;
+    };
+    const Case cases[] = {
+        {Quote(damaged), "no healthy recording of the same camera"},
+        {"--reference " + Quote(hevc) + " " + Quote(damaged), "not a recording of the same camera"},
+        {"--reference " + Quote(healthy) + " " + Quote(empty), "holds no media data"},
+        {"--reference " + Quote(healthy) + " " + Quote(healthy), "is not damaged"},
+        {"--reference " + Quote(damaged) + " " + Quote(damaged), "is damaged itself"},
+        {"--reference " + Quote(healthy) + " --output " + Quote(healthy) + " " + Quote(damaged), "never written over"},
+    };
+    fs::remove(healthy + ".keep");
+    fs::rename(healthy, healthy + ".keep");  // out of the folder's choice for the first case
+    for (const Case& c : cases) {
+        if (c.args.find(Quote(healthy)) != std::string::npos && !fs::exists(healthy))
+            fs::rename(healthy + ".keep", healthy);
+        const CommandResult run = Repair(c.args);
+        EXPECT_EQ(run.status, 1) << c.args;
+        EXPECT_NE(run.out.find(c.said), std::string::npos) << c.args << ": " << run.out;
+    }
+    EXPECT_EQ(Names(*dir_ / "alone"), (std::vector<std::string>{"damaged.mp4", "empty.mp4", "healthy.mp4"}));
+}
+
+// Bytes made to mislead (random data, sizes claiming more than the file
+// holds, a NAL unit claiming gigabytes) end the repair with what came
+// before them, or with a word on why nothing could be kept.
+TEST_F(RepairFiles, HostileMediaDataEndsWithWhatCouldBeKept)
+{
+    const std::string whole = Write("hostile/whole.mp4", "--layout gpmf --index-last");
+    const std::string reference = Write("hostile/reference.mp4", "--layout gpmf", "h264.mov", 6);
+    const std::string bytes = ReadFile(whole);
+    const std::vector<Packet> packets = Packets(whole);
+    std::mt19937 random(22);
+    auto noise = [&](std::size_t size) {
+        std::string b(size, '\0');
+        for (char& c : b)
+            c = static_cast<char>(random());
+        return b;
+    };
+    const std::string ftyp = bytes.substr(0, 24);
+    const std::string hugeMdat = std::string("\0\0\0\1mdat\0\0\x10\0\0\0\0\0", 16);  // 2^44 bytes claimed
+    const std::size_t goodPart = packets[30].End();
+    struct Case {
+        const char* name;
+        std::string bytes;
+        std::size_t pictures;  // at least
+    };
+    const Case cases[] = {
+        {"random", ftyp + hugeMdat + noise(3u << 20), 0},
+        {"good then random", bytes.substr(0, goodPart) + noise(2u << 20), WholeBefore(packets, 0, goodPart)},
+        {"huge NAL unit", ftyp + hugeMdat + std::string("\x7f\xff\xff\xf0\x65\x88", 6) + noise(1u << 20), 0},
+        {"zeros", ftyp + hugeMdat + std::string(2u << 20, '\0'), 0},
+    };
+    for (const Case& c : cases) {
+        const std::string damaged = *dir_ / "hostile/damaged.mp4";
+        WriteFile(damaged, c.bytes);
+        const std::string repaired = *dir_ / "hostile/repaired.mp4";
+        fs::remove(repaired);
+        const CommandResult run = Repair("--reference " + Quote(reference) + " --output " + Quote(repaired) + " " + Quote(damaged));
+        if (c.pictures == 0) {
+            EXPECT_TRUE(run.status == 1 ? run.out.find("dashtrack: ") != std::string::npos : fs::exists(repaired))
+                << c.name << ": " << run.out;
+            continue;
+        }
+        ASSERT_EQ(run.status, 0) << c.name << ": " << run.out;
+        EXPECT_GE(std::stoul(Field(run.out, "pictures")), c.pictures) << c.name;
+        EXPECT_EQ(FrameNumbers(repaired, {0, int(c.pictures) - 1}), (std::vector<int>{0, int(c.pictures) - 1})) << c.name;
     }
 }
 
