@@ -81,8 +81,10 @@ private:
             return *next;
         if (video_) {
             const Found picture = PictureAt(media_, at, shape_);
-            if (picture.kind == Found::Whole)
+            if (picture.kind == Found::Whole) {
+                NotePictureOrder(picture);
                 return Keep(at, picture.end, *video_, picture.key);
+            }
             if (picture.kind == Found::Cut)
                 return Stop("a picture cut off in the middle");
         }
@@ -150,6 +152,19 @@ private:
         Keep(at, at + frames * frame, *pcm_, true);
         walk_.samples.back().count = static_cast<std::uint32_t>(frames);
         return at + frames * frame;
+    }
+
+    // What the showing order needs of the picture: its first slice's header.
+    void NotePictureOrder(const Found& picture)
+    {
+        const TemplateTrack& t = tmpl_.tracks[*video_];
+        if (t.kind != SampleKind::Hevc || !t.hasCompositionTimes)
+            return;
+        std::size_t got = 0;
+        const std::uint64_t nal = picture.firstSlice + std::uint64_t(t.nalLengthSize);
+        const std::uint8_t* bytes = media_.Upto(nal, static_cast<std::size_t>(std::min<std::uint64_t>(64, picture.end - nal)), got);
+        auto start = bytes ? ReadSliceStart(t.hevc, bytes, got) : std::nullopt;
+        walk_.pictureStarts.push_back(start.value_or(SliceStart{}));
     }
 
     std::uint64_t Keep(std::uint64_t at, std::uint64_t end, std::uint32_t track, bool key)

@@ -4,6 +4,7 @@
 // a freeGPS block) until the data ends, a sample is cut off in the middle,
 // or nothing more can be recognised.
 
+#include "PictureOrder.h"
 #include "RepairTemplate.h"
 
 #include <cstdint>
@@ -29,6 +30,7 @@ struct FoundBlock {
 struct MediaWalk {
     std::vector<FoundSample> samples;    // in file order
     std::vector<FoundBlock> freeGpsBlocks;
+    std::vector<SliceStart> pictureStarts;  // HEVC with B-frames: each picture's, in order
     std::uint64_t keptEnd = 0;            // the end of the last sample kept
     std::string stop;                     // why the walk ended before the data did, or empty
     bool cancelled = false;

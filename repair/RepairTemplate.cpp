@@ -136,6 +136,7 @@ void ReadSampleEntry(TemplateTrack& t)
     } else if (t.kind == SampleKind::Hevc) {
         const ByteString hvcC = InnerBox(t.stsd, "hvcC");
         t.nalLengthSize = hvcC.size() > 21 ? (hvcC[21] & 3) + 1 : 4;
+        t.hevc = ReadHevcParameters(hvcC);
     } else if (t.kind == SampleKind::Aac) {
         t.audioConfig = AudioSpecificConfig(InnerBox(t.stsd, "esds"));
     } else if (t.kind == SampleKind::Pcm && t.stsd.size() >= 16 + 28) {

@@ -5,6 +5,7 @@
 // picture, the largest sample) and the boxes of the movie around them.
 
 #include "BoxBytes.h"
+#include "PictureOrder.h"
 
 #include <optional>
 #include <string>
@@ -25,6 +26,7 @@ struct TemplateTrack {
     int nalLengthSize = 4;
     std::uint32_t largestSample = 0;
     int slicesPerPicture = 0;        // 0: not the same in every picture
+    HevcParameters hevc;             // what HEVC slice headers' lengths depend on
     // Audio.
     ByteString audioConfig;          // AAC's AudioSpecificConfig
     std::uint32_t pcmFrameBytes = 0; // bytes of one PCM sample of every channel

@@ -44,9 +44,25 @@ std::uint32_t MovieTimescale(const ByteString& mvhd)
     return GetU32(mvhd, Version1(mvhd) ? 28 : 20);
 }
 
-ByteString Track(const TemplateTrack& t, const std::vector<FoundSample>& samples, const IndexPlacement& placement,
-                 std::uint32_t movieTimescale, std::uint64_t& movieDuration)
+// The edit that starts showing at the first picture, not at the time the
+// composition offsets were shifted by.
+ByteString EditList(std::uint64_t duration, std::uint32_t mediaStart)
 {
+    ByteString b;
+    PutU32(b, 1);
+    PutU32(b, static_cast<std::uint32_t>(std::min<std::uint64_t>(duration, UINT32_MAX)));
+    PutU32(b, mediaStart);
+    PutU32(b, 0x00010000);  // at normal speed
+    return Box("edts", FullBox("elst", b));
+}
+
+ByteString Track(const TemplateTrack& t, const std::vector<FoundSample>& samples, const MediaWalk& walk,
+                 const IndexPlacement& placement, std::uint32_t movieTimescale, std::uint64_t& movieDuration)
+{
+    std::vector<std::uint32_t> offsets;
+    std::uint32_t shift = 0;
+    if (t.kind == SampleKind::Hevc && t.hasCompositionTimes && walk.pictureStarts.size() == samples.size())
+        offsets = CompositionOffsets(ShowingOrder(t.hevc, walk.pictureStarts), t.sampleDelta, shift);
     const std::uint64_t mediaDuration = SampleCount(samples) * t.sampleDelta;
     const std::uint64_t duration = t.timescale ? mediaDuration * movieTimescale / t.timescale : 0;
     movieDuration = std::max(movieDuration, duration);
@@ -55,11 +71,13 @@ ByteString Track(const TemplateTrack& t, const std::vector<FoundSample>& samples
     SetTimes(mdhd, placement.created, mediaDuration);
     ByteString minf = t.mediaHeader;
     Append(minf, t.dinf);
-    Append(minf, SampleTableBox(t, samples, placement.moveBy, placement.wide));
+    Append(minf, SampleTableBox(t, samples, placement.moveBy, placement.wide, offsets));
     ByteString mdia = mdhd;
     Append(mdia, t.hdlr);
     Append(mdia, Box("minf", minf));
     ByteString trak = tkhd;
+    if (shift > 0)
+        Append(trak, EditList(duration, shift));
     Append(trak, Box("mdia", mdia));
     return Box("trak", trak);
 }
@@ -94,7 +112,7 @@ ByteString RepairedIndex(const RepairTemplate& tmpl, const MediaWalk& walk, cons
     for (std::size_t i = 0; i < tmpl.tracks.size(); ++i) {
         // A track of a kind the walk cannot find (a time code) is left out.
         if (tmpl.tracks[i].kind != SampleKind::Other)
-            Append(tracks, Track(tmpl.tracks[i], byTrack[i], placement, movieTimescale, movieDuration));
+            Append(tracks, Track(tmpl.tracks[i], byTrack[i], walk, placement, movieTimescale, movieDuration));
     }
     ByteString mvhd = tmpl.mvhd;
     SetTimes(mvhd, placement.created, movieDuration);

@@ -42,6 +42,13 @@ NalAt ReadNal(MediaWindow& media, std::uint64_t at, const VideoShape& shape)
     return nal;
 }
 
+Found Whole(Found found, std::uint64_t end)
+{
+    found.kind = Found::Whole;
+    found.end = end;
+    return found;
+}
+
 bool Begins(const NalHeader& h)
 {
     return h.valid && (h.beginsPicture || (h.slice && h.firstSlice));
@@ -72,25 +79,27 @@ Found PictureAt(MediaWindow& media, std::uint64_t at, const VideoShape& shape)
     for (int nals = 0; nals < kMostNalsInPicture; ++nals) {
         const bool sliced = slices > 0;
         if (end >= media.End())
-            return sliced ? Found{Found::Whole, end, found.key} : Found{Found::Cut, end, false};
+            return sliced ? Whole(found, end) : Found{Found::Cut, end, false};
         const NalAt nal = ReadNal(media, end, shape);
         if (!nal.readable)
-            return sliced ? Found{Found::Whole, end, found.key} : Found{Found::Cut, end, false};
+            return sliced ? Whole(found, end) : Found{Found::Cut, end, false};
         const NalHeader& h = nal.header;
         if (nals == 0 && !Begins(h))
             return {};
         const bool allSlices = shape.slicesPerPicture > 0 && slices >= shape.slicesPerPicture;
         const bool nextPicture = sliced && (Begins(h) || (allSlices && h.slice));
         if (!h.valid || nextPicture)
-            return sliced ? Found{Found::Whole, end, found.key} : Found{};
+            return sliced ? Whole(found, end) : Found{};
         const std::uint64_t nalEnd = end + std::uint64_t(shape.nalLengthSize) + nal.length;
         if (nalEnd > media.End())
             return {Found::Cut, end, false};
-        end = nalEnd;
         if (h.slice) {
+            if (slices == 0)
+                found.firstSlice = end;
             ++slices;
             found.key = found.key || h.key;
         }
+        end = nalEnd;
     }
     return {};
 }

@@ -18,6 +18,7 @@ struct Found {
     enum Kind { No, Whole, Cut } kind = No;  // Cut: begins here but runs past the end
     std::uint64_t end = 0;
     bool key = false;
+    std::uint64_t firstSlice = 0;  // a picture's: where its first slice's NAL unit begins
 };
 
 // Whether a picture's first NAL unit begins at `at` (the cheap look for

@@ -1,5 +1,7 @@
 #include "SampleTables.h"
 
+#include <algorithm>
+
 namespace {
 
 struct Chunk {
@@ -96,7 +98,39 @@ ByteString SyncSamples(const std::vector<FoundSample>& samples)
     return FullBox("stss", b);
 }
 
+ByteString CompositionTable(const std::vector<std::uint32_t>& offsets)
+{
+    ByteString entries;
+    std::uint32_t runs = 0;
+    for (std::size_t i = 0; i < offsets.size();) {
+        std::size_t same = i;
+        while (same < offsets.size() && offsets[same] == offsets[i])
+            ++same;
+        PutU32(entries, static_cast<std::uint32_t>(same - i));
+        PutU32(entries, offsets[i]);
+        ++runs;
+        i = same;
+    }
+    ByteString b;
+    PutU32(b, runs);
+    Append(b, entries);
+    return FullBox("ctts", b);
+}
+
 }  // namespace
+
+std::vector<std::uint32_t> CompositionOffsets(const std::vector<std::uint32_t>& showingOrder, std::uint32_t delta,
+                                              std::uint32_t& shift)
+{
+    std::int64_t earliest = 0;
+    for (std::size_t i = 0; i < showingOrder.size(); ++i)
+        earliest = std::min(earliest, (std::int64_t(showingOrder[i]) - std::int64_t(i)) * delta);
+    shift = static_cast<std::uint32_t>(-earliest);
+    std::vector<std::uint32_t> offsets;
+    for (std::size_t i = 0; i < showingOrder.size(); ++i)
+        offsets.push_back(static_cast<std::uint32_t>((std::int64_t(showingOrder[i]) - std::int64_t(i)) * delta + shift));
+    return offsets;
+}
 
 std::uint64_t SampleCount(const std::vector<FoundSample>& samples)
 {
@@ -107,11 +141,13 @@ std::uint64_t SampleCount(const std::vector<FoundSample>& samples)
 }
 
 ByteString SampleTableBox(const TemplateTrack& track, const std::vector<FoundSample>& samples, std::int64_t moveBy,
-                          bool wide)
+                          bool wide, const std::vector<std::uint32_t>& compositionOffsets)
 {
     const std::vector<Chunk> chunks = ChunksOf(samples);
     ByteString stbl = track.stsd;
     Append(stbl, TimeToSample(track, SampleCount(samples)));
+    if (!compositionOffsets.empty())
+        Append(stbl, CompositionTable(compositionOffsets));
     if (track.hasSyncTable)
         Append(stbl, SyncSamples(samples));
     Append(stbl, SamplesToChunks(chunks));
