@@ -42,6 +42,7 @@ public:
                 shape_.largestNal = static_cast<std::uint32_t>(
                     std::min<std::uint64_t>(std::uint64_t(t.largestSample) * 4 + (256u << 10), 64u << 20));
                 shape_.slicesPerPicture = t.slicesPerPicture;
+                shape_.parameterSets = t.parameterSets;
                 break;
             }
         }
@@ -123,6 +124,15 @@ private:
     // Sound runs until a picture or data sample begins.
     std::uint64_t Sound(std::uint64_t at)
     {
+        // PCM has nothing to check it by but the camera's chunk size: a
+        // chunk of it followed by something known is taken whole.
+        if (pcm_) {
+            for (std::uint32_t chunk : tmpl_.tracks[*pcm_].pcmChunkBytes) {
+                const std::uint64_t chunkEnd = at + chunk;
+                if (chunkEnd <= media_.End() && (chunkEnd == media_.End() || OtherSampleBeginsAt(chunkEnd)))
+                    return KeepPcm(at, chunkEnd);
+            }
+        }
         const std::uint64_t limit = std::min(media_.End(), at + std::min<std::uint64_t>(kLongestSoundRun, media_.Capacity()));
         std::uint64_t runEnd = at + 1;
         while (runEnd < limit && !OtherSampleBeginsAt(runEnd))

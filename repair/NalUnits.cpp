@@ -61,6 +61,7 @@ NalHeader H264Nal(const std::uint8_t* nal, std::size_t available)
         h.slice = true;
         h.firstSlice = firstMb == 0;
         h.key = type == 5;
+        h.parameterSet = pps;
         break;
     }
     case 6:
@@ -104,6 +105,7 @@ NalHeader HevcNal(const std::uint8_t* nal, std::size_t available)
         h.slice = true;
         h.firstSlice = first == 1;
         h.key = type >= 16;
+        h.parameterSet = pps;
     } else if ((type >= 32 && type <= 35) || type == 39) {
         h.beginsPicture = true;  // parameter sets, delimiter, prefix SEI
     } else if (type < 36 || type > 40) {
@@ -114,6 +116,15 @@ NalHeader HevcNal(const std::uint8_t* nal, std::size_t available)
 }
 
 }  // namespace
+
+bool ParameterSetId(VideoCodec codec, const std::uint8_t* nal, std::size_t size, unsigned& id)
+{
+    const std::size_t header = codec == VideoCodec::H264 ? 1 : 2;
+    if (size <= header)
+        return false;
+    BitReader bits(nal + header, size - header);
+    return bits.UnsignedGolomb(id);
+}
 
 NalHeader InspectNal(VideoCodec codec, const std::uint8_t* nal, std::size_t available)
 {

@@ -15,7 +15,11 @@ struct NalHeader {
     bool firstSlice = false;    // the first slice of its picture
     bool beginsPicture = false; // a unit that may only come before a picture's slices
     bool key = false;           // an IDR or other random access picture
+    unsigned parameterSet = 0;  // a slice's picture parameter set
 };
+
+// The id a picture parameter set NAL unit gives itself.
+bool ParameterSetId(VideoCodec codec, const std::uint8_t* nal, std::size_t size, unsigned& id);
 
 // Bytes a NAL unit needs for InspectNal: its header and a slice header's start.
 constexpr std::size_t kNalInspectBytes = 8;

@@ -91,6 +91,57 @@ ByteString AudioSpecificConfig(const ByteString& esds)
     return ByteString(esds.begin() + long(at), esds.begin() + long(at + size));
 }
 
+// The samples the chunks hold, by stsc's runs: a few sizes, largest first.
+std::vector<std::uint32_t> SamplesPerChunk(BinaryFile& file, const BoxSpan& stbl)
+{
+    constexpr std::size_t kMostSizes = 4;
+    const ByteString stsc = ReadChild(file, stbl, "stsc");
+    std::vector<std::uint32_t> sizes;
+    for (std::size_t at = 16; at + 12 <= stsc.size() && sizes.size() < 64; at += 12) {
+        if (const std::uint32_t n = GetU32(stsc, at + 4); n && std::find(sizes.begin(), sizes.end(), n) == sizes.end())
+            sizes.push_back(n);
+    }
+    std::sort(sizes.rbegin(), sizes.rend());
+    sizes.resize(std::min(sizes.size(), kMostSizes));
+    return sizes;
+}
+
+// The picture parameter sets of avcC (after its sequence parameter sets) or
+// of hvcC's arrays.
+std::vector<unsigned> PictureParameterSets(const ByteString& config, VideoCodec codec)
+{
+    std::vector<unsigned> ids;
+    auto note = [&](std::size_t at, std::size_t length) {
+        unsigned id = 0;
+        if (at + length <= config.size() && ParameterSetId(codec, &config[at], length, id))
+            ids.push_back(id);
+    };
+    auto length = [&](std::size_t at) { return at + 2 <= config.size() ? std::size_t(config[at] << 8 | config[at + 1]) : 0; };
+    if (codec == VideoCodec::H264 && config.size() > 6) {
+        std::size_t at = 6;
+        for (unsigned n = config[5] & 31; n > 0; --n)
+            at += 2 + length(at);
+        if (at >= config.size())
+            return {};
+        for (unsigned n = config[at++]; n > 0 && at + 2 <= config.size(); --n) {
+            note(at + 2, length(at));
+            at += 2 + length(at);
+        }
+    } else if (codec == VideoCodec::Hevc && config.size() > 23) {
+        std::size_t at = 23;
+        for (unsigned arrays = config[22]; arrays > 0 && at + 3 <= config.size(); --arrays) {
+            const unsigned type = config[at] & 63, count = config[at + 1] << 8 | config[at + 2];
+            at += 3;
+            for (unsigned n = 0; n < count && at + 2 <= config.size(); ++n) {
+                if (type == 34)
+                    note(at + 2, length(at));
+                at += 2 + length(at);
+            }
+        }
+    }
+    return ids;
+}
+
 std::uint32_t CommonDelta(BinaryFile& file, const BoxSpan& stbl)
 {
     const ByteString stts = ReadChild(file, stbl, "stts");
@@ -133,10 +184,12 @@ void ReadSampleEntry(TemplateTrack& t)
     if (t.kind == SampleKind::H264) {
         const ByteString avcC = InnerBox(t.stsd, "avcC");
         t.nalLengthSize = avcC.size() > 4 ? (avcC[4] & 3) + 1 : 4;
+        t.parameterSets = PictureParameterSets(avcC, VideoCodec::H264);
     } else if (t.kind == SampleKind::Hevc) {
         const ByteString hvcC = InnerBox(t.stsd, "hvcC");
         t.nalLengthSize = hvcC.size() > 21 ? (hvcC[21] & 3) + 1 : 4;
         t.hevc = ReadHevcParameters(hvcC);
+        t.parameterSets = PictureParameterSets(hvcC, VideoCodec::Hevc);
     } else if (t.kind == SampleKind::Aac) {
         t.audioConfig = AudioSpecificConfig(InnerBox(t.stsd, "esds"));
     } else if (t.kind == SampleKind::Pcm && t.stsd.size() >= 16 + 28) {
@@ -178,6 +231,10 @@ std::optional<TemplateTrack> ReadTemplateTrack(BinaryFile& file, const BoxSpan& 
     ReadSampleEntry(t);
     if (t.kind == SampleKind::H264 || t.kind == SampleKind::Hevc)
         LookAtPictures(file, track, t);
+    if (t.kind == SampleKind::Pcm) {
+        for (std::uint32_t samples : SamplesPerChunk(file, stbl))
+            t.pcmChunkBytes.push_back(static_cast<std::uint32_t>(std::min<std::uint64_t>(std::uint64_t(samples) * t.pcmFrameBytes, 1u << 22)));
+    }
     return t;
 }
 

@@ -27,9 +27,11 @@ struct TemplateTrack {
     std::uint32_t largestSample = 0;
     int slicesPerPicture = 0;        // 0: not the same in every picture
     HevcParameters hevc;             // what HEVC slice headers' lengths depend on
+    std::vector<unsigned> parameterSets;  // the ids of the picture parameter sets in avcC or hvcC
     // Audio.
     ByteString audioConfig;          // AAC's AudioSpecificConfig
     std::uint32_t pcmFrameBytes = 0; // bytes of one PCM sample of every channel
+    std::vector<std::uint32_t> pcmChunkBytes;  // the camera's chunks of PCM, largest first
 };
 
 struct RepairTemplate {

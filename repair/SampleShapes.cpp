@@ -39,6 +39,10 @@ NalAt ReadNal(MediaWindow& media, std::uint64_t at, const VideoShape& shape)
         return nal;
     const std::size_t available = std::min<std::size_t>(nal.length, got - std::size_t(shape.nalLengthSize));
     nal.header = InspectNal(shape.codec, p + shape.nalLengthSize, available);
+    // A slice naming a parameter set the camera never wrote is not one of its slices.
+    const auto& sets = shape.parameterSets;
+    if (nal.header.slice && !sets.empty() && std::find(sets.begin(), sets.end(), nal.header.parameterSet) == sets.end())
+        nal.header.valid = false;
     return nal;
 }
 

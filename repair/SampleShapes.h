@@ -6,12 +6,14 @@
 #include "NalUnits.h"
 
 #include <cstdint>
+#include <vector>
 
 struct VideoShape {
     VideoCodec codec = VideoCodec::H264;
     int nalLengthSize = 4;
     std::uint32_t largestNal = 0;  // what no NAL unit of this camera comes near
     int slicesPerPicture = 0;      // 0: unknown
+    std::vector<unsigned> parameterSets;  // the picture parameter sets slices may name; empty: any
 };
 
 struct Found {

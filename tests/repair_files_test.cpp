@@ -116,6 +116,7 @@ protected:
         ASSERT_EQ(Mkrec("route " + Quote(*dir_ / "route.csv") + " --seconds 12"), 0);
         ASSERT_EQ(Mkrec("video " + Quote(*dir_ / "h264.mov") + " --seconds 4 --size 320x240 --frame-numbers"), 0);
         ASSERT_EQ(Mkrec("video " + Quote(*dir_ / "hevc.mov") + " --seconds 4 --size 320x240 --frame-numbers --hevc"), 0);
+        ASSERT_EQ(Mkrec("video " + Quote(*dir_ / "pcm.mov") + " --seconds 4 --size 320x240 --frame-numbers --pcm"), 0);
     }
     static void TearDownTestSuite() { delete dir_; }
 
@@ -203,6 +204,7 @@ struct Layout {
     const char* args;
     int dataStream;  // the data track's stream for ffprobe, -1: freeGPS blocks in mdat
     const char* video = "h264.mov";
+    bool pcm = false;  // ffmpeg's packets of PCM hold 1024 samples
 };
 
 const Layout kLayouts[] = {
@@ -210,6 +212,7 @@ const Layout kLayouts[] = {
     {"freegps", "--layout freegps", -1},
     {"nmea-text", "--layout nmea-text", 2},
     {"hevc-gpmf", "--layout gpmf", 2, "hevc.mov"},  // B-frames: shown in another order than written
+    {"pcm-gpmf", "--layout gpmf", 2, "pcm.mov", true},
 };
 
 // The freeGPS blocks wholly before `cut`.
@@ -259,11 +262,20 @@ TEST_P(RepairLayouts, KeepsWhatWasWrittenBeforeTheCut)
         const std::size_t pictures = WholeBefore(packets, 0, cut);
         EXPECT_EQ(Field(run.out, "pictures").substr(0, Field(run.out, "pictures").find(' ')), std::to_string(pictures)) << run.out;
         EXPECT_EQ(FrameNumbers(repaired, {0, int(pictures) - 1}), (std::vector<int>{0, LastShownBefore(packets, cut)}));
-        // The last frame of sound before a cut inside the next may be lost with it.
-        const std::size_t frames = WholeBefore(packets, 1, cut);
+        // The last AAC frame before a cut inside the next may be lost with it;
+        // PCM is kept to the last whole sample.
+        const std::size_t packetsBefore = WholeBefore(packets, 1, cut);
         const std::size_t kept = std::stoul(Field(run.out, "sound"));
-        EXPECT_LE(kept, frames);
-        EXPECT_GE(kept + 1, frames);
+        if (layout.pcm) {
+            std::size_t bytesBefore = 0;  // mono, 16 bits: two bytes a sample
+            for (const Packet& p : sound)
+                bytesBefore += p.stream == 1 && p.End() <= cut ? p.size : 0;
+            EXPECT_GE(kept, bytesBefore / 2);
+            EXPECT_LE(kept, bytesBefore / 2 + 1024);
+        } else {
+            EXPECT_LE(kept, packetsBefore);
+            EXPECT_GE(kept + 1, packetsBefore);
+        }
         const std::size_t samples = layout.dataStream < 0 ? BlocksBefore(bytes, cut) : WholeBefore(packets, layout.dataStream, cut);
         EXPECT_EQ(std::stoul(Field(run.out, layout.dataStream < 0 ? "freeGPS blocks" : "track samples")), samples);
         EXPECT_EQ(Lines(Dashtrack("slots " + Quote(repaired)).out, 1 + 10 * samples), Lines(wholeSlots, 1 + 10 * samples));

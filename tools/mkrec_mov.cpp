@@ -158,8 +158,10 @@ std::vector<SourceChunk> TrackChunks(const Bytes& b, const Span& trak)
     auto stsz = Child(b, *stbl, "stsz");
     std::vector<std::uint32_t> sizes;
     if (stsz) {
+        // PCM has one size for every sample, the others a size each.
+        const std::uint32_t uniform = GetBE32(b, stsz->start + 12);
         for (std::uint32_t i = 0, n = GetBE32(b, stsz->start + 16); i < n; ++i)
-            sizes.push_back(GetBE32(b, stsz->start + 20 + 4 * i));
+            sizes.push_back(uniform ? uniform : GetBE32(b, stsz->start + 20 + 4 * i));
     }
     std::vector<std::uint64_t> times;  // of each sample, in the track's units
     std::uint64_t t = 0;
