@@ -5,8 +5,10 @@
 #include <algorithm>
 
 MediaWindow::MediaWindow(BinaryFile& file, std::uint64_t end, std::size_t size)
-    : file_(file), end_(std::min(end, file.Size())), buffer_(size)
+    : file_(file), end_(std::min(end, file.Size()))
 {
+    // A small file needs no more than its size.
+    buffer_.resize(static_cast<std::size_t>(std::min<std::uint64_t>(size, end_)));
 }
 
 bool MediaWindow::Load(std::uint64_t at)
