@@ -3,6 +3,7 @@
 
 #include "DashtrackRun.h"
 #include "TestFiles.h"
+#include "repair/Repair.h"
 
 #include <gtest/gtest.h>
 
@@ -358,6 +359,36 @@ TEST_F(RepairFiles, SaysWhyNothingCanBeKept)
         EXPECT_NE(run.out.find(c.said), std::string::npos) << c.args << ": " << run.out;
     }
     EXPECT_EQ(Names(*dir_ / "alone"), (std::vector<std::string>{"damaged.mp4", "empty.mp4", "healthy.mp4"}));
+}
+
+// A repair cancelled from its progress leaves nothing behind; one let run
+// is told its progress up to the whole.
+TEST_F(RepairFiles, CancelledRepairLeavesNothingBehind)
+{
+    const std::string whole = Write("cancel/whole.mp4", "--layout gpmf --index-last");
+    const std::string reference = Write("cancel/reference.mp4", "--layout gpmf", "h264.mov", 6);
+    RepairRequest request;
+    request.damaged = Cut(whole, ReadFile(whole).size() * 3 / 4, "cancel/damaged.mp4");
+    request.reference = reference;
+    fs::remove(whole);
+    double told = 0;
+    request.progress = [&](double share) {
+        told = share;
+        return false;
+    };
+    RepairReport report;
+    EXPECT_EQ(RepairRecording(request, report), "cancelled");
+    EXPECT_GT(told, 0);
+    EXPECT_EQ(Names(*dir_ / "cancel"), (std::vector<std::string>{"damaged.mp4", "reference.mp4"}));
+    request.progress = [&](double share) {
+        EXPECT_GE(share, told);
+        told = share;
+        return true;
+    };
+    told = 0;
+    EXPECT_EQ(RepairRecording(request, report), "");
+    EXPECT_EQ(told, 1.0);
+    EXPECT_TRUE(fs::exists(*dir_ / "cancel/damaged.repaired.mp4"));
 }
 
 // Bytes made to mislead (random data, sizes claiming more than the file
