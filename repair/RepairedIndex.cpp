@@ -11,32 +11,31 @@ bool Version1(const ByteString& fullBox)
     return fullBox.size() > 8 && fullBox[8] == 1;
 }
 
-// mvhd and mdhd: creation and modification time, time scale, duration.
-void SetTimes(ByteString& box, std::uint32_t created, std::uint64_t duration)
+// A header's creation and modification time and its duration, which lies
+// `after` bytes past the times (version 0: 32-bit fields, 1: 64-bit).
+void SetTimesAndDuration(ByteString& box, std::uint32_t created, std::uint64_t duration, int after)
 {
     if (Version1(box)) {
         SetU64(box, 12, created);
         SetU64(box, 20, created);
-        SetU64(box, 32, duration);
+        SetU64(box, 28 + after, duration);
     } else {
         SetU32(box, 12, created);
         SetU32(box, 16, created);
-        SetU32(box, 24, static_cast<std::uint32_t>(std::min<std::uint64_t>(duration, UINT32_MAX)));
+        SetU32(box, 20 + after, static_cast<std::uint32_t>(std::min<std::uint64_t>(duration, UINT32_MAX)));
     }
 }
 
-// tkhd's duration follows its times, its track number and a reserved word.
+// mvhd and mdhd: the time scale between the times and the duration.
+void SetTimes(ByteString& box, std::uint32_t created, std::uint64_t duration)
+{
+    SetTimesAndDuration(box, created, duration, 4);
+}
+
+// tkhd: its track number and a reserved word between them.
 void SetTrackDuration(ByteString& tkhd, std::uint32_t created, std::uint64_t duration)
 {
-    if (Version1(tkhd)) {
-        SetU64(tkhd, 12, created);
-        SetU64(tkhd, 20, created);
-        SetU64(tkhd, 36, duration);
-    } else {
-        SetU32(tkhd, 12, created);
-        SetU32(tkhd, 16, created);
-        SetU32(tkhd, 28, static_cast<std::uint32_t>(std::min<std::uint64_t>(duration, UINT32_MAX)));
-    }
+    SetTimesAndDuration(tkhd, created, duration, 8);
 }
 
 std::uint32_t MovieTimescale(const ByteString& mvhd)

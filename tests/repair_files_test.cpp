@@ -1,8 +1,7 @@
 // Recordings cut off as a power loss cuts them, written by mkrec and cut at
 // chosen bytes: what dashtrack says of them, and what a repair keeps.
 
-#include "DashtrackRun.h"
-#include "TestFiles.h"
+#include "BurntFrames.h"
 #include "repair/Repair.h"
 
 #include <gtest/gtest.h>
@@ -64,30 +63,12 @@ int LastShownBefore(const std::vector<Packet>& packets, std::size_t cut)
     return static_cast<int>(std::lround(last * 30));
 }
 
-// The numbers mkrec burnt into the first and last pictures: sixteen cells
-// across the top, white for a set bit, lowest bit left.
+// The numbers mkrec burnt into the pictures numbered `frames`.
 std::vector<int> FrameNumbers(const std::string& path, const std::vector<int>& frames)
 {
-    std::string select;
-    for (int n : frames)
-        select += (select.empty() ? "" : "+") + std::string("eq(n\\,") + std::to_string(n) + ")";
-    const std::string raw = path + ".rgb";
-    Execute("ffmpeg -nostdin -v error -y -i " + Quote(path) + " -vf " + Quote("select=" + select) +
-            " -vsync 0 -f rawvideo -pix_fmt rgb24 " + Quote(raw));
-    const std::string bytes = ReadFile(raw);
-    fs::remove(raw);
     std::vector<int> numbers;
-    const std::size_t size = std::size_t(kWidth) * kHeight * 3;
-    for (std::size_t at = 0; at + size <= bytes.size(); at += size) {
-        int number = 0;
-        for (int bit = 0; bit < 16; ++bit) {
-            const std::size_t x = std::size_t((2 * bit + 1) * kWidth / 32), y = kHeight / 12;
-            const auto* rgb = reinterpret_cast<const unsigned char*>(&bytes[at + (y * kWidth + x) * 3]);
-            if ((rgb[0] + rgb[1] + rgb[2]) / 3 > 128)
-                number |= 1 << bit;
-        }
-        numbers.push_back(number);
-    }
+    for (const Picture& picture : Pictures(path, frames, kWidth, kHeight))
+        numbers.push_back(FrameNumber(picture, {0, 0, kWidth, kHeight}));
     return numbers;
 }
 
