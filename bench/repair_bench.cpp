@@ -9,7 +9,7 @@
 #include "mkrec_writers.h"
 #include "repair/Damage.h"
 #include "repair/MediaWalk.h"
-#include "repair/PartialFile.h"
+#include "library/PartialFile.h"
 #include "repair/Repair.h"
 #include "repair/RepairTemplate.h"
 #include "track/BinaryFile.h"

@@ -1,14 +1,8 @@
 #include "ClipOutput.h"
 
-#include <cerrno>
 #include <cmath>
 #include <cstdio>
-#include <cstring>
 #include <ctime>
-#include <fcntl.h>
-#include <filesystem>
-#include <sys/stat.h>
-#include <unistd.h>
 
 std::string Iso6709(const ClipPlace& place)
 {
@@ -38,21 +32,16 @@ ClipOutput::~ClipOutput() { Discard(); }
 
 bool ClipOutput::Open(const std::string& target, std::string& error)
 {
-    const std::filesystem::path path(target);
-    std::string partial = (path.parent_path() / ("." + path.filename().string() + ".XXXXXX")).string();
-    const int fd = mkstemp(partial.data());
-    if (fd < 0) {
-        error = std::strerror(errno);
+    partial_ = std::make_unique<PartialFile>(target);
+    if (!partial_->IsOpen()) {
+        error = partial_->Error();
         return false;
     }
-    ::close(fd);
-    partial_ = partial;
-    target_ = target;
-    if (int e = avformat_alloc_output_context2(&muxer_, nullptr, "mp4", partial_.c_str()); e < 0) {
+    if (int e = avformat_alloc_output_context2(&muxer_, nullptr, "mp4", partial_->Path().c_str()); e < 0) {
         error = AvErrorText(e);
         return false;
     }
-    if (int e = avio_open(&muxer_->pb, partial_.c_str(), AVIO_FLAG_WRITE); e < 0) {
+    if (int e = avio_open(&muxer_->pb, partial_->Path().c_str(), AVIO_FLAG_WRITE); e < 0) {
         error = AvErrorText(e);
         return false;
     }
@@ -107,12 +96,11 @@ bool ClipOutput::Finish(bool replace, std::string& error)
         error = "cannot write the clip: " + AvErrorText(e);
         return false;
     }
-    if (chmod(partial_.c_str(), 0666 & ~[] { const mode_t m = umask(0); umask(m); return m; }()) != 0 ||
-        renameat2(AT_FDCWD, partial_.c_str(), AT_FDCWD, target_.c_str(), replace ? 0 : RENAME_NOREPLACE) != 0) {
-        error = std::strerror(errno);
+    if (!partial_->Commit(replace)) {
+        error = partial_->Error();
         return false;
     }
-    partial_.clear();
+    partial_.reset();
     return true;
 }
 
@@ -125,7 +113,5 @@ void ClipOutput::Discard()
         avformat_free_context(muxer_);
         muxer_ = nullptr;
     }
-    if (!partial_.empty())
-        ::unlink(partial_.c_str());
-    partial_.clear();
+    partial_.reset();  // removes the hidden file when it was not moved into place
 }

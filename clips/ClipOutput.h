@@ -3,7 +3,9 @@
 // moved to the target's name only when whole, removed otherwise.
 
 #include "LibAv.h"
+#include "library/PartialFile.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -37,8 +39,7 @@ public:
 private:
     void Discard();
 
-    std::string target_;
-    std::string partial_;
+    std::unique_ptr<PartialFile> partial_;
     AVFormatContext* muxer_ = nullptr;
     bool begun_ = false;
 };

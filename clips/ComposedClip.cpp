@@ -78,38 +78,36 @@ private:
     }
 
     // Feeds the cameras' pictures in time order, so the overlay never waits
-    // long for the other camera, and encodes what comes out.
+    // long for the other camera, and encodes what comes out. The clip
+    // follows the main camera: its last picture ends the clip.
     bool Compose()
     {
-        bool mainEnded = false, otherEnded = !other_;
-        while (!composition_.Ended()) {
-            const double m = mainEnded ? -1 : main_.NextTime();
+        bool otherEnded = !other_;
+        for (double m = main_.NextTime(); m >= 0; m = main_.NextTime()) {
             const double o = otherEnded ? -1 : other_->NextTime();
-            if (!mainEnded && m < 0)
-                mainEnded = Push(0, nullptr, 0);
-            else if (!otherEnded && o < 0)
-                otherEnded = Push(1, nullptr, 0);
-            else if (!otherEnded && o <= m)
+            if (!otherEnded && o < 0) {
+                Push(1, nullptr, 0);
+                otherEnded = true;
+            } else if (!otherEnded && o <= m) {
                 Push(1, other_->Take(), o);
-            else if (!mainEnded)
+            } else {
                 Push(0, main_.Take(), m);
-            if (!result_.error.empty() || !Drain())
+            }
+            if (!Drain())
                 return false;
-            if (mainEnded && otherEnded && !composition_.Ended() && !Drain())
-                return false;
-            if (mainEnded && otherEnded)
-                break;
         }
+        Push(0, nullptr, 0);
+        if (!otherEnded)
+            Push(1, nullptr, 0);
         return Drain();
     }
 
-    // Returns true: the camera's end pushed.
-    bool Push(int input, FramePtr frame, double clipSeconds)
+    // A camera's picture at its time in the clip, or its end (null).
+    void Push(int input, FramePtr frame, double clipSeconds)
     {
         if (frame)
             frame->pts = std::llround(clipSeconds * kClipTimeBase.den / kClipTimeBase.num);
         composition_.Push(input, frame.get(), result_.error);
-        return true;
     }
 
     bool Drain()

@@ -167,7 +167,7 @@ int SoundTrack::Resample(const AVFrame* frame, uint8_t**& converted)
 }
 
 // Decodes the next frame of sound into the queue; false once there is none.
-bool SoundTrack::DecodeSome(std::string&)
+bool SoundTrack::DecodeSome()
 {
     FramePtr frame = NewFrame();
     PacketPtr packet = NewPacket();
@@ -206,7 +206,7 @@ bool SoundTrack::WriteUntil(double clipSeconds, ClipOutput& output, std::string&
 {
     const int64_t wanted = std::llround(clipSeconds * encoder_->sample_rate);
     while (queued_ < wanted && !decodedAll_)
-        DecodeSome(error);
+        DecodeSome();
     return Encode(false, output, error);
 }
 
@@ -214,7 +214,7 @@ bool SoundTrack::Finish(double clipSeconds, ClipOutput& output, std::string& err
 {
     const int64_t wanted = std::llround(clipSeconds * encoder_->sample_rate);
     while (queued_ < wanted && !decodedAll_)
-        DecodeSome(error);
+        DecodeSome();
     // Silence to the end, encoded as it goes so that a long gap is not held whole.
     while (queued_ < wanted) {
         AddSilence(std::min<int64_t>(wanted - queued_, 65536));

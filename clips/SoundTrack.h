@@ -23,7 +23,7 @@ public:
 
 private:
     bool OpenSpan(std::size_t span);
-    bool DecodeSome(std::string& error);
+    bool DecodeSome();
     bool Take(const AVFrame* frame);
     int Resample(const AVFrame* frame, uint8_t**& converted);
     bool AddSilence(int64_t samples);

@@ -1,5 +1,7 @@
 #include "SafeWrite.h"
 
+#include "PartialFile.h"
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -47,30 +49,14 @@ bool WriteInPlace(const std::string& target, const std::string& bytes, std::stri
     return written;
 }
 
-mode_t NewFileMode()
-{
-    const mode_t mask = umask(0);
-    umask(mask);
-    return 0666 & ~mask;
-}
-
 bool WriteBesideAndRename(const std::string& target, const std::string& bytes, std::string& error)
 {
-    const std::filesystem::path path(target);
-    std::string partial =
-        (path.parent_path() / ("." + path.filename().string() + ".XXXXXX")).string();
-    const int fd = mkstemp(partial.data());
-    if (fd < 0)
-        return Fail(error, errno);
-    bool written = WriteAll(fd, bytes, error) && (fchmod(fd, NewFileMode()) == 0 || Fail(error, errno)) &&
-                   (fsync(fd) == 0 || Fail(error, errno));
-    if (::close(fd) != 0 && written)
-        written = Fail(error, errno);
-    if (written && std::rename(partial.c_str(), target.c_str()) != 0)
-        written = Fail(error, errno);
-    if (!written)
-        ::unlink(partial.c_str());
-    return written;
+    PartialFile partial(target);
+    if (!partial.Write(bytes.data(), bytes.size()) || !partial.Commit()) {
+        error = partial.Error();
+        return false;
+    }
+    return true;
 }
 
 }  // namespace

@@ -1,10 +1,10 @@
 #include "Repair.h"
 
-#include "PartialFile.h"
 #include "RepairTemplate.h"
 #include "RepairedIndex.h"
 #include "SampleTables.h"
 
+#include "library/PartialFile.h"
 #include "library/SafeWrite.h"
 #include "track/BinaryFile.h"
 

@@ -126,11 +126,11 @@ std::vector<BoxSpan> ReadBoxes(BinaryFile& file, std::uint64_t from, std::uint64
             break;
         // A box cut off by the end of the file (a recording that lost power)
         // keeps what is there and ends the list.
-        const bool cut = box.size > end - from;
-        if (cut)
+        box.cut = box.size > end - from;
+        if (box.cut)
             box.size = end - from;
         boxes.push_back(box);
-        if (cut)
+        if (box.cut)
             break;
         from += box.size;
     }

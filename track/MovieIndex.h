@@ -16,6 +16,7 @@ struct BoxSpan {
     std::uint64_t header = 8;  // 8, or 16 with a 64-bit size
     std::uint64_t size = 0;    // the whole box
     char type[5] = {};
+    bool cut = false;          // its claimed size ran past the end: `size` is what is there
 
     std::uint64_t PayloadStart() const { return start + header; }
     std::uint64_t PayloadSize() const { return size - header; }

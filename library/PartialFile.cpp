@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -47,7 +48,7 @@ bool PartialFile::Write(const void* bytes, std::size_t count)
     return true;
 }
 
-bool PartialFile::Commit()
+bool PartialFile::Commit(bool replace)
 {
     if (fd_ < 0)
         return false;
@@ -57,7 +58,7 @@ bool PartialFile::Commit()
     if (::close(fd_) != 0 && ok)
         ok = Fail(errno);
     fd_ = -1;
-    if (ok && std::rename(partial_.c_str(), target_.c_str()) != 0)
+    if (ok && renameat2(AT_FDCWD, partial_.c_str(), AT_FDCWD, target_.c_str(), replace ? 0 : RENAME_NOREPLACE) != 0)
         ok = Fail(errno);
     if (ok)
         partial_.clear();

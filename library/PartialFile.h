@@ -1,5 +1,5 @@
 #pragma once
-// A large file written as SafeWrite writes a small one: into a file of its
+// A file written as the program writes every file: into a hidden file of its
 // own beside the target, which takes the target's name only when whole and
 // on the disk. Dropped before Commit, it leaves nothing behind.
 
@@ -15,9 +15,13 @@ public:
     PartialFile& operator=(const PartialFile&) = delete;
 
     bool IsOpen() const { return fd_ >= 0; }
+    // The hidden file, for writers that open it by name (it is synced through
+    // this one's descriptor all the same).
+    const std::string& Path() const { return partial_; }
     bool Write(const void* bytes, std::size_t count);
-    // Synced, given the usual permissions, and renamed to the target.
-    bool Commit();
+    // Synced, given the usual permissions, and renamed to the target; over an
+    // existing target only when `replace`.
+    bool Commit(bool replace = true);
     // Why the last step failed, in a few words.
     const std::string& Error() const { return error_; }
 
