@@ -25,16 +25,16 @@ struct QualityChoice {
     int crf;
 };
 const QualityChoice kQualities[] = {
-    {"Visually lossless", ClipRequest::kVisuallyLossless},
-    {"High", 23},
-    {"Small", 28},
+    {QT_TRANSLATE_NOOP("ClipDialog", "Visually lossless"), ClipRequest::kVisuallyLossless},
+    {QT_TRANSLATE_NOOP("ClipDialog", "High"), 23},
+    {QT_TRANSLATE_NOOP("ClipDialog", "Small"), 28},
 };
 
 struct SizeChoice {
     const char* title;
     int height;
 };
-const SizeChoice kSizes[] = {{"As recorded", 0}, {"1080p", 1080}, {"720p", 720}};
+const SizeChoice kSizes[] = {{QT_TRANSLATE_NOOP("ClipDialog", "As recorded"), 0}, {"1080p", 1080}, {"720p", 720}};
 
 // The choice nearest a quality remembered from elsewhere (a hand-edited file).
 int QualityIndex(int crf)
@@ -66,38 +66,38 @@ QString MinutesAndSeconds(double seconds)
 
 ClipDialog::ClipDialog(const ClipRequest& proposal, QWidget* parent) : QDialog(parent), proposal_(proposal)
 {
-    setWindowTitle("Save clip");
+    setWindowTitle(tr("Save clip"));
     for (const ClipPiece& piece : proposal_.pieces)
         hasRear_ = hasRear_ || !piece.rear.empty();
     auto* column = new QVBoxLayout(this);
     if (!proposal_.pieces.empty()) {
         const ClipPiece& first = proposal_.pieces.front();
         const int files = static_cast<int>(proposal_.pieces.size());
-        column->addWidget(new QLabel(QString("%1 long, from %2 into %3%4")
+        column->addWidget(new QLabel(tr("%1 long, from %2 into %3%4")
                                          .arg(MinutesAndSeconds(ClipSeconds(proposal_)), MinutesAndSeconds(first.from),
                                               QFileInfo(QString::fromStdString(first.front)).fileName(),
-                                              files > 1 ? QString(", across %1 files").arg(files) : QString()),
+                                              files > 1 ? tr(", across %1 files").arg(files) : QString()),
                                      this));
     }
     column->addWidget(MakeCameras());
     column->addWidget(MakeOverlays());
     auto* form = new QFormLayout;
-    sound_ = new QCheckBox("Sound as recorded (off: none, the cabin stays private)", this);
+    sound_ = new QCheckBox(tr("Sound as recorded (off: none, the cabin stays private)"), this);
     sound_->setObjectName("sound");
-    form->addRow("Sound:", sound_);
+    form->addRow(tr("Sound:"), sound_);
     quality_ = new QComboBox(this);
     quality_->setObjectName("quality");
     for (const QualityChoice& q : kQualities)
-        quality_->addItem(q.title, q.crf);
-    form->addRow("Quality:", quality_);
+        quality_->addItem(tr(q.title), q.crf);
+    form->addRow(tr("Quality:"), quality_);
     size_ = new QComboBox(this);
     size_->setObjectName("size");
     for (const SizeChoice& s : kSizes)
-        size_->addItem(s.title, s.height);
-    form->addRow("Size:", size_);
-    form->addRow("File:", MakeOutput());
+        size_->addItem(tr(s.title), s.height);
+    form->addRow(tr("Size:"), size_);
+    form->addRow(tr("File:"), MakeOutput());
     column->addLayout(form);
-    copyNote_ = new QLabel("One camera without overlays: copied without re-encoding, from the key frame at or before the start.", this);
+    copyNote_ = new QLabel(tr("One camera without overlays: copied without re-encoding, from the key frame at or before the start."), this);
     copyNote_->setObjectName("copyNote");
     copyNote_->setWordWrap(true);
     column->addWidget(copyNote_);
@@ -116,13 +116,13 @@ ClipDialog::ClipDialog(const ClipRequest& proposal, QWidget* parent) : QDialog(p
 
 QWidget* ClipDialog::MakeCameras()
 {
-    auto* box = new QGroupBox("Cameras", this);
+    auto* box = new QGroupBox(tr("Cameras"), this);
     auto* grid = new QHBoxLayout(box);
     cameras_ = new QButtonGroup(this);
     const std::pair<ClipCameras, const char*> choices[] = {
-        {ClipCameras::Front, "Front"}, {ClipCameras::Rear, "Rear"}, {ClipCameras::Both, "Both"}};
+        {ClipCameras::Front, QT_TR_NOOP("Front")}, {ClipCameras::Rear, QT_TR_NOOP("Rear")}, {ClipCameras::Both, QT_TR_NOOP("Both")}};
     for (const auto& [camera, title] : choices) {
-        auto* button = new QRadioButton(title, box);
+        auto* button = new QRadioButton(tr(title), box);
         button->setObjectName(QString(title).toLower());
         button->setEnabled(camera == ClipCameras::Front || hasRear_);
         cameras_->addButton(button, static_cast<int>(camera));
@@ -130,34 +130,34 @@ QWidget* ClipDialog::MakeCameras()
     }
     layout_ = new QComboBox(box);
     layout_->setObjectName("layout");
-    layout_->addItem("Picture in picture, as the player shows them", static_cast<int>(ClipLayout::PictureInPicture));
-    layout_->addItem("Side by side", static_cast<int>(ClipLayout::SideBySide));
-    layout_->addItem("Stacked", static_cast<int>(ClipLayout::Stacked));
+    layout_->addItem(tr("Picture in picture, as the player shows them"), static_cast<int>(ClipLayout::PictureInPicture));
+    layout_->addItem(tr("Side by side"), static_cast<int>(ClipLayout::SideBySide));
+    layout_->addItem(tr("Stacked"), static_cast<int>(ClipLayout::Stacked));
     grid->addWidget(layout_, 1);
     return box;
 }
 
 QWidget* ClipDialog::MakeOverlays()
 {
-    auto* box = new QGroupBox("Drawn in", this);
+    auto* box = new QGroupBox(tr("Drawn in"), this);
     auto* grid = new QVBoxLayout(box);
     auto* timeRow = new QHBoxLayout;
-    time_ = new QCheckBox("Date and time", box);
+    time_ = new QCheckBox(tr("Date and time"), box);
     time_->setObjectName("time");
     zone_ = new QComboBox(box);
     zone_->setObjectName("zone");
-    zone_->addItems({"UTC", "Local time"});
+    zone_->addItems({tr("UTC"), tr("Local time")});
     timeRow->addWidget(time_);
     timeRow->addWidget(zone_);
     timeRow->addStretch(1);
     grid->addLayout(timeRow);
-    speed_ = new QCheckBox(QString("Speed (%1)").arg(proposal_.overlays.mph ? "mph" : "km/h"), box);
+    speed_ = new QCheckBox(tr("Speed (%1)").arg(proposal_.overlays.mph ? "mph" : "km/h"), box);
     speed_->setObjectName("speed");
-    position_ = new QCheckBox("Position (degrees)", box);
+    position_ = new QCheckBox(tr("Position (degrees)"), box);
     position_->setObjectName("position");
-    g_ = new QCheckBox("G values", box);
+    g_ = new QCheckBox(tr("G values"), box);
     g_->setObjectName("g");
-    route_ = new QCheckBox("Route of the clip, drawn from the track", box);
+    route_ = new QCheckBox(tr("Route of the clip, drawn from the track"), box);
     route_->setObjectName("route");
     for (QCheckBox* check : {speed_, position_, g_, route_})
         grid->addWidget(check);
@@ -172,7 +172,7 @@ QWidget* ClipDialog::MakeOutput()
     output_ = new QLineEdit(QString::fromStdString(proposal_.output), row);
     output_->setObjectName("output");
     output_->setMinimumWidth(360);
-    auto* browse = new QPushButton("Browse…", row);
+    auto* browse = new QPushButton(tr("Browse…"), row);
     connect(browse, &QPushButton::clicked, this, &ClipDialog::Browse);
     line->addWidget(output_, 1);
     line->addWidget(browse);
@@ -237,7 +237,7 @@ QString ClipDialog::OutputPath() const
 // GPX beside it too: the file dialog's own question is not asked.
 void ClipDialog::Browse()
 {
-    const QString name = QFileDialog::getSaveFileName(this, "Save clip", OutputPath(), "MP4 video (*.mp4)", nullptr,
+    const QString name = QFileDialog::getSaveFileName(this, tr("Save clip"), OutputPath(), tr("MP4 video (*.mp4)"), nullptr,
                                                       QFileDialog::DontConfirmOverwrite);
     if (!name.isEmpty())
         output_->setText(name);

@@ -18,7 +18,7 @@ constexpr qint64 kLeastMsToTell = 1000;
 }  // namespace
 
 ClipProgressPanel::ClipProgressPanel(QWidget* parent)
-    : QFrame(parent), bar_(new QProgressBar(this)), text_(new QLabel(this)), cancel_(new QPushButton("Cancel", this))
+    : QFrame(parent), bar_(new QProgressBar(this)), text_(new QLabel(this)), cancel_(new QPushButton(tr("Cancel"), this))
 {
     setAutoFillBackground(true);
     setStyleSheet("ClipProgressPanel { background: rgba(16, 22, 30, 235); } QLabel { color: rgb(214, 224, 236); }");
@@ -50,13 +50,13 @@ void ClipProgressPanel::ShowProgress(double fraction, qint64 elapsedMs)
     bar_->setValue(static_cast<int>(std::lround(std::clamp(fraction, 0.0, 1.0) * kSteps)));
     const QString left = TimeLeft(fraction, elapsedMs);
     // Two lines: a long file name never hides the time left.
-    text_->setText(QString("Saving %1\n%2").arg(file_, left.isEmpty() ? QString("working out the time left") : left));
+    text_->setText(tr("Saving %1\n%2").arg(file_, left.isEmpty() ? tr("working out the time left") : left));
 }
 
 void ClipProgressPanel::ShowCancelling()
 {
     cancel_->setEnabled(false);
-    text_->setText(QString("Saving %1\ncancelling…").arg(file_));
+    text_->setText(tr("Saving %1\ncancelling…").arg(file_));
 }
 
 QString ClipProgressPanel::TimeLeft(double fraction, qint64 elapsedMs)
@@ -65,5 +65,5 @@ QString ClipProgressPanel::TimeLeft(double fraction, qint64 elapsedMs)
         return {};
     const double leftSeconds = elapsedMs / 1000.0 * (1 - std::min(fraction, 1.0)) / fraction;
     const auto seconds = static_cast<long long>(std::ceil(leftSeconds));
-    return QString("%1:%2 left").arg(seconds / 60).arg(seconds % 60, 2, 10, QChar('0'));
+    return tr("%1:%2 left").arg(seconds / 60).arg(seconds % 60, 2, 10, QChar('0'));
 }

@@ -259,6 +259,7 @@ private:
     // Construction, by concern.
     void CreateControls();
     void CreateButtons();
+    void PlaceLabelledButtons();
     void CreateViews();
     void InitDialog();
     CPngButton* MakeButton(int id, int png, bool onSkin, void (CPlayerDlg::*handler)());
@@ -342,6 +343,8 @@ private:
     CBitmapSlider* seekBar_ = nullptr;
     CWaveFormCtrl* waveform_ = nullptr;
     QLabel* speedText_ = nullptr;
+    QLabel* titleText_ = nullptr;   // the skin's words, in the user's language
+    QLabel* volumeText_ = nullptr;
     std::array<QLabel*, 10> volumeBars_{};
     std::array<int, 10> volumeBarLit_{};
     std::vector<CPngButton*> buttons_;

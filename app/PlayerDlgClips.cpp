@@ -62,7 +62,7 @@ QString CopiedText(const ClipResult& result, double startMark)
 {
     if (!result.copied)
         return {};
-    return QString("\nCopied as recorded, from the key frame %1 s before the start.")
+    return CPlayerDlg::tr("\nCopied as recorded, from the key frame %1 s before the start.")
         .arg(std::max(0.0, startMark - result.copiedFrom), 0, 'f', 1);
 }
 
@@ -155,13 +155,13 @@ void CPlayerDlg::ShowClipMarks()
 void CPlayerDlg::SaveClip()
 {
     if (!clipStart_ || !clipEnd_) {
-        ShowMessage("Set the clip's start (i) and end (o) first.", false);
+        ShowMessage(tr("Set the clip's start (i) and end (o) first."), false);
         return;
     }
     const std::vector<std::string> drive = CurrentDrive();
     const int from = PlaceIn(drive, clipStart_->path), to = PlaceIn(drive, clipEnd_->path);
     if (from < 0 || to < 0) {
-        ShowMessage("The clip's start and end are not in one drive.", true);
+        ShowMessage(tr("The clip's start and end are not in one drive."), true);
         return;
     }
     PlanClip(drive, {from, clipStart_->seconds}, {to, clipEnd_->seconds});
@@ -181,7 +181,7 @@ void CPlayerDlg::SaveEventClip(int row)
 void CPlayerDlg::PlanClip(const std::vector<std::string>& drive, ClipMoment from, ClipMoment to)
 {
     if (clipRun_) {
-        ShowMessage("A clip is being saved: wait for it, or cancel it.", false);
+        ShowMessage(tr("A clip is being saved: wait for it, or cancel it."), false);
         return;
     }
     reads_.Read<std::vector<ClipPiece>>(
@@ -207,7 +207,7 @@ void CPlayerDlg::PlanClip(const std::vector<std::string>& drive, ClipMoment from
 void CPlayerDlg::AskForClip(std::vector<ClipPiece> pieces)
 {
     if (pieces.empty()) {
-        ShowMessage("The clip would be empty: set its start and end apart.", false);
+        ShowMessage(tr("The clip would be empty: set its start and end apart."), false);
         return;
     }
     if (clipRun_)
@@ -230,12 +230,12 @@ void CPlayerDlg::AskForClip(std::vector<ClipPiece> pieces)
     const QString output = QString::fromStdString(request.output);
     settings_.SetClipFolder(QFileInfo(output).absolutePath());
     if (WritesOverAnInput(request)) {
-        ShowMessage("Save clip failed! " + output + " is one of the clip's recordings.", true);
+        ShowMessage(tr("Save clip failed! %1 is one of the clip's recordings.").arg(output), true);
         return;
     }
     for (const QString& file : {output, QString::fromStdString(ClipGpxPath(output.toStdString()))}) {
         if (QFileInfo::exists(file) && !request.replace) {
-            if (!MayReplace(file, "Save clip"))
+            if (!MayReplace(file, tr("Save clip")))
                 return;
             request.replace = true;
         }
@@ -289,11 +289,11 @@ void CPlayerDlg::FinishClip(const ClipResult& result)
     clipProgress_->hide();
     const QString name = QFileInfo(run->output).fileName();
     if (result.written)
-        ShowMessage("The clip is saved: " + run->output + CopiedText(result, run->startMark), false);
+        ShowMessage(tr("The clip is saved: %1").arg(run->output) + CopiedText(result, run->startMark), false);
     else if (result.cancelled)
-        ShowMessage("Saving " + name + " was cancelled; nothing was written.", false);
+        ShowMessage(tr("Saving %1 was cancelled; nothing was written.").arg(name), false);
     else
-        ShowMessage("Save clip failed! " + name + ": " + QString::fromStdString(result.error), true);
+        ShowMessage(tr("Save clip failed! %1: %2").arg(name, QString::fromStdString(result.error)), true);
     emit clipFinished(run->output, result.written, result.cancelled);
 }
 
@@ -311,13 +311,13 @@ void CPlayerDlg::StopClipAndWait()
 void CPlayerDlg::AddClipMenu(QMenu& menu)
 {
     const bool open = IsOpen(mainPlayer_.GetState());
-    menu.addAction("Clip start here", this, &CPlayerDlg::SetClipStart)->setEnabled(open);
-    menu.addAction("Clip end here", this, &CPlayerDlg::SetClipEnd)->setEnabled(open);
-    menu.addAction("Clear the clip's marks", this, &CPlayerDlg::ClearClipMarks)->setEnabled(HasClipMarks());
+    menu.addAction(tr("Clip start here"), this, &CPlayerDlg::SetClipStart)->setEnabled(open);
+    menu.addAction(tr("Clip end here"), this, &CPlayerDlg::SetClipEnd)->setEnabled(open);
+    menu.addAction(tr("Clear the clip's marks"), this, &CPlayerDlg::ClearClipMarks)->setEnabled(HasClipMarks());
     if (clipRun_)
-        menu.addAction("Cancel the clip", this, &CPlayerDlg::CancelClip);
+        menu.addAction(tr("Cancel the clip"), this, &CPlayerDlg::CancelClip);
     else
-        menu.addAction("Save clip…", this, &CPlayerDlg::SaveClip)->setEnabled(clipStart_ && clipEnd_);
+        menu.addAction(tr("Save clip…"), this, &CPlayerDlg::SaveClip)->setEnabled(clipStart_ && clipEnd_);
 }
 
 void CPlayerDlg::ShowEventsListMenu(const QPoint& at)
@@ -327,8 +327,8 @@ void CPlayerDlg::ShowEventsListMenu(const QPoint& at)
         return;
     const int row = eventsView_->indexOfTopLevelItem(item);
     QMenu menu(this);
-    menu.addAction("Play", this, [this, row] { PlayEvent(row); });
-    menu.addAction("Save clip…", this, [this, row] { SaveEventClip(row); })->setEnabled(!clipRun_);
+    menu.addAction(tr("Play"), this, [this, row] { PlayEvent(row); });
+    menu.addAction(tr("Save clip…"), this, [this, row] { SaveEventClip(row); })->setEnabled(!clipRun_);
     menu.exec(eventsView_->viewport()->mapToGlobal(at));
 }
 
@@ -351,8 +351,8 @@ bool CPlayerDlg::ShowSeekBarEventMenu(const QPoint& at, const QPoint& global)
     if (nearest < 0)
         return false;
     QMenu menu(this);
-    menu.addAction("Play from before it", this, [this, nearest] { PlayEvent(nearest); });
-    menu.addAction("Save clip…", this, [this, nearest] { SaveEventClip(nearest); })->setEnabled(!clipRun_);
+    menu.addAction(tr("Play from before it"), this, [this, nearest] { PlayEvent(nearest); });
+    menu.addAction(tr("Save clip…"), this, [this, nearest] { SaveEventClip(nearest); })->setEnabled(!clipRun_);
     menu.exec(global);
     return true;
 }

@@ -62,11 +62,16 @@ QString EventSpeed(const TrackEvent& e, SpeedDash::SpeedUnit unit)
 void CPlayerDlg::CreateEventsPanel()
 {
     eventsView_->Init();
-    eventsView_->setHeaderLabels({"Time", "Event", "g", "Speed", "Note"});
-    // Each column as wide as its widest text; the notes take what is left.
-    const char* widest[] = {"00:00:00", "Hard acceleration", "0.00", "000Km/H"};
-    for (int column = 0; column < 4; ++column)
-        eventsView_->setColumnWidth(column, eventsView_->TextWidthWithMargins(widest[column]) + 2);
+    const QStringList headers = {tr("Time"), tr("Event"), tr("g"), tr("Speed"), tr("Note")};
+    eventsView_->setHeaderLabels(headers);
+    // Each column as wide as its widest text, its title's included; the notes take what is left.
+    const QStringList widest[] = {{"00:00:00"}, EventKindTitles(), {"0.00"}, {"000Km/H"}};
+    for (int column = 0; column < 4; ++column) {
+        int width = CSkinHeaderCtrl::TitleWidth(headers[column]);
+        for (const QString& text : widest[column])
+            width = std::max(width, eventsView_->TextWidthWithMargins(text) + 2);
+        eventsView_->setColumnWidth(column, width);
+    }
     eventsView_->hide();
     eventSettings_.impactG = settings_.ImpactThreshold(EventSettings{}.impactG);
     connect(eventsView_, &CSkinListCtrl::rowDoubleClicked, this, &CPlayerDlg::PlayEvent);
@@ -140,7 +145,7 @@ void CPlayerDlg::ShowEventScanProgress()
 {
     if (!eventScan_ || !eventsShown_ || !eventsView_->isVisible() || eventScan_->total < 2)
         return;
-    eventsProgress_->setText(QString("Looking for events: %1 of %2").arg(eventScan_->done.load()).arg(eventScan_->total));
+    eventsProgress_->setText(tr("Looking for events: %1 of %2").arg(eventScan_->done.load()).arg(eventScan_->total));
     eventsProgress_->show();
     eventsProgress_->raise();
 }
@@ -192,7 +197,7 @@ void CPlayerDlg::FillEventsList()
                                           hasStrength ? QString::number(event.strength, 'f', 2) : QString(),
                                           EventSpeed(event, speedUnit_), QString::fromStdString(event.note)});
         item->setForeground(1, EventColour(event.kind));
-        item->setToolTip(0, QString("%1, %2 in").arg(QString::fromStdString(e.found.path), ClockText(static_cast<int>(event.Seconds()))));
+        item->setToolTip(0, tr("%1, %2 in").arg(QString::fromStdString(e.found.path), ClockText(static_cast<int>(event.Seconds()))));
         item->setSizeHint(0, QSize(0, eventsView_->fontMetrics().height() + 3));
         eventsView_->addTopLevelItem(item);
     }
@@ -274,7 +279,7 @@ void CPlayerDlg::AddBookmark(bool askNote)
             note = noteHook_();
         } else {
             bool ok = false;
-            const QString text = QInputDialog::getText(this, "Bookmark", "A note for this moment:", QLineEdit::Normal, {}, &ok);
+            const QString text = QInputDialog::getText(this, tr("Bookmark"), tr("A note for this moment:"), QLineEdit::Normal, {}, &ok);
             if (ok)
                 note = text;
         }
@@ -286,7 +291,7 @@ void CPlayerDlg::AddBookmark(bool askNote)
         [recording = playingPath_.toStdString(), moment] {
             return BookmarkStore(BookmarkStore::DefaultPath()).Add(recording, moment).has_value();
         },
-        "The bookmark could not be kept.");
+        tr("The bookmark could not be kept."));
 }
 
 void CPlayerDlg::RemoveChosenBookmark()
@@ -298,7 +303,7 @@ void CPlayerDlg::RemoveChosenBookmark()
     if (id == 0)
         return;  // only the user's own marks can go
     ChangeBookmarks([id] { return BookmarkStore(BookmarkStore::DefaultPath()).Remove(id); },
-                    "The bookmark could not be removed.");
+                    tr("The bookmark could not be removed."));
 }
 
 void CPlayerDlg::SetImpactThreshold(double g)
@@ -311,16 +316,16 @@ void CPlayerDlg::SetImpactThreshold(double g)
 
 void CPlayerDlg::AddEventsMenu(QMenu& menu)
 {
-    QMenu* thresholds = menu.addMenu("Impact threshold");
+    QMenu* thresholds = menu.addMenu(tr("Impact threshold"));
     const auto add = [&](const QString& text, double g) {
         QAction* action = thresholds->addAction(text, this, [this, g] { SetImpactThreshold(g); });
         action->setCheckable(true);
         action->setChecked(std::fabs(eventSettings_.impactG - g) < 1e-6);
     };
     for (double g : kThresholdChoices)
-        add(QString("%1 g").arg(g), g);
-    add("Off", 0);
-    QAction* list = menu.addAction("Events list", this, [this](bool on) { ShowEventsList(on); });
+        add(tr("%1 g").arg(g), g);
+    add(tr("Off"), 0);
+    QAction* list = menu.addAction(tr("Events list"), this, [this](bool on) { ShowEventsList(on); });
     list->setCheckable(true);
     list->setChecked(eventsShown_);
 }

@@ -12,7 +12,7 @@
 
 namespace {
 
-const char* const kExportFilters = "GPX track (*.gpx);;KML (*.kml);;CSV table (*.csv);;GeoJSON (*.geojson)";
+const char* const kExportFilters = QT_TRANSLATE_NOOP("CPlayerDlg", "GPX track (*.gpx);;KML (*.kml);;CSV table (*.csv);;GeoJSON (*.geojson)");
 
 // The name the user typed, with the chosen filter's extension when it has none
 // of the four.
@@ -46,16 +46,16 @@ void CPlayerDlg::ExportTrack(bool wholeDrive)
         QString filter;
         const QString name =
             saveNameHook_ ? saveNameHook_(folder)
-                          : WithExtension(QFileDialog::getSaveFileName(this, "Export track", suggested + ".gpx", kExportFilters,
+                          : WithExtension(QFileDialog::getSaveFileName(this, tr("Export track"), suggested + ".gpx", tr(kExportFilters),
                                                                        &filter, QFileDialog::DontConfirmOverwrite),
                                           filter);
         if (name.isEmpty())
             return;
         if (!ExportFormatOfPath(name.toStdString())) {
-            ShowMessage("Export track failed! Name a .gpx, .kml, .csv or .geojson file.", true);
+            ShowMessage(tr("Export track failed! Name a .gpx, .kml, .csv or .geojson file."), true);
             return;
         }
-        if (QFileInfo::exists(name) && !MayReplace(name, "Export track"))
+        if (QFileInfo::exists(name) && !MayReplace(name, tr("Export track")))
             return;
         settings_.SetExportFolder(QFileInfo(name).absolutePath());
         WriteExport(name, wholeDrive);
@@ -66,7 +66,7 @@ bool CPlayerDlg::MayReplace(const QString& file, const QString& title)
 {
     if (replaceHook_)
         return replaceHook_(file);
-    return QMessageBox::question(this, title, file + " already exists.\nDo you want to replace it?") ==
+    return QMessageBox::question(this, title, tr("%1 already exists.\nDo you want to replace it?").arg(file)) ==
            QMessageBox::Yes;
 }
 
@@ -86,7 +86,7 @@ void CPlayerDlg::WriteExport(const QString& file, bool wholeDrive)
         },
         [this, file](bool written) {
             if (!written)
-                ShowMessage("Export track failed! " + file + " could not be written.", true);
+                ShowMessage(tr("Export track failed! %1 could not be written.").arg(file), true);
             emit trackExported(file, written);
         });
 }

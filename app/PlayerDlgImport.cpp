@@ -42,7 +42,7 @@ void CPlayerDlg::ImportSome()
         importProgress_->hide();
         return;
     }
-    importProgress_->setText(QString("Importing: %1 of %2 files").arg(importDone_).arg(importTotal_));
+    importProgress_->setText(tr("Importing: %1 of %2 files").arg(importDone_).arg(importTotal_));
     importProgress_->show();
     importProgress_->raise();
     importTimer_.start(0);
@@ -90,7 +90,7 @@ void CPlayerDlg::StartSession(const QStringList& paths)
 
 void CPlayerDlg::OnBnClickedImport()
 {
-    const QString folder = folderHook_ ? folderHook_() : QFileDialog::getExistingDirectory(this, "Select directory");
+    const QString folder = folderHook_ ? folderHook_() : QFileDialog::getExistingDirectory(this, tr("Select directory"));
     if (!folder.isEmpty())
         ImportFolder(folder);
 }

@@ -26,38 +26,38 @@ struct KeyBinding {
 };
 
 const KeyBinding kBindings[] = {
-    {Qt::Key_Space, Qt::NoModifier, "Space", "play / pause", [](CPlayerDlg& d) { d.TogglePair(); }},
-    {Qt::Key_Left, Qt::NoModifier, "\u2190 / \u2192", "5 s back / forward", [](CPlayerDlg& d) { d.SeekPairBy(-5); }},
+    {Qt::Key_Space, Qt::NoModifier, QT_TRANSLATE_NOOP("CPlayerDlg", "Space"), QT_TRANSLATE_NOOP("CPlayerDlg", "play / pause"), [](CPlayerDlg& d) { d.TogglePair(); }},
+    {Qt::Key_Left, Qt::NoModifier, QT_TRANSLATE_NOOP("CPlayerDlg", "\u2190 / \u2192"), QT_TRANSLATE_NOOP("CPlayerDlg", "5 s back / forward"), [](CPlayerDlg& d) { d.SeekPairBy(-5); }},
     {Qt::Key_Right, Qt::NoModifier, "", "", [](CPlayerDlg& d) { d.SeekPairBy(5); }},
-    {Qt::Key_Left, Qt::ShiftModifier, "Shift+\u2190 / \u2192", "1 s back / forward", [](CPlayerDlg& d) { d.SeekPairBy(-1); }},
+    {Qt::Key_Left, Qt::ShiftModifier, QT_TRANSLATE_NOOP("CPlayerDlg", "Shift+\u2190 / \u2192"), QT_TRANSLATE_NOOP("CPlayerDlg", "1 s back / forward"), [](CPlayerDlg& d) { d.SeekPairBy(-1); }},
     {Qt::Key_Right, Qt::ShiftModifier, "", "", [](CPlayerDlg& d) { d.SeekPairBy(1); }},
-    {Qt::Key_Down, Qt::NoModifier, "\u2193 / \u2191", "60 s back / forward", [](CPlayerDlg& d) { d.SeekPairBy(-60); }},
+    {Qt::Key_Down, Qt::NoModifier, QT_TRANSLATE_NOOP("CPlayerDlg", "\u2193 / \u2191"), QT_TRANSLATE_NOOP("CPlayerDlg", "60 s back / forward"), [](CPlayerDlg& d) { d.SeekPairBy(-60); }},
     {Qt::Key_Up, Qt::NoModifier, "", "", [](CPlayerDlg& d) { d.SeekPairBy(60); }},
-    {Qt::Key_Comma, Qt::NoModifier, ", / .", "one frame back / forward", [](CPlayerDlg& d) { d.StepPair(false); }},
+    {Qt::Key_Comma, Qt::NoModifier, QT_TRANSLATE_NOOP("CPlayerDlg", ", / ."), QT_TRANSLATE_NOOP("CPlayerDlg", "one frame back / forward"), [](CPlayerDlg& d) { d.StepPair(false); }},
     {Qt::Key_Period, Qt::NoModifier, "", "", [](CPlayerDlg& d) { d.StepPair(true); }},
-    {Qt::Key_BracketLeft, Qt::NoModifier, "[ / ]", "slower / faster", [](CPlayerDlg& d) { d.SetPairRate(d.RateIndex() - 1); }},
+    {Qt::Key_BracketLeft, Qt::NoModifier, QT_TRANSLATE_NOOP("CPlayerDlg", "[ / ]"), QT_TRANSLATE_NOOP("CPlayerDlg", "slower / faster"), [](CPlayerDlg& d) { d.SetPairRate(d.RateIndex() - 1); }},
     {Qt::Key_BracketRight, Qt::NoModifier, "", "", [](CPlayerDlg& d) { d.SetPairRate(d.RateIndex() + 1); }},
-    {Qt::Key_Backspace, Qt::NoModifier, "Backspace", "normal speed", [](CPlayerDlg& d) { d.SetPairRate(0); }},
-    {Qt::Key_M, Qt::NoModifier, "m", "mute", [](CPlayerDlg& d) { d.ToggleMute(); }},
-    {Qt::Key_9, Qt::NoModifier, "9 / 0", "volume down / up", [](CPlayerDlg& d) { d.OnBnClickedVolumeDown(); }},
+    {Qt::Key_Backspace, Qt::NoModifier, QT_TRANSLATE_NOOP("CPlayerDlg", "Backspace"), QT_TRANSLATE_NOOP("CPlayerDlg", "normal speed"), [](CPlayerDlg& d) { d.SetPairRate(0); }},
+    {Qt::Key_M, Qt::NoModifier, QT_TRANSLATE_NOOP("CPlayerDlg", "m"), QT_TRANSLATE_NOOP("CPlayerDlg", "mute"), [](CPlayerDlg& d) { d.ToggleMute(); }},
+    {Qt::Key_9, Qt::NoModifier, QT_TRANSLATE_NOOP("CPlayerDlg", "9 / 0"), QT_TRANSLATE_NOOP("CPlayerDlg", "volume down / up"), [](CPlayerDlg& d) { d.OnBnClickedVolumeDown(); }},
     {Qt::Key_0, Qt::NoModifier, "", "", [](CPlayerDlg& d) { d.OnBnClickedVolumeUp(); }},
-    {Qt::Key_F, Qt::NoModifier, "f, F11", "full screen (Escape leaves it)", [](CPlayerDlg& d) { d.ToggleFullScreen(); }},
+    {Qt::Key_F, Qt::NoModifier, QT_TRANSLATE_NOOP("CPlayerDlg", "f, F11"), QT_TRANSLATE_NOOP("CPlayerDlg", "full screen (Escape leaves it)"), [](CPlayerDlg& d) { d.ToggleFullScreen(); }},
     {Qt::Key_F11, Qt::NoModifier, "", "", [](CPlayerDlg& d) { d.ToggleFullScreen(); }},
-    {Qt::Key_PageUp, Qt::NoModifier, "PgUp / PgDn", "previous / next recording", [](CPlayerDlg& d) { d.OnBnClickedPrev(); }},
+    {Qt::Key_PageUp, Qt::NoModifier, QT_TRANSLATE_NOOP("CPlayerDlg", "PgUp / PgDn"), QT_TRANSLATE_NOOP("CPlayerDlg", "previous / next recording"), [](CPlayerDlg& d) { d.OnBnClickedPrev(); }},
     {Qt::Key_PageDown, Qt::NoModifier, "", "", [](CPlayerDlg& d) { d.OnBnClickedNext(); }},
-    {Qt::Key_E, Qt::NoModifier, "e / Shift+E", "10 s before the next / previous event", [](CPlayerDlg& d) { d.JumpToEvent(true); }},
+    {Qt::Key_E, Qt::NoModifier, QT_TRANSLATE_NOOP("CPlayerDlg", "e / Shift+E"), QT_TRANSLATE_NOOP("CPlayerDlg", "10 s before the next / previous event"), [](CPlayerDlg& d) { d.JumpToEvent(true); }},
     {Qt::Key_E, Qt::ShiftModifier, "", "", [](CPlayerDlg& d) { d.JumpToEvent(false); }},
-    {Qt::Key_B, Qt::NoModifier, "b / Shift+B", "bookmark the moment / with a note", [](CPlayerDlg& d) { d.AddBookmark(false); }},
+    {Qt::Key_B, Qt::NoModifier, QT_TRANSLATE_NOOP("CPlayerDlg", "b / Shift+B"), QT_TRANSLATE_NOOP("CPlayerDlg", "bookmark the moment / with a note"), [](CPlayerDlg& d) { d.AddBookmark(false); }},
     {Qt::Key_B, Qt::ShiftModifier, "", "", [](CPlayerDlg& d) { d.AddBookmark(true); }},
-    {Qt::Key_L, Qt::NoModifier, "l", "events list / recordings", [](CPlayerDlg& d) { d.ShowEventsList(!d.EventsListShown()); }},
-    {Qt::Key_Delete, Qt::NoModifier, "Delete", "remove the bookmark chosen in the events list", [](CPlayerDlg& d) { d.RemoveChosenBookmark(); }},
-    {Qt::Key_I, Qt::NoModifier, "i / o", "clip start / end at this moment", [](CPlayerDlg& d) { d.SetClipStart(); }},
+    {Qt::Key_L, Qt::NoModifier, QT_TRANSLATE_NOOP("CPlayerDlg", "l"), QT_TRANSLATE_NOOP("CPlayerDlg", "events list / recordings"), [](CPlayerDlg& d) { d.ShowEventsList(!d.EventsListShown()); }},
+    {Qt::Key_Delete, Qt::NoModifier, QT_TRANSLATE_NOOP("CPlayerDlg", "Delete"), QT_TRANSLATE_NOOP("CPlayerDlg", "remove the bookmark chosen in the events list"), [](CPlayerDlg& d) { d.RemoveChosenBookmark(); }},
+    {Qt::Key_I, Qt::NoModifier, QT_TRANSLATE_NOOP("CPlayerDlg", "i / o"), QT_TRANSLATE_NOOP("CPlayerDlg", "clip start / end at this moment"), [](CPlayerDlg& d) { d.SetClipStart(); }},
     {Qt::Key_O, Qt::NoModifier, "", "", [](CPlayerDlg& d) { d.SetClipEnd(); }},
-    {Qt::Key_S, Qt::ControlModifier, "Ctrl+S", "save the clip between the marks", [](CPlayerDlg& d) { d.SaveClip(); }},
-    {Qt::Key_O, Qt::ControlModifier, "Ctrl+O", "import a folder", [](CPlayerDlg& d) { d.OnBnClickedImport(); }},
-    {Qt::Key_S, Qt::NoModifier, "s", "capture the large picture", [](CPlayerDlg& d) { d.OnBnClickedCapture(); }},
-    {Qt::Key_P, Qt::ControlModifier, "Ctrl+P", "print the moment", [](CPlayerDlg& d) { d.OnBnClickedPrint(); }},
-    {Qt::Key_Question, Qt::NoModifier, "? or F1", "this help", [](CPlayerDlg& d) { d.ToggleKeyHelp(); }},
+    {Qt::Key_S, Qt::ControlModifier, QT_TRANSLATE_NOOP("CPlayerDlg", "Ctrl+S"), QT_TRANSLATE_NOOP("CPlayerDlg", "save the clip between the marks"), [](CPlayerDlg& d) { d.SaveClip(); }},
+    {Qt::Key_O, Qt::ControlModifier, QT_TRANSLATE_NOOP("CPlayerDlg", "Ctrl+O"), QT_TRANSLATE_NOOP("CPlayerDlg", "import a folder"), [](CPlayerDlg& d) { d.OnBnClickedImport(); }},
+    {Qt::Key_S, Qt::NoModifier, QT_TRANSLATE_NOOP("CPlayerDlg", "s"), QT_TRANSLATE_NOOP("CPlayerDlg", "capture the large picture"), [](CPlayerDlg& d) { d.OnBnClickedCapture(); }},
+    {Qt::Key_P, Qt::ControlModifier, QT_TRANSLATE_NOOP("CPlayerDlg", "Ctrl+P"), QT_TRANSLATE_NOOP("CPlayerDlg", "print the moment"), [](CPlayerDlg& d) { d.OnBnClickedPrint(); }},
+    {Qt::Key_Question, Qt::NoModifier, QT_TRANSLATE_NOOP("CPlayerDlg", "? or F1"), QT_TRANSLATE_NOOP("CPlayerDlg", "this help"), [](CPlayerDlg& d) { d.ToggleKeyHelp(); }},
     {Qt::Key_F1, Qt::NoModifier, "", "", [](CPlayerDlg& d) { d.ToggleKeyHelp(); }},
 };
 
@@ -77,9 +77,10 @@ QString CPlayerDlg::KeyHelpText()
     QString rows;
     for (std::size_t i = 0; i < std::size(kBindings); ++i) {
         if (*kBindings[i].keys)
-            rows += QString("<tr><td><b>%1</b></td><td>&nbsp;&nbsp;%2</td></tr>").arg(kBindings[i].keys, kBindings[i].what);
+            rows += QString("<tr><td><b>%1</b></td><td>&nbsp;&nbsp;%2</td></tr>").arg(tr(kBindings[i].keys), tr(kBindings[i].what));
     }
-    return "<table>" + rows + "<tr><td><b>Escape</b></td><td>&nbsp;&nbsp;leave full screen, else clear the clip's marks, else close</td></tr></table>";
+    return "<table>" + rows + QString("<tr><td><b>%1</b></td><td>&nbsp;&nbsp;%2</td></tr></table>")
+                                  .arg(tr("Escape"), tr("leave full screen, else clear the clip's marks, else close"));
 }
 
 bool CPlayerDlg::HandleKey(QKeyEvent* event)

@@ -26,13 +26,25 @@ namespace {
 
 const QColor kStaticText(130, 149, 179);
 
-// Control 1000: the idle picture over the main view until the first recording opens.
+// Control 1000: the idle picture over the main view until the first recording
+// opens, with what to do first in the user's language.
 class IdlePicture : public QWidget {
 public:
     IdlePicture(QWidget* parent, const QImage& picture) : QWidget(parent), picture_(picture)
     {
         setAttribute(Qt::WA_NoMousePropagation);
+        setAccessibleName(CPlayerDlg::tr("Front camera"));
+        setAccessibleDescription(Hint());
     }
+
+    static QString Hint() { return CPlayerDlg::tr("Import a folder, then double-click a recording"); }
+    static QFont HintFont()
+    {
+        QFont font("Liberation Sans");
+        font.setPixelSize(14);
+        return font;
+    }
+    static QRect HintRect() { return QRect(0, 232, 680, 24); }
 
 protected:
     void paintEvent(QPaintEvent*) override
@@ -40,11 +52,29 @@ protected:
         QPainter p(this);
         p.fillRect(rect(), Qt::black);
         p.drawImage(0, 0, picture_);
+        p.setFont(HintFont());
+        p.setPen(kStaticText);
+        p.drawText(HintRect(), Qt::AlignCenter, Hint());
     }
 
 private:
     const QImage& picture_;
 };
+
+// Words on the skin: drawn over it, not taking its presses (the title drags the window).
+QLabel* SkinText(QWidget* parent, const QString& text, QRect rect, int pixels, QColor colour)
+{
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(rect);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    QFont font("Liberation Sans");
+    font.setPixelSize(pixels);
+    font.setWeight(QFont::DemiBold);
+    label->setFont(font);
+    label->setStyleSheet(QString("background: transparent; color: %1;").arg(colour.name()));
+    return label;
+}
 
 QLabel* StaticText(QWidget* parent, const QString& text, QRect rect, Qt::Alignment alignment, QColor back)
 {
@@ -68,7 +98,7 @@ CPlayerDlg::CPlayerDlg(QWidget* parent) : QDialog(parent, Qt::Window | Qt::Frame
     LoadResourceImage(168, "JPG", idleImage_);
     LoadResourceImage(169, "BMP", compassNeedle_);
     LoadResourceImage(174, "PNG", mphFace_);
-    setWindowTitle("Player");
+    setWindowTitle(tr("Player"));
     QImage icon;
     if (LoadResourceImage(128, "PNG", icon))
         setWindowIcon(QIcon(QPixmap::fromImage(icon)));
@@ -102,7 +132,9 @@ CPlayerDlg::~CPlayerDlg()
 void CPlayerDlg::CreateControls()
 {
     using namespace Layout;
-    mapPlaceholder_ = StaticText(this, "Loading...", kMap.Rect(), Qt::AlignCenter, Qt::black);
+    mapPlaceholder_ = StaticText(this, tr("Loading..."), kMap.Rect(), Qt::AlignCenter, Qt::black);
+    titleText_ = SkinText(this, windowTitle(), QRect(28, 1, 200, 29), 13, QColor(200, 212, 230));
+    volumeText_ = SkinText(this, tr("VOLUME"), QRect(22, kPlay.Rect().top() - 4, 120, 14), 9, kStaticText);
     listView_ = new CSkinListCtrl(this);
     listView_->setGeometry(kList.Rect());
     // A long import's progress, over the foot of the list.
@@ -168,10 +200,25 @@ void CPlayerDlg::CreateButtons()
     MakeButton(1012, 158, true, &CPlayerDlg::OnBnClickedPrint);
     MakeButton(1013, 161, true, &CPlayerDlg::OnBnClickedCapture);
     MakeButton(1043, 173, true, &CPlayerDlg::OnBnClickedVideo);
+    Button(1005)->SetLabel(tr("Import"));
+    Button(1007)->SetLabel(tr("Clear"));
+    Button(1043)->SetLabel(tr("Video"));
+    PlaceLabelledButtons();
     MakeButton(1039, 172, true, &CPlayerDlg::OnBnClickedSwap);
-    Button(1008)->setText("Play");
+    Button(1008)->setText(tr("Play"));
     Button(1026)->setEnabled(false);
     Button(1027)->setEnabled(false);
+}
+
+// Import and Clear from the left of the list's header, Video/List at its
+// right: a longer word widens its button, and Import pushes Clear along.
+void CPlayerDlg::PlaceLabelledButtons()
+{
+    CPngButton *import = Button(1005), *clear = Button(1007), *video = Button(1043);
+    const QRect home = Layout::ButtonRect(1043);
+    const int gap = Layout::ButtonRect(1007).left() - Layout::ButtonRect(1005).left() - import->StateWidth();
+    clear->move(import->geometry().right() + 1 + gap, clear->y());
+    video->move(home.left() + video->StateWidth() - video->width(), video->y());
 }
 
 CPngButton* CPlayerDlg::Button(int id) const
@@ -261,8 +308,11 @@ void CPlayerDlg::InitDialog()
 // The Video/List button offers the other of the two.
 void CPlayerDlg::ShowSecondView(bool show)
 {
-    if (CPngButton* video = Button(1043); video && show != secondViewShown_)
+    if (CPngButton* video = Button(1043); video && show != secondViewShown_) {
         video->LoadImage(show ? 171 : 173);
+        video->SetLabel(show ? tr("List") : tr("Video"));
+        PlaceLabelledButtons();
+    }
     secondViewShown_ = show;
     secondView_->setVisible(show);
     listView_->setVisible(!show && !eventsShown_);
@@ -338,19 +388,19 @@ void CPlayerDlg::mouseReleaseEvent(QMouseEvent* event)
 void CPlayerDlg::contextMenuEvent(QContextMenuEvent* event)
 {
     QMenu menu(this);
-    menu.addAction("About Player...", this, &CPlayerDlg::ShowAbout);
+    menu.addAction(tr("About Player..."), this, &CPlayerDlg::ShowAbout);
     menu.addSeparator();
-    for (const auto& [unit, text] : {std::pair{SpeedDash::SpeedUnit::Kmh, "Speed in km/h"},
-                                     std::pair{SpeedDash::SpeedUnit::Mph, "Speed in mph"}}) {
+    for (const auto& [unit, text] : {std::pair{SpeedDash::SpeedUnit::Kmh, tr("Speed in km/h")},
+                                     std::pair{SpeedDash::SpeedUnit::Mph, tr("Speed in mph")}}) {
         QAction* action = menu.addAction(text, this, [this, unit = unit] { SetSpeedUnit(unit); });
         action->setCheckable(true);
         action->setChecked(speedUnit_ == unit);
     }
     menu.addSeparator();
     const bool loaded = mainPlayer_.GetState() != Closed && mainPlayer_.GetState() != Stopped;
-    menu.addAction("Export track…", this, [this] { ExportTrack(false); })->setEnabled(loaded);
-    menu.addAction("Export drive's track…", this, [this] { ExportTrack(true); })->setEnabled(loaded);
-    QAction* colours = menu.addAction("Route coloured by speed", this, [this](bool on) { SetSpeedColours(on); });
+    menu.addAction(tr("Export track…"), this, [this] { ExportTrack(false); })->setEnabled(loaded);
+    menu.addAction(tr("Export drive's track…"), this, [this] { ExportTrack(true); })->setEnabled(loaded);
+    QAction* colours = menu.addAction(tr("Route coloured by speed"), this, [this](bool on) { SetSpeedColours(on); });
     colours->setCheckable(true);
     colours->setChecked(speedColours_);
     menu.addSeparator();
@@ -358,15 +408,15 @@ void CPlayerDlg::contextMenuEvent(QContextMenuEvent* event)
     menu.addSeparator();
     AddClipMenu(menu);
     menu.addSeparator();
-    menu.addAction("Minimize", this, &QWidget::showMinimized);
-    menu.addAction("Close", this, &QDialog::reject);
+    menu.addAction(tr("Minimize"), this, &QWidget::showMinimized);
+    menu.addAction(tr("Close"), this, &QDialog::reject);
     menu.exec(event->globalPos());
 }
 
 void CPlayerDlg::ShowAbout()
 {
-    QMessageBox::about(this, "About Player",
-                       QStringLiteral("<b>Player Version %1</b><br>DualDash plays the front and rear recordings of car video "
-                                      "recorders with their route, speed, course and G-sensor data.")
+    QMessageBox::about(this, tr("About Player"),
+                       tr("<b>Player Version %1</b><br>DualDash plays the front and rear recordings of car video "
+                          "recorders with their route, speed, course and G-sensor data.")
                            .arg(QStringLiteral(DUALDASH_VERSION)));
 }

@@ -34,7 +34,7 @@ void CPlayerDlg::ShowMessage(const QString& text, bool error)
         messageHook_(text, error);
         return;
     }
-    QMessageBox box(error ? QMessageBox::Critical : QMessageBox::NoIcon, "Player", text, QMessageBox::Ok, this);
+    QMessageBox box(error ? QMessageBox::Critical : QMessageBox::NoIcon, tr("Player"), text, QMessageBox::Ok, this);
     box.exec();
 }
 
@@ -55,11 +55,11 @@ void CPlayerDlg::PlayFile(int direction)
     PutPlayersInTheirViews();
     if (recordings_.GetCount() >= 1 && recordings_.GetNode(currentIndex_, node) == 0) {
         if (!track_.IsSupported(node.datPath, node.path)) {
-            ShowMessage("UnSupported file!", false);
+            ShowMessage(tr("UnSupported file!"), false);
             return;
         }
         if (mainPlayer_.OpenFile(QString::fromStdString(node.path), mainView_, this) != S_OK) {
-            ShowMessage("Play file failed!", true);
+            ShowMessage(tr("Play file failed!"), true);
         } else {
             playingPath_ = QString::fromStdString(node.path);
             playingSize_ = QFileInfo(playingPath_).size();
@@ -182,7 +182,7 @@ void CPlayerDlg::OnTimer1()
     ShowEventScanProgress();
     ShowClipProgress();
     CPngButton* play = Button(1008);
-    const char* label = s == Running ? "Pause" : "Play";
+    const QString label = s == Running ? tr("Pause") : tr("Play");
     if (play->text() != label) {  // only on a change: the button is not repainted every tick
         play->setText(label);
         play->LoadImage(s == Running ? 167 : 152);
@@ -266,7 +266,7 @@ bool CPlayerDlg::CheckRecordingPresent()
     mainView_->update();
     secondView_->update();
     SyncToPosition();
-    ShowMessage("The recording is no longer there: " + name, true);
+    ShowMessage(tr("The recording is no longer there: %1").arg(name), true);
     return false;
 }
 

@@ -50,7 +50,7 @@ void CPlayerDlg::OnBnClickedCapture()
         const QString folder = captureFolder_.isEmpty() ? QDir::homePath() : captureFolder_;
         const QString name = saveNameHook_
             ? saveNameHook_(folder)
-            : QFileDialog::getSaveFileName(this, "Set file name...", folder, "Photo File(*.jpg)");
+            : QFileDialog::getSaveFileName(this, tr("Set file name..."), folder, tr("Photo File(*.jpg)"));
         if (name.isEmpty())
             return;
         captureFolder_ = QFileInfo(name).absolutePath();
@@ -59,7 +59,7 @@ void CPlayerDlg::OnBnClickedCapture()
         const bool written = LargePlayer().CaptureImage(name);  // the picture in the large view
         QApplication::restoreOverrideCursor();
         if (!written)
-            ShowMessage("Capture failed! " + name + " could not be written.", true);
+            ShowMessage(tr("Capture failed! %1 could not be written.").arg(name), true);
     });
 }
 
@@ -83,7 +83,7 @@ void CPlayerDlg::OnBnClickedPrint()
 void CPlayerDlg::PrintInformation(QPrinter& printer)
 {
     const std::string path = playingPath_.toStdString();  // what plays, whichever row is current
-    printer.setDocName("Player print information");
+    printer.setDocName(tr("Player print information"));
     if (printer.outputFormat() == QPrinter::PdfFormat)
         printer.setResolution(300);  // a printer's pixels: the page's layout is given in them
     QPainter p;
@@ -95,16 +95,18 @@ void CPlayerDlg::PrintInformation(QPrinter& printer)
     p.setFont(font);
     p.setPen(QPen(Qt::black, 1));
     const int centred = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap | Qt::TextExpandTabs | Qt::TextDontClip;
-    p.drawText(Box{40, 60, W, H}.Rect(), centred, "Player print information");
+    p.drawText(Box{40, 60, W, H}.Rect(), centred, tr("Player print information"));
     p.drawLine(40, 120, W, 120);
 
     Box t{80, 160, W - 80, 320};
     float x = 0, y = 0, z = 0;
     std::string longitude, latitude;
     waveform_->GetCursorValues(x, y, z, longitude, latitude);
-    const QString text = QString::asprintf(
-        "File: %s\n\nG-Sensor data:  x - %0.3f  y - %0.3f  z - %0.3f]\n\nGPS coordinate: Longitude - %s  Latitude - %s",
-        path.c_str(), x, y, z, longitude.c_str(), latitude.c_str());
+    const auto g = [](float value) { return QString::asprintf("%0.3f", value); };
+    const QString text =
+        tr("File: %1\n\nG-Sensor data:  x - %2  y - %3  z - %4]\n\nGPS coordinate: Longitude - %5  Latitude - %6")
+            .arg(QString::fromStdString(path), g(x), g(y), g(z), QString::fromStdString(longitude),
+                 QString::fromStdString(latitude));
     const int left = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap | Qt::TextExpandTabs | Qt::TextDontClip;
     p.drawText(t.Rect(), left, text);
     // The pictures start below the text even when it needs more than its box,
@@ -139,7 +141,7 @@ void CPlayerDlg::PrintInformation(QPrinter& printer)
     p.drawImage(t.Rect(), wave);
 
     p.drawText(Box{10, H - 50, W, H}.Rect(), centred,
-               "Print time: " + QDateTime::currentDateTime().toString("yyyy-MM-dd hh:mm:ss"));
+               tr("Print time: %1").arg(QDateTime::currentDateTime().toString("yyyy-MM-dd hh:mm:ss")));
     p.drawLine(10, H - 60, W, H - 60);
     p.end();
 }

@@ -7,6 +7,7 @@
 //   by DUALDASH_TILE_URL / DUALDASH_TILE_ATTRIBUTION or in the settings file.
 
 #include "PlayerDlg.h"
+#include "Translations.h"
 
 #include "map/DlgMap.h"
 #include "map/TileSource.h"
@@ -30,6 +31,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName("DualDash");
     QApplication::setDesktopFileName("dualdash");
+    InstallTranslations(QLocale::system());
     std::setlocale(LC_NUMERIC, "C");  // libmpv works only under the C numeric locale
     QStringList arguments = QApplication::arguments().mid(1);
     QSettings settings(QSettings::NativeFormat, QSettings::UserScope, "DualDash", "dualdash");

@@ -6,6 +6,16 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+namespace {
+
+// Where a labelled strip's icon ends and how much edge its rounded cap keeps.
+constexpr int kLabelLeft = 24, kLabelRight = 4, kCapEdge = 8;
+// The icons' colours in the four states, as the skin draws them.
+const QColor kLabelColours[4] = {QColor(176, 190, 212), QColor(255, 255, 255), QColor(232, 242, 255),
+                                 QColor(70, 78, 92)};
+
+}  // namespace
+
 CPngButton::CPngButton(QWidget* parent, int id) : QAbstractButton(parent), id_(id)
 {
     setFocusPolicy(Qt::StrongFocus);
@@ -28,7 +38,31 @@ void CPngButton::LoadImage(int pngId)
 
 QSize CPngButton::sizeHint() const
 {
+    if (drawsLabel_)
+        return QSize(std::max(stateWidth_, kLabelLeft + QFontMetrics(LabelFont()).horizontalAdvance(text()) + kLabelRight),
+                     imageHeight_);
     return QSize(stateWidth_, imageHeight_);
+}
+
+QFont CPngButton::LabelFont()
+{
+    QFont font("Liberation Sans");
+    font.setPixelSize(11);
+    font.setWeight(QFont::DemiBold);
+    return font;
+}
+
+void CPngButton::SetLabel(const QString& label)
+{
+    drawsLabel_ = true;
+    setText(label);
+    resize(sizeHint());
+    update();
+}
+
+int CPngButton::LabelRoom() const
+{
+    return width() - kLabelLeft - kLabelRight;
 }
 
 void CPngButton::Show(int state)
@@ -45,7 +79,9 @@ void CPngButton::paintEvent(QPaintEvent*)
     if (image_.isNull())
         return;
     auto draw = [&](int n) {
-        painter.drawImage(rect(), image_, PicturePart(image_, QRect(n * stateWidth_, 0, stateWidth_, imageHeight_)));
+        DrawState(painter, n);
+        if (drawsLabel_)
+            DrawLabel(painter, n);
     };
     if (!isEnabled()) {
         draw(3);
@@ -55,6 +91,28 @@ void CPngButton::paintEvent(QPaintEvent*)
     } else {
         draw(currentState_);
     }
+}
+
+// A button wider than its picture keeps the picture's ends and stretches its middle.
+void CPngButton::DrawState(QPainter& painter, int n) const
+{
+    const auto part = [&](int x, int w) { return PicturePart(image_, QRect(n * stateWidth_ + x, 0, w, imageHeight_)); };
+    if (width() <= stateWidth_ || stateWidth_ <= kLabelLeft + kCapEdge) {
+        painter.drawImage(rect(), image_, part(0, stateWidth_));
+        return;
+    }
+    const int right = stateWidth_ - kCapEdge;
+    painter.drawImage(QRect(0, 0, kLabelLeft, height()), image_, part(0, kLabelLeft));
+    painter.drawImage(QRect(kLabelLeft, 0, width() - kLabelLeft - kCapEdge, height()), image_, part(kLabelLeft, 1));
+    painter.drawImage(QRect(width() - kCapEdge, 0, kCapEdge, height()), image_, part(right, kCapEdge));
+}
+
+void CPngButton::DrawLabel(QPainter& painter, int n) const
+{
+    painter.setFont(LabelFont());
+    painter.setPen(kLabelColours[n]);
+    const int shift = n == 1 ? 1 : 0;  // pressed sinks by a pixel, as its picture does
+    painter.drawText(QRect(kLabelLeft + shift, shift, LabelRoom(), height()), Qt::AlignVCenter | Qt::AlignLeft, text());
 }
 
 void CPngButton::enterEvent(QEnterEvent* event)

@@ -16,6 +16,14 @@ public:
     // a later load keeps the size and shows the same state of the new strip.
     void LoadImage(int pngId);
 
+    // A label drawn right of the strip's icon, in the colour of the icon's
+    // state; the button widens to the label, its middle stretched. It is also
+    // the button's text (and so its accessible name).
+    void SetLabel(const QString& label);
+    static QFont LabelFont();
+    // The width the label may take.
+    int LabelRoom() const;
+
     int ControlId() const { return id_; }
     int CurrentState() const { return currentState_; }
     int StateWidth() const { return stateWidth_; }
@@ -33,6 +41,8 @@ protected:
 
 private:
     void Show(int state);
+    void DrawState(QPainter& painter, int n) const;
+    void DrawLabel(QPainter& painter, int n) const;
     void Leave();
     void MoveFocusOnward();
 
@@ -43,5 +53,6 @@ private:
     int stateWidth_ = 0;
     const QImage* background_ = nullptr;
     bool hovering_ = false;
+    bool drawsLabel_ = false;
     int currentState_ = 0;
 };

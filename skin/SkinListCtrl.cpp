@@ -33,6 +33,19 @@ CSkinHeaderCtrl::CSkinHeaderCtrl(QWidget* parent) : QHeaderView(Qt::Horizontal, 
     setHighlightSections(false);
 }
 
+QFont CSkinHeaderCtrl::TitleFont()
+{
+    QFont font("Arial");
+    font.setPixelSize(16);
+    return font;
+}
+
+// What a section needs to show `text` whole: the text and the margins it is drawn within.
+int CSkinHeaderCtrl::TitleWidth(const QString& text)
+{
+    return QFontMetrics(TitleFont()).horizontalAdvance(text) + 4;
+}
+
 QSize CSkinHeaderCtrl::sizeHint() const
 {
     return QSize(QHeaderView::sizeHint().width(), 24);
@@ -45,9 +58,7 @@ void CSkinHeaderCtrl::paintEvent(QPaintEvent*)
     p.fillRect(viewport()->rect(), QColor(76, 85, 118));
     if (!strip.isNull())
         p.drawImage(QRect(2, 0, viewport()->width(), 24), strip, PicturePart(strip, QRect(0, 0, 1, 24)));
-    QFont font("Arial");
-    font.setPixelSize(16);
-    p.setFont(font);
+    p.setFont(TitleFont());
     for (int i = 0; i < count(); ++i) {
         const int x = sectionViewportPosition(i), w = sectionSize(i);
         if (isSectionHidden(i) || w <= 0)
@@ -266,11 +277,12 @@ int CSkinListCtrl::TextWidthWithMargins(const QString& text) const
 
 void CSkinListCtrl::SetColumns()
 {
-    setHeaderLabels({"No.", "Files", "Time"});
+    const QString numberTitle = tr("No."), timeTitle = tr("Time");
+    setHeaderLabels({numberTitle, tr("Files"), timeTitle});
     headerItem()->setTextAlignment(0, Qt::AlignCenter);
-    // The whole time stamp fits; the names take what is left of the list.
-    const int number = 32;
-    const int time = TextWidthWithMargins("00:00:00 00-00-0000") + 2;
+    // The whole time stamp and every title fit; the names take what is left of the list.
+    const int number = std::max(32, CSkinHeaderCtrl::TitleWidth(numberTitle));
+    const int time = std::max(TextWidthWithMargins("00:00:00 00-00-0000") + 2, CSkinHeaderCtrl::TitleWidth(timeTitle));
     setColumnWidth(0, number);
     setColumnWidth(2, time);
     setColumnWidth(1, std::max(80, contentsRect().width() - number - time));

@@ -16,6 +16,10 @@ public:
     explicit CSkinHeaderCtrl(QWidget* parent = nullptr);
     QSize sizeHint() const override;
 
+    static QFont TitleFont();
+    // What a section needs to show `text` whole.
+    static int TitleWidth(const QString& text);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 };

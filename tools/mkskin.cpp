@@ -265,17 +265,15 @@ QImage TransportStrip(Icon icon)
     });
 }
 
-QImage LabelStrip(Icon icon, const QString& label)
+// The label is the player's to draw, in the user's language.
+QImage LabelStrip(Icon icon)
 {
-    return Strip(65, 29, [icon, label](QPainter& p, QRectF cell, const StateLook& look, int) {
+    return Strip(65, 29, [icon](QPainter& p, QRectF cell, const StateLook& look, int) {
         const QRectF cap = cell.adjusted(2, 3, -2, -3);
         p.setPen(QPen(look.edge, 1));
         p.setBrush(look.cap);
         p.drawRoundedRect(cap, 5, 5);
         DrawIcon(p, icon, QRectF(cap.left() + 3, cap.top() + 2, 19, 19), look.icon);
-        p.setPen(look.icon);
-        p.setFont(Font(11, QFont::DemiBold));
-        p.drawText(cap.adjusted(22, 0, -2, 0), Qt::AlignVCenter | Qt::AlignLeft, label);
     });
 }
 
@@ -389,17 +387,11 @@ QImage WindowSkin(SpeedUnit unit = SpeedUnit::Kmh)
     p.setPen(kAccent);
     p.setBrush(kAccent);
     p.drawEllipse(QPointF(16, 15), 4, 4);
-    p.setFont(Font(13, QFont::DemiBold));
-    p.setPen(QColor(200, 212, 230));
-    p.drawText(QRectF(28, 1, 200, 29), Qt::AlignVCenter, "Player");
     // Panels behind the video, transport strip, seek bar, waveform.
     const QRect video = kVideo.Rect(), wave = kWaveform.Rect(), seek = kSeekBar.Rect();
     Panel(p, QRectF(video).adjusted(-3, -3, 3, 3), 5);
     p.fillRect(video, Qt::black);
     Panel(p, QRectF(video.left() - 3, kPlay.Rect().top() - 6, video.width() + 6, 62), 8);
-    p.setFont(Font(9, QFont::DemiBold));
-    p.setPen(kText);
-    p.drawText(QRectF(22, kPlay.Rect().top() - 4, 120, 14), Qt::AlignLeft, "VOLUME");
     Panel(p, QRectF(seek.left() - 2, seek.top() - 3, 679, 15), 4);
     Panel(p, QRectF(wave).adjusted(-3, 0, 3, 4), 5);
     // Right column: list area with its header of buttons, map, instruments.
@@ -465,9 +457,6 @@ QImage IdlePicture()
     p.setFont(Font(30, QFont::Bold));
     p.setPen(QColor(220, 230, 244));
     p.drawText(QRectF(0, 190, 680, 40), Qt::AlignCenter, "DualDash");
-    p.setFont(Font(14));
-    p.setPen(kText);
-    p.drawText(QRectF(0, 232, 680, 24), Qt::AlignCenter, "Import a folder, then double-click a recording");
     return image.convertToFormat(QImage::Format_RGB32);
 }
 
@@ -665,10 +654,10 @@ bool DrawAll()
         {Icon::Swap, "swap.png"}};
     for (const auto& [icon, name] : transport)
         ok &= Save(TransportStrip(icon), name);
-    ok &= Save(LabelStrip(Icon::Import, "Import"), "import.png");
-    ok &= Save(LabelStrip(Icon::Clear, "Clear"), "clear.png");
-    ok &= Save(LabelStrip(Icon::Film, "Video"), "show_video.png");
-    ok &= Save(LabelStrip(Icon::List, "List"), "show_list.png");
+    ok &= Save(LabelStrip(Icon::Import), "import.png");
+    ok &= Save(LabelStrip(Icon::Clear), "clear.png");
+    ok &= Save(LabelStrip(Icon::Film), "show_video.png");
+    ok &= Save(LabelStrip(Icon::List), "show_list.png");
     ok &= Save(SmallStrip(23, 23, Icon::Minus, true), "volume_down.png");
     ok &= Save(SmallStrip(23, 23, Icon::Plus, true), "volume_up.png");
     ok &= Save(SmallStrip(29, 21, Icon::Minimize, false), "minimize.png");

@@ -1,5 +1,7 @@
 #include "EventColours.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 struct KindLook {
@@ -11,12 +13,12 @@ struct KindLook {
 // Told apart on the dark waveform, the grey seek bar and the map's light
 // tiles; red for what hurts, the user's own in the selection's yellow.
 const KindLook kLooks[] = {
-    {EventKind::Impact, QColor(230, 32, 32), "Impact"},
-    {EventKind::HardBraking, QColor(255, 140, 0), "Hard braking"},
-    {EventKind::HardAcceleration, QColor(40, 170, 80), "Hard acceleration"},
-    {EventKind::CameraEvent, QColor(160, 60, 200), "Camera event"},
-    {EventKind::Parking, QColor(60, 130, 230), "Parking"},
-    {EventKind::Bookmark, QColor(250, 210, 40), "Bookmark"},
+    {EventKind::Impact, QColor(230, 32, 32), QT_TRANSLATE_NOOP("EventColours", "Impact")},
+    {EventKind::HardBraking, QColor(255, 140, 0), QT_TRANSLATE_NOOP("EventColours", "Hard braking")},
+    {EventKind::HardAcceleration, QColor(40, 170, 80), QT_TRANSLATE_NOOP("EventColours", "Hard acceleration")},
+    {EventKind::CameraEvent, QColor(160, 60, 200), QT_TRANSLATE_NOOP("EventColours", "Camera event")},
+    {EventKind::Parking, QColor(60, 130, 230), QT_TRANSLATE_NOOP("EventColours", "Parking")},
+    {EventKind::Bookmark, QColor(250, 210, 40), QT_TRANSLATE_NOOP("EventColours", "Bookmark")},
 };
 
 const KindLook& LookOf(EventKind kind)
@@ -37,5 +39,13 @@ QColor EventColour(EventKind kind)
 
 QString EventKindTitle(EventKind kind)
 {
-    return QString::fromUtf8(LookOf(kind).title);
+    return QCoreApplication::translate("EventColours", LookOf(kind).title);
+}
+
+QStringList EventKindTitles()
+{
+    QStringList titles;
+    for (const KindLook& look : kLooks)
+        titles << QCoreApplication::translate("EventColours", look.title);
+    return titles;
 }

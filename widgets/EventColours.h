@@ -6,7 +6,9 @@
 
 #include <QColor>
 #include <QString>
+#include <QStringList>
 
 QColor EventColour(EventKind kind);
 // The kind as the events list names it: "Impact", "Hard braking", ...
 QString EventKindTitle(EventKind kind);
+QStringList EventKindTitles();
