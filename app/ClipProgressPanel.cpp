@@ -23,11 +23,15 @@ ClipProgressPanel::ClipProgressPanel(QWidget* parent)
     setAutoFillBackground(true);
     setStyleSheet("ClipProgressPanel { background: rgba(16, 22, 30, 235); } QLabel { color: rgb(214, 224, 236); }");
     setAttribute(Qt::WA_NoMousePropagation);  // a press on it never drags the window
+    setAccessibleName(tr("Saving a clip"));
+    bar_->setAccessibleName(tr("Clip progress"));
+    text_->setAccessibleName(tr("Clip being saved"));
     bar_->setRange(0, kSteps);
     bar_->setTextVisible(false);
     bar_->setFixedWidth(150);
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(8, 4, 8, 4);
+    text_->setMinimumWidth(1);  // the panel's width is the label's, whatever the name: the name is shortened
     row->addWidget(text_, 1);
     row->addWidget(bar_);
     row->addWidget(cancel_);
@@ -40,9 +44,10 @@ void ClipProgressPanel::Start(const QString& file)
 {
     file_ = file;
     cancel_->setEnabled(true);
-    ShowProgress(0, 0);
     show();
     raise();
+    layout()->activate();  // the label's width, for the name's
+    ShowProgress(0, 0);
 }
 
 void ClipProgressPanel::ShowProgress(double fraction, qint64 elapsedMs)
@@ -50,13 +55,22 @@ void ClipProgressPanel::ShowProgress(double fraction, qint64 elapsedMs)
     bar_->setValue(static_cast<int>(std::lround(std::clamp(fraction, 0.0, 1.0) * kSteps)));
     const QString left = TimeLeft(fraction, elapsedMs);
     // Two lines: a long file name never hides the time left.
-    text_->setText(tr("Saving %1\n%2").arg(file_, left.isEmpty() ? tr("working out the time left") : left));
+    ShowLines(tr("Saving %1\n%2"), left.isEmpty() ? tr("working out the time left") : left);
 }
 
 void ClipProgressPanel::ShowCancelling()
 {
     cancel_->setEnabled(false);
-    text_->setText(tr("Saving %1\ncancelling…").arg(file_));
+    ShowLines(tr("Saving %1\n%2"), tr("cancelling…"));
+}
+
+// The file's name shortened in its middle when the line would not fit the panel.
+void ClipProgressPanel::ShowLines(const QString& pattern, const QString& state)
+{
+    const QFontMetrics metrics(text_->font());
+    const QString firstLine = pattern.section('\n', 0, 0);
+    const int room = text_->contentsRect().width() - metrics.horizontalAdvance(QString(firstLine).arg(QString()));
+    text_->setText(QString(pattern).arg(metrics.elidedText(file_, Qt::ElideMiddle, std::max(room, 0)), state));
 }
 
 QString ClipProgressPanel::TimeLeft(double fraction, qint64 elapsedMs)

@@ -29,6 +29,7 @@ signals:
     void cancelRequested();
 
 private:
+    void ShowLines(const QString& pattern, const QString& state);
     QString file_;
     QProgressBar* bar_;
     QLabel* text_;

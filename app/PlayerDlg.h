@@ -260,6 +260,10 @@ private:
     void CreateControls();
     void CreateButtons();
     void PlaceLabelledButtons();
+    void DescribeControls();
+    void SetTabOrder();
+    void ShowToggleStates();
+    void DescribeInstruments();
     void CreateViews();
     void InitDialog();
     CPngButton* MakeButton(int id, int png, bool onSkin, void (CPlayerDlg::*handler)());
@@ -346,6 +350,7 @@ private:
     QLabel* titleText_ = nullptr;   // the skin's words, in the user's language
     QLabel* volumeText_ = nullptr;
     std::array<QLabel*, 10> volumeBars_{};
+    QWidget* compass_ = nullptr;  // drawn by the window; says the heading
     std::array<int, 10> volumeBarLit_{};
     std::vector<CPngButton*> buttons_;
 

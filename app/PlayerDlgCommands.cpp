@@ -45,6 +45,7 @@ void CPlayerDlg::OnBnClickedCycle()
     cycleMode_ = !cycleMode_;
     Button(1018)->LoadImage(old ? 154 : 149);
     settings_.SetCycleMode(cycleMode_);
+    ShowToggleStates();
     if (cycleMode_)
         PrepareFollowing();
     else
@@ -98,6 +99,7 @@ void CPlayerDlg::OnBnClickedSwap()
     large->AttachVideoWindow(mainView_);
     mainView_->SetPlayer(large);
     secondView_->SetPlayer(small);
+    ShowToggleStates();
 }
 
 // The front camera back in the large view, as every recording opens.
@@ -109,6 +111,7 @@ void CPlayerDlg::PutPlayersInTheirViews()
     secondPlayer_.AttachVideoWindow(secondView_);
     mainView_->SetPlayer(&mainPlayer_);
     secondView_->SetPlayer(&secondPlayer_);
+    ShowToggleStates();
 }
 
 // The level is the window's: every recording opened later plays at it.

@@ -12,6 +12,7 @@ void CPlayerDlg::DrawSpeedNeedle(int speed)
 {
     lastSpeed_ = SpeedDash::ClampSpeed(speed);
     speedText_->setText(SpeedDash::SpeedText(lastSpeed_, speedUnit_));
+    DescribeInstruments();
     update(SpeedDash::kDialRect);  // the skin under it is painted again, then the needle
 }
 
@@ -31,5 +32,6 @@ void CPlayerDlg::SetSpeedUnit(SpeedDash::SpeedUnit unit)
 void CPlayerDlg::DrawCompassNeedle(double course)
 {
     lastCourse_ = course;
+    DescribeInstruments();
     update(SpeedDash::kCompassRect);
 }

@@ -151,6 +151,11 @@ void CPlayerDlg::CreateControls()
     const QRect video = kVideo.Rect();
     keyHelp_ = StaticText(this, KeyHelpText(), video.adjusted(90, 40, -90, -40), Qt::AlignCenter, QColor(0, 0, 0));
     keyHelp_->setStyleSheet("background: rgba(16, 22, 30, 235); color: rgb(214, 224, 236); font-size: 13px;");
+    // A language with longer words or taller letters widens the box, within the picture.
+    keyHelp_->ensurePolished();
+    QRect help(QPoint(), keyHelp_->size().expandedTo(keyHelp_->sizeHint() + QSize(24, 16)).boundedTo(video.size()));
+    help.moveCenter(video.center());
+    keyHelp_->setGeometry(help);
     keyHelp_->hide();
     rateText_ = StaticText(this, "", QRect(video.right() - 60, video.top() + 8, 52, 24), Qt::AlignCenter, QColor(0, 0, 0));
     rateText_->setStyleSheet("background: rgba(16, 22, 30, 200); color: rgb(255, 255, 255); font-weight: bold;");
@@ -282,6 +287,7 @@ void CPlayerDlg::InitDialog()
     recordings_.SetView(listView_);
     CreateEventsPanel();
     CreateClipControls();
+    DescribeControls();
     connect(listView_, &CSkinListCtrl::rowDoubleClicked, this, [this](int row) {
         if (row < 0)
             return;

@@ -21,6 +21,8 @@ CDlgMap::CDlgMap(QWidget* placeholder) : QWidget(placeholder)
 {
     hide();
     view_ = new QWebEngineView(this);
+    setAccessibleName(tr("Map"));
+    view_->setAccessibleName(tr("Map"));
     // The map's own profile (User-Agent, tile cache), and the tile source
     // handed to the page before its scripts run.
     auto* page = new QWebEnginePage(MapProfile(), view_);

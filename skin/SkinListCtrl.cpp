@@ -29,6 +29,7 @@ QImage Piece(int id)
 
 CSkinHeaderCtrl::CSkinHeaderCtrl(QWidget* parent) : QHeaderView(Qt::Horizontal, parent)
 {
+    setAccessibleName(tr("Column titles"));
     setSectionsClickable(false);
     setHighlightSections(false);
 }
@@ -181,7 +182,10 @@ void CSkinScrollbar::mouseReleaseEvent(QMouseEvent* event)
     lessDown_ = moreDown_ = thumbGrabbed_ = false;
 }
 
-CSkinVerticleScrollbar::CSkinVerticleScrollbar(QWidget* parent) : CSkinScrollbar(parent, {36, 98, 37, true}) {}
+CSkinVerticleScrollbar::CSkinVerticleScrollbar(QWidget* parent) : CSkinScrollbar(parent, {36, 98, 37, true})
+{
+    setAccessibleName(tr("Scroll up and down"));
+}
 
 QScrollBar* CSkinVerticleScrollbar::Bar() const
 {
@@ -202,7 +206,10 @@ void CSkinVerticleScrollbar::paintEvent(QPaintEvent*)
         p.drawImage(QPoint(0, thumb_), Piece(146));
 }
 
-CSkinHorizontalScrollbar::CSkinHorizontalScrollbar(QWidget* parent) : CSkinScrollbar(parent, {25, 75, 26, false}) {}
+CSkinHorizontalScrollbar::CSkinHorizontalScrollbar(QWidget* parent) : CSkinScrollbar(parent, {25, 75, 26, false})
+{
+    setAccessibleName(tr("Scroll left and right"));
+}
 
 QScrollBar* CSkinHorizontalScrollbar::Bar() const
 {
