@@ -12,4 +12,7 @@ struct tagFileNode {
     int isProtected = 0;   // the file has no write permission
     int isA7L = 0;
     int isNT96650A = 0;
+    // What a power loss left wrong with it, in the user's words (the list's
+    // mark and tooltip); empty: it is whole.
+    std::string damage;
 };

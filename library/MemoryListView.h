@@ -16,12 +16,21 @@ public:
     void InsertRow(int row, const std::string& text) override
     {
         rows_.insert(rows_.begin() + row, Row{text, {}, {}});
+        damage_.insert(damage_.begin() + row, std::string());
     }
     void SetRowText(int row, int column, const std::string& text) override { rows_.at(row).at(column) = text; }
-    void DeleteAllRows() override { rows_.clear(); }
+    void DeleteAllRows() override
+    {
+        rows_.clear();
+        damage_.clear();
+    }
+    void MarkDamaged(int row, const std::string& note) override { damage_.at(row) = note; }
 
     const std::vector<Row>& Rows() const { return rows_; }
+    // Each row's damage note; empty: unmarked.
+    const std::vector<std::string>& Damage() const { return damage_; }
 
 private:
     std::vector<Row> rows_;
+    std::vector<std::string> damage_;
 };

@@ -5,6 +5,7 @@
 #include "track/MovTrack.h"
 #include "track/TrackLoader.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <filesystem>
@@ -121,7 +122,7 @@ int CRecordingList::AddFile(const std::string& path, const std::string& name, co
     const std::string file = CanonicalFilePath(path);
     if (rowOfFile_.count(file))
         return 1;
-    AppendAs(file, MakeFileNode(path, name, extension));
+    InsertAs(GetCount(), file, MakeFileNode(path, name, extension));
     return 0;
 }
 
@@ -133,25 +134,52 @@ int CRecordingList::IndexOf(const std::string& path) const
 
 bool CRecordingList::Append(const tagFileNode& node)
 {
+    return Insert(GetCount(), node);
+}
+
+bool CRecordingList::Insert(int row, tagFileNode node)
+{
     const std::string file = CanonicalFilePath(node.path);
     if (rowOfFile_.count(file))
         return false;
-    AppendAs(file, node);
+    InsertAs(std::clamp(row, 0, GetCount()), file, std::move(node));
     return true;
 }
 
-void CRecordingList::AppendAs(const std::string& file, const tagFileNode& node)
+void CRecordingList::InsertAs(int row, const std::string& file, tagFileNode node)
 {
-    rowOfFile_.emplace(file, GetCount());
-    nodes_.push_back(node);
+    if (damageCheck_)
+        node.damage = damageCheck_(node.path);
+    if (row < GetCount()) {  // an import appends: only an insertion moves rows
+        for (auto& [path, at] : rowOfFile_)
+            at += at >= row;
+    }
+    rowOfFile_.emplace(file, row);
+    nodes_.insert(nodes_.begin() + row, std::move(node));
     if (!view_)
         return;
-    const int row = view_->RowCount();
-    char number[32];
-    std::snprintf(number, sizeof number, node.isProtected ? "*%d" : " %d", row + 1);
-    view_->InsertRow(row, number);
+    view_->InsertRow(row, "");
+    ShowRow(row);
+    NumberRows(row);
+}
+
+void CRecordingList::ShowRow(int row)
+{
+    const tagFileNode& node = nodes_[static_cast<std::size_t>(row)];
     view_->SetRowText(row, 1, node.name);
     view_->SetRowText(row, 2, node.timeText);
+    if (!node.damage.empty())
+        view_->MarkDamaged(row, node.damage);
+}
+
+// Column 0 counts the rows from 1, a protected recording's number starred.
+void CRecordingList::NumberRows(int from)
+{
+    for (int row = from; row < GetCount(); ++row) {
+        char number[32];
+        std::snprintf(number, sizeof number, nodes_[static_cast<std::size_t>(row)].isProtected ? "*%d" : " %d", row + 1);
+        view_->SetRowText(row, 0, number);
+    }
 }
 
 int CRecordingList::GetNode(int index, tagFileNode& out) const
@@ -168,6 +196,16 @@ std::vector<std::string> CRecordingList::Paths() const
     paths.reserve(nodes_.size());
     for (const tagFileNode& node : nodes_)
         paths.push_back(node.path);
+    return paths;
+}
+
+std::vector<std::string> CRecordingList::UndamagedPaths() const
+{
+    std::vector<std::string> paths;
+    for (const tagFileNode& node : nodes_) {
+        if (node.damage.empty())
+            paths.push_back(node.path);
+    }
     return paths;
 }
 

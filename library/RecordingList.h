@@ -5,6 +5,7 @@
 #include "FileNode.h"
 #include "RecordingListView.h"
 
+#include <functional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -33,6 +34,11 @@ std::string GetFileName(const std::string& path);
 class CRecordingList {
 public:
     void SetView(IRecordingListView* view) { view_ = view; }
+    // What is wrong with the recording at a path, asked of each file as it
+    // is added (the node's `damage`); empty: nothing. The list itself cannot
+    // tell: the player knows what a power loss leaves.
+    using DamageCheck = std::function<std::string(const std::string& path)>;
+    void SetDamageCheck(DamageCheck check) { damageCheck_ = std::move(check); }
 
     // Builds the node (side file or chip, time stamp, protection) and appends
     // it. `extension` has its point, as the import found it (".MOV", ".AVI").
@@ -40,18 +46,26 @@ public:
     // (by another path to the same file, too).
     int AddFile(const std::string& path, const std::string& name, const std::string& extension);
     bool Append(const tagFileNode& node);  // false: listed already
+    // The node in row `row` (0..count), the rows after it moving down;
+    // false: listed already. Its damage is checked as AddFile checks it.
+    bool Insert(int row, tagFileNode node);
     // The row of the recording at `path` (any path to that file), or -1.
     int IndexOf(const std::string& path) const;
     int GetCount() const { return static_cast<int>(nodes_.size()); }
     int GetNode(int index, tagFileNode& out) const;
     // Every recording's path, in the list's order.
     std::vector<std::string> Paths() const;
+    // The same without the damaged ones: what can be played, and make a drive.
+    std::vector<std::string> UndamagedPaths() const;
     void RemoveAll();
 
 private:
-    void AppendAs(const std::string& file, const tagFileNode& node);
+    void InsertAs(int row, const std::string& file, tagFileNode node);
+    void ShowRow(int row);
+    void NumberRows(int from);
 
     IRecordingListView* view_ = nullptr;
+    DamageCheck damageCheck_;
     std::vector<tagFileNode> nodes_;
     std::unordered_map<std::string, int> rowOfFile_;  // by the file's canonical path
 };

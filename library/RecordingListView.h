@@ -11,4 +11,7 @@ public:
     virtual void InsertRow(int row, const std::string& text) = 0;
     virtual void SetRowText(int row, int column, const std::string& text) = 0;
     virtual void DeleteAllRows() = 0;
+    // Marks the row's recording as damaged, `note` saying how; a view
+    // without marks ignores it.
+    virtual void MarkDamaged(int /*row*/, const std::string& /*note*/) {}
 };

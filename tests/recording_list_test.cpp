@@ -172,3 +172,34 @@ TEST(CRecordingList, ListsEachFileOnce)
     list.RemoveAll();
     EXPECT_EQ(list.AddFile(dir / "rec/A1.MOV", "", ".MOV"), 0);  // a cleared list takes it again
 }
+
+// A recording the damage check finds wrong is listed with its note and left
+// out of what can make a drive; one inserted between rows moves the rows
+// after it, their numbers and their places following.
+TEST(CRecordingList, DamagedRowsAreMarkedAndInsertedRowsRenumbered)
+{
+    TempDir dir;
+    for (const char* name : {"A1.MOV", "A2.MOV", "A3.MOV", "A1.repaired.MOV"})
+        WriteFile(dir / name, MovWithCreation(0));
+    chmod((dir / "A3.MOV").c_str(), 0444);
+    CMemoryListView view;
+    CRecordingList list;
+    list.SetView(&view);
+    list.SetDamageCheck([](const std::string& path) { return path.ends_with("A1.MOV") ? "no index" : ""; });
+    for (const char* name : {"A1.MOV", "A2.MOV", "A3.MOV"})
+        list.AddFile(dir / name, "", ".MOV");
+    EXPECT_EQ(view.Damage(), (std::vector<std::string>{"no index", "", ""}));
+    EXPECT_EQ(list.UndamagedPaths(), (std::vector<std::string>{dir / "A2.MOV", dir / "A3.MOV"}));
+
+    ASSERT_TRUE(list.Insert(1, FileNodeOf(dir / "A1.repaired.MOV")));
+    EXPECT_FALSE(list.Insert(0, FileNodeOf(dir / "A1.repaired.MOV")));  // listed once
+    const std::vector<std::pair<std::string, std::string>> rows = {
+        {" 1", "A1.MOV"}, {" 2", "A1.repaired.MOV"}, {" 3", "A2.MOV"}, {"*4", "A3.MOV"}};
+    ASSERT_EQ(view.Rows().size(), rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        EXPECT_EQ(view.Rows()[i][0], rows[i].first) << i;
+        EXPECT_EQ(view.Rows()[i][1], rows[i].second) << i;
+        EXPECT_EQ(list.IndexOf(dir / rows[i].second), static_cast<int>(i)) << rows[i].second;
+    }
+    EXPECT_EQ(view.Damage(), (std::vector<std::string>{"no index", "", "", ""}));
+}
