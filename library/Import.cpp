@@ -65,17 +65,30 @@ bool IsRearMp4Name(const std::string& base)
     return n > 0 && (base[n - 1] == 'B' || (n >= 17 && base[n - 17] == 'B') || NamesCamera(base, 'R'));
 }
 
+// A repaired recording keeps its camera's name, ".repaired" before the
+// extension (NAME.repaired.EXT): the camera's letter is read without it.
+std::string RecordedName(const std::string& base)
+{
+    constexpr const char* kRepaired = ".repaired";
+    const std::size_t n = std::strlen(kRepaired);
+    if (base.size() > n && strcasecmp(base.c_str() + base.size() - n, kRepaired) == 0)
+        return base.substr(0, base.size() - n);
+    return base;
+}
+
 }  // namespace
 
-bool IsCardFrontFile(const std::string& baseName, const std::string& extension)
+bool IsCardFrontFile(const std::string& name, const std::string& extension)
 {
+    const std::string baseName = RecordedName(name);
     if (extension == ".MP4")
         return !baseName.empty() && baseName[0] != 'B' && !IsRearMp4Name(baseName);
     return extension == ".MOV" && !baseName.empty() && baseName[0] == 'A';
 }
 
-bool IsImportFrontFile(const std::string& baseName, const std::string& extension)
+bool IsImportFrontFile(const std::string& name, const std::string& extension)
 {
+    const std::string baseName = RecordedName(name);
     if (extension == ".MP4")
         return !baseName.empty() && !IsRearMp4Name(baseName);
     if (extension != ".MOV" && extension != ".AVI")
