@@ -163,7 +163,7 @@ std::string CopyMedia(BinaryFile& file, std::uint64_t from, std::uint64_t to, Pa
 }
 
 std::string WriteRepaired(BinaryFile& file, const MediaExtent& extent, const RepairTemplate& tmpl, const MediaWalk& walk,
-                          const std::string& output, std::uint32_t created, const RepairProgress& progress)
+                          const std::string& output, bool replace, std::uint32_t created, const RepairProgress& progress)
 {
     const ByteString ftyp = FileType(file, extent, tmpl);
     const std::uint64_t kept = walk.keptEnd - extent.mediaStart;
@@ -184,7 +184,7 @@ std::string WriteRepaired(BinaryFile& file, const MediaExtent& extent, const Rep
         return output + ": " + out.Error();
     if (std::string error = CopyMedia(file, extent.mediaStart, walk.keptEnd, out, progress); !error.empty())
         return error == "cancelled" ? error : output + ": " + error;
-    if (!out.Commit())
+    if (!out.Commit(replace))
         return output + ": " + out.Error();
     return {};
 }
@@ -248,7 +248,7 @@ std::string RepairRecording(const RepairRequest& request, RepairReport& report)
                                                         : request.output;
     if (SameFile(report.output, request.damaged) || SameFile(report.output, report.reference))
         return report.output + " is one of the recordings read: it is never written over";
-    if (fs::exists(report.output, ec))
+    if (!request.replace && fs::exists(report.output, ec))
         return report.output + " exists already";
     auto walkProgress = [&](double share) { return !request.progress || request.progress(0.5 * share); };
     const MediaWalk walk = WalkMedia(file, *tmpl, extent.mediaStart, extent.mediaEnd, walkProgress);
@@ -259,5 +259,5 @@ std::string RepairRecording(const RepairRequest& request, RepairReport& report)
         return NotTheSameCamera(report.reference, request.damaged);
     const auto created = static_cast<std::uint32_t>(ModifiedTime(request.damaged) + kSeconds1904To1970 -
                                                     static_cast<std::int64_t>(report.videoSeconds));
-    return WriteRepaired(file, extent, *tmpl, walk, report.output, created, request.progress);
+    return WriteRepaired(file, extent, *tmpl, walk, report.output, request.replace, created, request.progress);
 }

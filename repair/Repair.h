@@ -14,6 +14,7 @@ struct RepairRequest {
     std::string damaged;
     std::string reference;  // empty: the nearest healthy recording beside it
     std::string output;     // empty: NAME.repaired.EXT beside it; a folder: that name in it
+    bool replace = false;   // an output that exists is replaced (the user said so), else refused
     RepairProgress progress;
 };
 

@@ -369,7 +369,17 @@ TEST_F(RepairFiles, CancelledRepairLeavesNothingBehind)
     told = 0;
     EXPECT_EQ(RepairRecording(request, report), "");
     EXPECT_EQ(told, 1.0);
-    EXPECT_TRUE(fs::exists(*dir_ / "cancel/damaged.repaired.mp4"));
+    const std::string repaired = *dir_ / "cancel/damaged.repaired.mp4";
+    EXPECT_TRUE(fs::exists(repaired));
+    // Repaired again: refused over the first, unless the user said to replace it.
+    const std::string first = ReadFile(repaired);
+    WriteFile(repaired, "the user's own");
+    EXPECT_NE(RepairRecording(request, report).find("exists already"), std::string::npos);
+    EXPECT_EQ(ReadFile(repaired), "the user's own");
+    request.replace = true;
+    EXPECT_EQ(RepairRecording(request, report), "");
+    EXPECT_EQ(ReadFile(repaired), first);
+    EXPECT_EQ(Names(*dir_ / "cancel"), (std::vector<std::string>{"damaged.mp4", "damaged.repaired.mp4", "reference.mp4"}));
 }
 
 // Bytes made to mislead (random data, sizes claiming more than the file
