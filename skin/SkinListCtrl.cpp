@@ -1,5 +1,7 @@
 #include "SkinListCtrl.h"
 
+#include <QIcon>
+#include <QPixmap>
 #include <QStyle>
 #include <algorithm>
 
@@ -15,6 +17,27 @@ const QColor kListBack(224, 234, 244);
 const QColor kSelectedText(229, 229, 229);
 const QColor kSelectedBack(115, 123, 165);
 const QColor kGrid(196, 206, 220);
+
+constexpr int kNameColumn = 1;
+
+// The damaged mark: an amber warning triangle with a dark "!", drawn here
+// at the row's height rather than taken from the skin.
+QIcon DamagedMark(int size)
+{
+    QPixmap mark(size, size);
+    mark.fill(Qt::transparent);
+    QPainter p(&mark);
+    p.setRenderHint(QPainter::Antialiasing);
+    const double s = size;
+    const QPolygonF triangle({QPointF(s / 2, 1), QPointF(s - 1, s - 1.5), QPointF(1, s - 1.5)});
+    p.setPen(QPen(QColor(120, 60, 0), 1));
+    p.setBrush(QColor(245, 170, 30));
+    p.drawPolygon(triangle);
+    p.setPen(QPen(QColor(40, 20, 0), std::max(1.5, s / 8), Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(s / 2, s * 0.35), QPointF(s / 2, s * 0.62));
+    p.drawPoint(QPointF(s / 2, s * 0.78));
+    return QIcon(mark);
+}
 
 QImage Piece(int id)
 {
@@ -328,6 +351,24 @@ void CSkinListCtrl::SetRowText(int row, int column, const std::string& text)
         item->setText(column, QString::fromStdString(text));
 }
 
+void CSkinListCtrl::MarkDamaged(int row, const std::string& note)
+{
+    QTreeWidgetItem* item = topLevelItem(row);
+    if (!item)
+        return;
+    const int size = std::max(8, fontMetrics().height() - 2);
+    setIconSize(QSize(size, size));
+    item->setIcon(kNameColumn, DamagedMark(size));
+    for (int c = 0; c < columnCount(); ++c)
+        item->setToolTip(c, QString::fromStdString(note));
+}
+
+bool CSkinListCtrl::RowMarkedDamaged(int row) const
+{
+    const QTreeWidgetItem* item = topLevelItem(row);
+    return item && !item->icon(kNameColumn).isNull();
+}
+
 void CSkinListCtrl::SelectRow(int row)
 {
     if (QTreeWidgetItem* item = topLevelItem(row)) {
@@ -354,7 +395,13 @@ void CSkinListCtrl::drawRow(QPainter* painter, const QStyleOptionViewItem& optio
         painter->setFont(font());
         for (int c = 0; c < columnCount(); ++c) {
             const QModelIndex cell = index.siblingAtColumn(c);
-            const QRect box = visualRect(cell).adjusted(3, 0, -3, 0);
+            QRect box = visualRect(cell).adjusted(3, 0, -3, 0);
+            if (const QIcon mark = cell.data(Qt::DecorationRole).value<QIcon>(); !mark.isNull()) {
+                const QRect place(box.left(), box.center().y() - iconSize().height() / 2, iconSize().width(),
+                                  iconSize().height());
+                mark.paint(painter, place);
+                box.setLeft(place.right() + 4);
+            }
             const auto alignment = Qt::Alignment(cell.data(Qt::TextAlignmentRole).toInt());
             painter->drawText(box, (alignment ? alignment : Qt::AlignLeft) | Qt::AlignVCenter,
                               painter->fontMetrics().elidedText(cell.data().toString(), Qt::ElideRight, box.width()));

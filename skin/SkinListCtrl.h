@@ -120,6 +120,9 @@ public:
     void InsertRow(int row, const std::string& text) override;
     void SetRowText(int row, int column, const std::string& text) override;
     void DeleteAllRows() override { clear(); }
+    // A warning mark before the name and `note` as the row's tooltip.
+    void MarkDamaged(int row, const std::string& note) override;
+    bool RowMarkedDamaged(int row) const;
 
 signals:
     void rowDoubleClicked(int row);
