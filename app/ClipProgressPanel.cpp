@@ -40,8 +40,9 @@ ClipProgressPanel::ClipProgressPanel(QWidget* parent)
     hide();
 }
 
-void ClipProgressPanel::Start(const QString& file)
+void ClipProgressPanel::Start(const QString& doing, const QString& file)
 {
+    doing_ = doing;
     file_ = file;
     cancel_->setEnabled(true);
     show();
@@ -55,22 +56,21 @@ void ClipProgressPanel::ShowProgress(double fraction, qint64 elapsedMs)
     bar_->setValue(static_cast<int>(std::lround(std::clamp(fraction, 0.0, 1.0) * kSteps)));
     const QString left = TimeLeft(fraction, elapsedMs);
     // Two lines: a long file name never hides the time left.
-    ShowLines(tr("Saving %1\n%2"), left.isEmpty() ? tr("working out the time left") : left);
+    ShowLines(left.isEmpty() ? tr("working out the time left") : left);
 }
 
 void ClipProgressPanel::ShowCancelling()
 {
     cancel_->setEnabled(false);
-    ShowLines(tr("Saving %1\n%2"), tr("cancelling…"));
+    ShowLines(tr("cancelling…"));
 }
 
-// The file's name shortened in its middle when the line would not fit the panel.
-void ClipProgressPanel::ShowLines(const QString& pattern, const QString& state)
+// The file's name shortened in its middle when the first line would not fit the panel.
+void ClipProgressPanel::ShowLines(const QString& state)
 {
     const QFontMetrics metrics(text_->font());
-    const QString firstLine = pattern.section('\n', 0, 0);
-    const int room = text_->contentsRect().width() - metrics.horizontalAdvance(QString(firstLine).arg(QString()));
-    text_->setText(QString(pattern).arg(metrics.elidedText(file_, Qt::ElideMiddle, std::max(room, 0)), state));
+    const int room = text_->contentsRect().width() - metrics.horizontalAdvance(QString(doing_).arg(QString()));
+    text_->setText(QString(doing_).arg(metrics.elidedText(file_, Qt::ElideMiddle, std::max(room, 0))) + '\n' + state);
 }
 
 QString ClipProgressPanel::TimeLeft(double fraction, qint64 elapsedMs)

@@ -1,6 +1,7 @@
 #pragma once
-// A clip being made, over the foot of the large picture: how far it has
-// come, the time left and Cancel. The window plays on meanwhile.
+// Long work in the background (a clip being made, a recording repaired),
+// over the foot of the large picture: how far it has come, the time left and
+// Cancel. The window plays on meanwhile.
 
 #include <QFrame>
 
@@ -13,8 +14,9 @@ class ClipProgressPanel : public QFrame {
 public:
     explicit ClipProgressPanel(QWidget* parent);
 
-    void Start(const QString& file);
-    // `fraction` of the clip made after `elapsedMs`.
+    // The first line: what is being done (`doing`, with %1 for the file) to `file`.
+    void Start(const QString& doing, const QString& file);
+    // `fraction` of the work done after `elapsedMs`.
     void ShowProgress(double fraction, qint64 elapsedMs);
     void ShowCancelling();
 
@@ -29,8 +31,8 @@ signals:
     void cancelRequested();
 
 private:
-    void ShowLines(const QString& pattern, const QString& state);
-    QString file_;
+    void ShowLines(const QString& state);
+    QString doing_, file_;
     QProgressBar* bar_;
     QLabel* text_;
     QPushButton* cancel_;

@@ -252,7 +252,7 @@ void CPlayerDlg::StartClip(const ClipRequest& request)
     run->startMark = request.pieces.front().from;
     run->clock.start();
     clipRun_ = run;
-    clipProgress_->Start(QFileInfo(run->output).fileName());
+    clipProgress_->Start(tr("Saving %1"), QFileInfo(run->output).fileName());
     run->thread = std::thread([this, run, request] {
         const ClipResult result = MakeClip(request, [&run](double fraction) {
             run->fraction = fraction;
