@@ -35,6 +35,9 @@ class CSkinListCtrl;
 class CWaveFormCtrl;
 class QLabel;
 class QMenu;
+class QMessageBox;
+struct RepairReport;
+struct RepairRequest;
 class QPrinter;
 class MprisService;
 
@@ -168,6 +171,31 @@ public:
     using ClipDialogHook = std::function<bool(ClipDialog& dialog)>;
     void SetClipDialogHook(ClipDialogHook hook) { clipDialogHook_ = std::move(hook); }
 
+    // Repairs: a recording a power loss cut off is listed with a mark, and
+    // opening it offers to rebuild it from a healthy recording of the same
+    // camera, on a thread of its own while the window plays on, into
+    // NAME.repaired.EXT beside it; that one then joins the list and plays.
+    // The damaged file is never changed.
+    bool RepairRunning() const { return repairRun_ != nullptr; }
+    // Asks the repair under way to stop; it reports itself cancelled.
+    void CancelRepair();
+    ClipProgressPanel* RepairProgress() const { return repairProgress_; }
+    // What the list's mark says of the recording at `path`; empty: it is whole.
+    static QString DamageNote(const std::string& path);
+    // In place of the question's own answer: the question, set up, is handed
+    // over; tests click one of its buttons (none: cancelled).
+    using QuestionHook = std::function<void(QMessageBox& box)>;
+    void SetRepairQuestionHook(QuestionHook hook) { repairQuestionHook_ = std::move(hook); }
+    // The open dialog's answer when a healthy recording to repair from is
+    // picked (empty: cancelled); `folder` is where it opens.
+    using OpenNameHook = std::function<QString(const QString& folder)>;
+    void SetReferenceHook(OpenNameHook hook) { referenceHook_ = std::move(hook); }
+    // Called on the repair's thread before the repair reads: a test's
+    // stand-in for a recording long enough to be cancelled halfway. `goOn`
+    // turns false once the repair has been cancelled.
+    using RepairStartHook = std::function<void(const std::function<bool()>& goOn)>;
+    void SetRepairStartHook(RepairStartHook hook) { repairStartHook_ = std::move(hook); }
+
     // The page of the current moment, into a printer already set up.
     void PrintInformation(QPrinter& printer);
 
@@ -242,6 +270,9 @@ signals:
     void trackExported(const QString& file, bool written);
     // A clip has ended: written, cancelled or failed (what happened has been said).
     void clipFinished(const QString& file, bool written, bool cancelled);
+    // A repair has ended: `output` written, cancelled or failed (what
+    // happened has been said); a written one is listed and opened.
+    void repairFinished(const QString& damaged, const QString& output, bool written, bool cancelled);
 
 protected:
     bool event(QEvent* event) override;
@@ -326,6 +357,24 @@ private:
     void ShowClipProgress();
     void FinishClip(const ClipResult& result);
     void StopClipAndWait();
+    // Repairs.
+    struct RepairRun;
+    void CreateRepairControls();
+    // True when `node` is damaged: the repair is offered instead of playing it.
+    bool OfferRepair(const tagFileNode& node);
+    // `reference`: the healthy neighbour found, empty when there is none.
+    void AskForRepair(const QString& damaged, const QString& damage, const QString& reference);
+    QString ChooseReference(const QString& damaged);
+    // Into NAME.repaired.EXT, once its folder is known and replacing a file
+    // there has been agreed to.
+    void RepairFrom(const QString& damaged, const QString& reference);
+    // The folder the repaired recording goes into; empty: cancelled.
+    QString RepairFolder(const QString& damaged);
+    void StartRepair(const RepairRequest& request);
+    void ShowRepairProgress();
+    void FinishRepair(const std::string& error, const RepairReport& report);
+    void ListAndPlayRepaired(const QString& damaged, const QString& repaired);
+    void StopRepairAndWait();
 
     CMediaPlayer mainPlayer_;
     CMediaPlayer secondPlayer_;
@@ -417,5 +466,11 @@ private:
     std::shared_ptr<ClipRun> clipRun_;  // the clip being made, with its thread
     ClipProgressPanel* clipProgress_ = nullptr;
     ClipDialogHook clipDialogHook_;
+    std::shared_ptr<RepairRun> repairRun_;  // the repair under way, with its thread
+    bool repairAsked_ = false;               // a repair is being offered: its neighbour sought, its question open
+    ClipProgressPanel* repairProgress_ = nullptr;
+    QuestionHook repairQuestionHook_;
+    OpenNameHook referenceHook_;
+    RepairStartHook repairStartHook_;
     TrackReads reads_;  // last: gone first, so no read's result reaches a half-destroyed window
 };

@@ -24,7 +24,7 @@ void CPlayerDlg::SendDrive()
     };
     const int ticket = ++driveTicket_;
     reads_.Read<Shown>(
-        [routes = driveRoutes_, listed = recordings_.Paths(), playing = playingPath_.toStdString(), playingSlots = track_.Slots()] {
+        [routes = driveRoutes_, listed = recordings_.UndamagedPaths(), playing = playingPath_.toStdString(), playingSlots = track_.Slots()] {
             std::lock_guard<std::mutex> hold(routes->lock);
             Shown shown;
             shown.paths = routes->routes.DriveOf(listed, playing);

@@ -74,7 +74,7 @@ bool CPlayerDlg::MayReplace(const QString& file, const QString& title)
 void CPlayerDlg::WriteExport(const QString& file, bool wholeDrive)
 {
     reads_.Read<bool>(
-        [routes = driveRoutes_, listed = wholeDrive ? recordings_.Paths() : std::vector<std::string>{},
+        [routes = driveRoutes_, listed = wholeDrive ? recordings_.UndamagedPaths() : std::vector<std::string>{},
          playing = playingPath_.toStdString(), file, unit = speedUnit_] {
             std::vector<std::string> paths{playing};
             if (!listed.empty()) {

@@ -53,6 +53,7 @@ void CPlayerDlg::done(int result)
     CancelImport();
     CancelEventScan();
     StopClipAndWait();
+    StopRepairAndWait();
     QDialog::done(result);
 }
 

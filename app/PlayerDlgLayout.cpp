@@ -287,6 +287,7 @@ void CPlayerDlg::InitDialog()
     recordings_.SetView(listView_);
     CreateEventsPanel();
     CreateClipControls();
+    CreateRepairControls();
     DescribeControls();
     connect(listView_, &CSkinListCtrl::rowDoubleClicked, this, [this](int row) {
         if (row < 0)

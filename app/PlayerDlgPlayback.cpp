@@ -54,6 +54,10 @@ void CPlayerDlg::PlayFile(int direction)
     tagFileNode node;
     PutPlayersInTheirViews();
     if (recordings_.GetCount() >= 1 && recordings_.GetNode(currentIndex_, node) == 0) {
+        if (OfferRepair(node)) {
+            listView_->SelectRow(currentIndex_);
+            return;
+        }
         if (!track_.IsSupported(node.datPath, node.path)) {
             ShowMessage(tr("UnSupported file!"), false);
             return;
@@ -162,7 +166,8 @@ void CPlayerDlg::OpenCompanion(const tagFileNode& node)
 void CPlayerDlg::PrepareFollowing()
 {
     tagFileNode next;
-    if (!cycleMode_ || !IsOpen(mainPlayer_.GetState()) || recordings_.GetNode(currentIndex_ + 1, next) != 0)
+    if (!cycleMode_ || !IsOpen(mainPlayer_.GetState()) || recordings_.GetNode(currentIndex_ + 1, next) != 0 ||
+        !next.damage.empty())  // a damaged one cannot be played: it is offered for repair instead
         return;
     mainPlayer_.PrepareNext(QString::fromStdString(next.path));
     const QString companion = CompanionOf(next);
@@ -181,6 +186,7 @@ void CPlayerDlg::OnTimer1()
     }
     ShowEventScanProgress();
     ShowClipProgress();
+    ShowRepairProgress();
     CPngButton* play = Button(1008);
     const QString label = s == Running ? tr("Pause") : tr("Play");
     if (play->text() != label) {  // only on a change: the button is not repainted every tick
