@@ -650,6 +650,82 @@ GPS-Koordinaten: Länge - %5  Breite - %6</translation>
         <source>Heading %1°</source>
         <translation>Kurs %1°</translation>
     </message>
+    <message>
+        <source>Saving %1</source>
+        <translation>Speichern: %1</translation>
+    </message>
+    <message>
+        <source>no index</source>
+        <translation>kein Index</translation>
+    </message>
+    <message>
+        <source>index cut short</source>
+        <translation>Index abgeschnitten</translation>
+    </message>
+    <message>
+        <source>media data past the file&apos;s end</source>
+        <translation>Mediendaten über das Dateiende hinaus</translation>
+    </message>
+    <message>
+        <source>%1 is damaged: %2. A power loss cut this recording off before the camera finished it, so it cannot be played as it is.</source>
+        <translation>%1 ist beschädigt: %2. Ein Stromausfall hat diese Aufnahme unterbrochen, bevor die Kamera sie abschließen konnte; so lässt sie sich nicht abspielen.</translation>
+    </message>
+    <message>
+        <source>No healthy recording of the same camera lies beside it to rebuild it from. Choose one the same camera made.</source>
+        <translation>Daneben liegt keine intakte Aufnahme derselben Kamera, aus der sie wiederhergestellt werden könnte. Wählen Sie eine Aufnahme derselben Kamera.</translation>
+    </message>
+    <message>
+        <source>It can be rebuilt from %1, a healthy recording of the same camera, into %2. The damaged file stays as it is.</source>
+        <translation>Sie kann anhand von %1, einer intakten Aufnahme derselben Kamera, als %2 wiederhergestellt werden. Die beschädigte Datei bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>Damaged: %1 — a power loss cut this recording off. Double-click to repair it.</source>
+        <translation>Beschädigt: %1 – ein Stromausfall hat diese Aufnahme unterbrochen. Zum Reparieren doppelklicken.</translation>
+    </message>
+    <message>
+        <source>%1 is damaged (%2). Another repair is under way: try again once it has ended.</source>
+        <translation>%1 ist beschädigt (%2). Eine andere Reparatur läuft noch: Versuchen Sie es erneut, wenn sie beendet ist.</translation>
+    </message>
+    <message>
+        <source>Repair recording</source>
+        <translation>Aufnahme reparieren</translation>
+    </message>
+    <message>
+        <source>Repair…</source>
+        <translation>Reparieren…</translation>
+    </message>
+    <message>
+        <source>Choose a recording…</source>
+        <translation>Aufnahme wählen…</translation>
+    </message>
+    <message>
+        <source>Choose another…</source>
+        <translation>Andere wählen…</translation>
+    </message>
+    <message>
+        <source>A healthy recording of the same camera</source>
+        <translation>Eine intakte Aufnahme derselben Kamera</translation>
+    </message>
+    <message>
+        <source>Recordings (*.mov *.MOV *.mp4 *.MP4);;All files (*)</source>
+        <translation>Aufnahmen (*.mov *.MOV *.mp4 *.MP4);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: a folder for the repaired recording</source>
+        <translation>%1 ist nicht beschreibbar: ein Ordner für die reparierte Aufnahme</translation>
+    </message>
+    <message>
+        <source>Repairing %1</source>
+        <translation>Reparieren: %1</translation>
+    </message>
+    <message>
+        <source>Repairing %1 was cancelled; nothing was written.</source>
+        <translation>Die Reparatur von %1 wurde abgebrochen; es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>Repair failed! %1: %2</source>
+        <translation>Reparatur fehlgeschlagen! %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>CSkinHeaderCtrl</name>
@@ -815,12 +891,6 @@ GPS-Koordinaten: Länge - %5  Breite - %6</translation>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
-    </message>
-    <message>
-        <source>Saving %1
-%2</source>
-        <translation>Speichern: %1
-%2</translation>
     </message>
     <message>
         <source>working out the time left</source>

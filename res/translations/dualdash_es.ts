@@ -650,6 +650,82 @@ Coordenadas GPS: longitud - %5  latitud - %6</translation>
         <source>Heading %1°</source>
         <translation>Rumbo %1°</translation>
     </message>
+    <message>
+        <source>Saving %1</source>
+        <translation>Guardando %1</translation>
+    </message>
+    <message>
+        <source>no index</source>
+        <translation>sin índice</translation>
+    </message>
+    <message>
+        <source>index cut short</source>
+        <translation>índice truncado</translation>
+    </message>
+    <message>
+        <source>media data past the file&apos;s end</source>
+        <translation>datos multimedia más allá del final del archivo</translation>
+    </message>
+    <message>
+        <source>%1 is damaged: %2. A power loss cut this recording off before the camera finished it, so it cannot be played as it is.</source>
+        <translation>%1 está dañado: %2. Un corte de alimentación interrumpió esta grabación antes de que la cámara la terminara, por lo que no se puede reproducir tal como está.</translation>
+    </message>
+    <message>
+        <source>No healthy recording of the same camera lies beside it to rebuild it from. Choose one the same camera made.</source>
+        <translation>No hay junto a ella ninguna grabación sana de la misma cámara a partir de la cual reconstruirla. Elija una hecha por la misma cámara.</translation>
+    </message>
+    <message>
+        <source>It can be rebuilt from %1, a healthy recording of the same camera, into %2. The damaged file stays as it is.</source>
+        <translation>Se puede reconstruir a partir de %1, una grabación sana de la misma cámara, en %2. El archivo dañado queda como está.</translation>
+    </message>
+    <message>
+        <source>Damaged: %1 — a power loss cut this recording off. Double-click to repair it.</source>
+        <translation>Dañado: %1 — un corte de alimentación interrumpió esta grabación. Haga doble clic para repararla.</translation>
+    </message>
+    <message>
+        <source>%1 is damaged (%2). Another repair is under way: try again once it has ended.</source>
+        <translation>%1 está dañado (%2). Hay otra reparación en curso: inténtelo de nuevo cuando termine.</translation>
+    </message>
+    <message>
+        <source>Repair recording</source>
+        <translation>Reparar grabación</translation>
+    </message>
+    <message>
+        <source>Repair…</source>
+        <translation>Reparar…</translation>
+    </message>
+    <message>
+        <source>Choose a recording…</source>
+        <translation>Elegir una grabación…</translation>
+    </message>
+    <message>
+        <source>Choose another…</source>
+        <translation>Elegir otra…</translation>
+    </message>
+    <message>
+        <source>A healthy recording of the same camera</source>
+        <translation>Una grabación sana de la misma cámara</translation>
+    </message>
+    <message>
+        <source>Recordings (*.mov *.MOV *.mp4 *.MP4);;All files (*)</source>
+        <translation>Grabaciones (*.mov *.MOV *.mp4 *.MP4);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: a folder for the repaired recording</source>
+        <translation>No se puede escribir en %1: una carpeta para la grabación reparada</translation>
+    </message>
+    <message>
+        <source>Repairing %1</source>
+        <translation>Reparando %1</translation>
+    </message>
+    <message>
+        <source>Repairing %1 was cancelled; nothing was written.</source>
+        <translation>Se canceló la reparación de %1; no se escribió nada.</translation>
+    </message>
+    <message>
+        <source>Repair failed! %1: %2</source>
+        <translation>¡Error al reparar! %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>CSkinHeaderCtrl</name>
@@ -815,12 +891,6 @@ Coordenadas GPS: longitud - %5  latitud - %6</translation>
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
-    </message>
-    <message>
-        <source>Saving %1
-%2</source>
-        <translation>Guardando %1
-%2</translation>
     </message>
     <message>
         <source>working out the time left</source>

@@ -650,6 +650,82 @@ Coordonnées GPS&#xa0;: longitude - %5  latitude - %6</translation>
         <source>Heading %1°</source>
         <translation>Cap %1°</translation>
     </message>
+    <message>
+        <source>Saving %1</source>
+        <translation>Enregistrement de %1</translation>
+    </message>
+    <message>
+        <source>no index</source>
+        <translation>pas d'index</translation>
+    </message>
+    <message>
+        <source>index cut short</source>
+        <translation>index tronqué</translation>
+    </message>
+    <message>
+        <source>media data past the file&apos;s end</source>
+        <translation>données média au-delà de la fin du fichier</translation>
+    </message>
+    <message>
+        <source>%1 is damaged: %2. A power loss cut this recording off before the camera finished it, so it cannot be played as it is.</source>
+        <translation>%1 est endommagé : %2. Une coupure de courant a interrompu cet enregistrement avant que la caméra ne le termine ; il ne peut pas être lu en l’état.</translation>
+    </message>
+    <message>
+        <source>No healthy recording of the same camera lies beside it to rebuild it from. Choose one the same camera made.</source>
+        <translation>Aucun enregistrement intact de la même caméra ne se trouve à côté pour le reconstruire. Choisissez-en un fait par la même caméra.</translation>
+    </message>
+    <message>
+        <source>It can be rebuilt from %1, a healthy recording of the same camera, into %2. The damaged file stays as it is.</source>
+        <translation>Il peut être reconstruit d’après %1, un enregistrement intact de la même caméra, dans %2. Le fichier endommagé reste tel quel.</translation>
+    </message>
+    <message>
+        <source>Damaged: %1 — a power loss cut this recording off. Double-click to repair it.</source>
+        <translation>Endommagé : %1 — une coupure de courant a interrompu cet enregistrement. Double-cliquez pour le réparer.</translation>
+    </message>
+    <message>
+        <source>%1 is damaged (%2). Another repair is under way: try again once it has ended.</source>
+        <translation>%1 est endommagé (%2). Une autre réparation est en cours : réessayez une fois qu’elle sera terminée.</translation>
+    </message>
+    <message>
+        <source>Repair recording</source>
+        <translation>Réparer l’enregistrement</translation>
+    </message>
+    <message>
+        <source>Repair…</source>
+        <translation>Réparer…</translation>
+    </message>
+    <message>
+        <source>Choose a recording…</source>
+        <translation>Choisir un enregistrement…</translation>
+    </message>
+    <message>
+        <source>Choose another…</source>
+        <translation>En choisir un autre…</translation>
+    </message>
+    <message>
+        <source>A healthy recording of the same camera</source>
+        <translation>Un enregistrement intact de la même caméra</translation>
+    </message>
+    <message>
+        <source>Recordings (*.mov *.MOV *.mp4 *.MP4);;All files (*)</source>
+        <translation>Enregistrements (*.mov *.MOV *.mp4 *.MP4);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: a folder for the repaired recording</source>
+        <translation>%1 n’est pas accessible en écriture : un dossier pour l’enregistrement réparé</translation>
+    </message>
+    <message>
+        <source>Repairing %1</source>
+        <translation>Réparation de %1</translation>
+    </message>
+    <message>
+        <source>Repairing %1 was cancelled; nothing was written.</source>
+        <translation>La réparation de %1 a été annulée ; rien n’a été écrit.</translation>
+    </message>
+    <message>
+        <source>Repair failed! %1: %2</source>
+        <translation>Échec de la réparation ! %1 : %2</translation>
+    </message>
 </context>
 <context>
     <name>CSkinHeaderCtrl</name>
@@ -817,12 +893,6 @@ Coordonnées GPS&#xa0;: longitude - %5  latitude - %6</translation>
         <translation>Annuler</translation>
     </message>
     <message>
-        <source>Saving %1
-%2</source>
-        <translation>Enregistrement de %1
-%2</translation>
-    </message>
-    <message>
         <source>working out the time left</source>
         <translation>calcul du temps restant</translation>
     </message>
@@ -840,7 +910,7 @@ Coordonnées GPS&#xa0;: longitude - %5  latitude - %6</translation>
     </message>
     <message>
         <source>Clip being saved</source>
-        <translation>Extrait en cours d'enregistrement</translation>
+        <translation>Extrait en cours d&apos;enregistrement</translation>
     </message>
     <message>
         <source>cancelling…</source>

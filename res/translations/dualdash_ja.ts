@@ -650,6 +650,82 @@ GPS 座標: 経度 - %5  緯度 - %6</translation>
         <source>Heading %1°</source>
         <translation>進行方向 %1°</translation>
     </message>
+    <message>
+        <source>Saving %1</source>
+        <translation>%1 を保存中</translation>
+    </message>
+    <message>
+        <source>no index</source>
+        <translation>インデックスなし</translation>
+    </message>
+    <message>
+        <source>index cut short</source>
+        <translation>インデックスが途中で切れています</translation>
+    </message>
+    <message>
+        <source>media data past the file&apos;s end</source>
+        <translation>メディアデータがファイルの終端を超えています</translation>
+    </message>
+    <message>
+        <source>%1 is damaged: %2. A power loss cut this recording off before the camera finished it, so it cannot be played as it is.</source>
+        <translation>%1 は破損しています: %2。カメラが録画を終える前に電源が切れたため、このままでは再生できません。</translation>
+    </message>
+    <message>
+        <source>No healthy recording of the same camera lies beside it to rebuild it from. Choose one the same camera made.</source>
+        <translation>復元の元になる同じカメラの正常な録画が隣にありません。同じカメラで撮った録画を選んでください。</translation>
+    </message>
+    <message>
+        <source>It can be rebuilt from %1, a healthy recording of the same camera, into %2. The damaged file stays as it is.</source>
+        <translation>同じカメラの正常な録画 %1 を元に %2 として復元できます。破損したファイルはそのまま残ります。</translation>
+    </message>
+    <message>
+        <source>Damaged: %1 — a power loss cut this recording off. Double-click to repair it.</source>
+        <translation>破損: %1 — 電源断で録画が途中で切れています。ダブルクリックで修復します。</translation>
+    </message>
+    <message>
+        <source>%1 is damaged (%2). Another repair is under way: try again once it has ended.</source>
+        <translation>%1 は破損しています (%2)。別の修復が進行中です。終わってからもう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>Repair recording</source>
+        <translation>録画の修復</translation>
+    </message>
+    <message>
+        <source>Repair…</source>
+        <translation>修復…</translation>
+    </message>
+    <message>
+        <source>Choose a recording…</source>
+        <translation>録画を選択…</translation>
+    </message>
+    <message>
+        <source>Choose another…</source>
+        <translation>別の録画を選択…</translation>
+    </message>
+    <message>
+        <source>A healthy recording of the same camera</source>
+        <translation>同じカメラの正常な録画</translation>
+    </message>
+    <message>
+        <source>Recordings (*.mov *.MOV *.mp4 *.MP4);;All files (*)</source>
+        <translation>録画 (*.mov *.MOV *.mp4 *.MP4);;すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: a folder for the repaired recording</source>
+        <translation>%1 には書き込めません: 修復した録画の保存先フォルダー</translation>
+    </message>
+    <message>
+        <source>Repairing %1</source>
+        <translation>%1 を修復中</translation>
+    </message>
+    <message>
+        <source>Repairing %1 was cancelled; nothing was written.</source>
+        <translation>%1 の修復は取り消されました。何も書き込まれていません。</translation>
+    </message>
+    <message>
+        <source>Repair failed! %1: %2</source>
+        <translation>修復に失敗しました! %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>CSkinHeaderCtrl</name>
@@ -815,12 +891,6 @@ GPS 座標: 経度 - %5  緯度 - %6</translation>
     <message>
         <source>Cancel</source>
         <translation>キャンセル</translation>
-    </message>
-    <message>
-        <source>Saving %1
-%2</source>
-        <translation>%1 を保存中
-%2</translation>
     </message>
     <message>
         <source>working out the time left</source>

@@ -650,6 +650,82 @@ GPS 좌표: 경도 - %5  위도 - %6</translation>
         <source>Heading %1°</source>
         <translation>방향 %1°</translation>
     </message>
+    <message>
+        <source>Saving %1</source>
+        <translation>%1 저장 중</translation>
+    </message>
+    <message>
+        <source>no index</source>
+        <translation>인덱스 없음</translation>
+    </message>
+    <message>
+        <source>index cut short</source>
+        <translation>인덱스가 잘림</translation>
+    </message>
+    <message>
+        <source>media data past the file&apos;s end</source>
+        <translation>미디어 데이터가 파일 끝을 넘음</translation>
+    </message>
+    <message>
+        <source>%1 is damaged: %2. A power loss cut this recording off before the camera finished it, so it cannot be played as it is.</source>
+        <translation>%1 파일이 손상되었습니다: %2. 카메라가 녹화를 마치기 전에 전원이 끊겨 이 상태로는 재생할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>No healthy recording of the same camera lies beside it to rebuild it from. Choose one the same camera made.</source>
+        <translation>옆에 복구에 사용할 같은 카메라의 정상 녹화가 없습니다. 같은 카메라로 녹화한 파일을 선택하십시오.</translation>
+    </message>
+    <message>
+        <source>It can be rebuilt from %1, a healthy recording of the same camera, into %2. The damaged file stays as it is.</source>
+        <translation>같은 카메라의 정상 녹화인 %1을(를) 바탕으로 %2(으)로 복구할 수 있습니다. 손상된 파일은 그대로 남습니다.</translation>
+    </message>
+    <message>
+        <source>Damaged: %1 — a power loss cut this recording off. Double-click to repair it.</source>
+        <translation>손상됨: %1 — 전원이 끊겨 녹화가 중단되었습니다. 두 번 클릭하면 복구합니다.</translation>
+    </message>
+    <message>
+        <source>%1 is damaged (%2). Another repair is under way: try again once it has ended.</source>
+        <translation>%1 파일이 손상되었습니다(%2). 다른 복구가 진행 중입니다. 끝난 뒤 다시 시도하십시오.</translation>
+    </message>
+    <message>
+        <source>Repair recording</source>
+        <translation>녹화 복구</translation>
+    </message>
+    <message>
+        <source>Repair…</source>
+        <translation>복구…</translation>
+    </message>
+    <message>
+        <source>Choose a recording…</source>
+        <translation>녹화 선택…</translation>
+    </message>
+    <message>
+        <source>Choose another…</source>
+        <translation>다른 녹화 선택…</translation>
+    </message>
+    <message>
+        <source>A healthy recording of the same camera</source>
+        <translation>같은 카메라의 정상 녹화</translation>
+    </message>
+    <message>
+        <source>Recordings (*.mov *.MOV *.mp4 *.MP4);;All files (*)</source>
+        <translation>녹화 (*.mov *.MOV *.mp4 *.MP4);;모든 파일 (*)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: a folder for the repaired recording</source>
+        <translation>%1에 쓸 수 없습니다: 복구한 녹화를 둘 폴더</translation>
+    </message>
+    <message>
+        <source>Repairing %1</source>
+        <translation>%1 복구 중</translation>
+    </message>
+    <message>
+        <source>Repairing %1 was cancelled; nothing was written.</source>
+        <translation>%1 복구가 취소되었습니다. 아무것도 기록되지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>Repair failed! %1: %2</source>
+        <translation>복구 실패! %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>CSkinHeaderCtrl</name>
@@ -815,12 +891,6 @@ GPS 좌표: 경도 - %5  위도 - %6</translation>
     <message>
         <source>Cancel</source>
         <translation>취소</translation>
-    </message>
-    <message>
-        <source>Saving %1
-%2</source>
-        <translation>%1 저장 중
-%2</translation>
     </message>
     <message>
         <source>working out the time left</source>

@@ -650,6 +650,82 @@ Współrzędne GPS: długość - %5  szerokość - %6</translation>
         <source>Heading %1°</source>
         <translation>Kurs %1°</translation>
     </message>
+    <message>
+        <source>Saving %1</source>
+        <translation>Zapisywanie %1</translation>
+    </message>
+    <message>
+        <source>no index</source>
+        <translation>brak indeksu</translation>
+    </message>
+    <message>
+        <source>index cut short</source>
+        <translation>indeks ucięty</translation>
+    </message>
+    <message>
+        <source>media data past the file&apos;s end</source>
+        <translation>dane multimedialne poza końcem pliku</translation>
+    </message>
+    <message>
+        <source>%1 is damaged: %2. A power loss cut this recording off before the camera finished it, so it cannot be played as it is.</source>
+        <translation>%1 jest uszkodzony: %2. Zanik zasilania przerwał to nagranie, zanim kamera je zakończyła, więc nie da się go odtworzyć w tej postaci.</translation>
+    </message>
+    <message>
+        <source>No healthy recording of the same camera lies beside it to rebuild it from. Choose one the same camera made.</source>
+        <translation>Obok nie ma nieuszkodzonego nagrania z tej samej kamery, z którego można by je odbudować. Wybierz nagranie z tej samej kamery.</translation>
+    </message>
+    <message>
+        <source>It can be rebuilt from %1, a healthy recording of the same camera, into %2. The damaged file stays as it is.</source>
+        <translation>Można je odbudować na podstawie %1, nieuszkodzonego nagrania z tej samej kamery, jako %2. Uszkodzony plik pozostaje bez zmian.</translation>
+    </message>
+    <message>
+        <source>Damaged: %1 — a power loss cut this recording off. Double-click to repair it.</source>
+        <translation>Uszkodzone: %1 — zanik zasilania przerwał to nagranie. Kliknij dwukrotnie, aby je naprawić.</translation>
+    </message>
+    <message>
+        <source>%1 is damaged (%2). Another repair is under way: try again once it has ended.</source>
+        <translation>%1 jest uszkodzony (%2). Trwa inna naprawa: spróbuj ponownie, gdy się zakończy.</translation>
+    </message>
+    <message>
+        <source>Repair recording</source>
+        <translation>Napraw nagranie</translation>
+    </message>
+    <message>
+        <source>Repair…</source>
+        <translation>Napraw…</translation>
+    </message>
+    <message>
+        <source>Choose a recording…</source>
+        <translation>Wybierz nagranie…</translation>
+    </message>
+    <message>
+        <source>Choose another…</source>
+        <translation>Wybierz inne…</translation>
+    </message>
+    <message>
+        <source>A healthy recording of the same camera</source>
+        <translation>Nieuszkodzone nagranie z tej samej kamery</translation>
+    </message>
+    <message>
+        <source>Recordings (*.mov *.MOV *.mp4 *.MP4);;All files (*)</source>
+        <translation>Nagrania (*.mov *.MOV *.mp4 *.MP4);;Wszystkie pliki (*)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: a folder for the repaired recording</source>
+        <translation>Nie można zapisywać w %1: folder na naprawione nagranie</translation>
+    </message>
+    <message>
+        <source>Repairing %1</source>
+        <translation>Naprawianie %1</translation>
+    </message>
+    <message>
+        <source>Repairing %1 was cancelled; nothing was written.</source>
+        <translation>Naprawa %1 została anulowana; nic nie zapisano.</translation>
+    </message>
+    <message>
+        <source>Repair failed! %1: %2</source>
+        <translation>Naprawa nie powiodła się! %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>CSkinHeaderCtrl</name>
@@ -815,12 +891,6 @@ Współrzędne GPS: długość - %5  szerokość - %6</translation>
     <message>
         <source>Cancel</source>
         <translation>Anuluj</translation>
-    </message>
-    <message>
-        <source>Saving %1
-%2</source>
-        <translation>Zapisywanie %1
-%2</translation>
     </message>
     <message>
         <source>working out the time left</source>

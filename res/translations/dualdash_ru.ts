@@ -650,6 +650,82 @@ GPS coordinate: Longitude - %5  Latitude - %6</source>
         <source>Heading %1°</source>
         <translation>Курс %1°</translation>
     </message>
+    <message>
+        <source>Saving %1</source>
+        <translation>Сохранение %1</translation>
+    </message>
+    <message>
+        <source>no index</source>
+        <translation>нет индекса</translation>
+    </message>
+    <message>
+        <source>index cut short</source>
+        <translation>индекс обрезан</translation>
+    </message>
+    <message>
+        <source>media data past the file&apos;s end</source>
+        <translation>медиаданные за концом файла</translation>
+    </message>
+    <message>
+        <source>%1 is damaged: %2. A power loss cut this recording off before the camera finished it, so it cannot be played as it is.</source>
+        <translation>%1 повреждён: %2. Отключение питания прервало эту запись до того, как камера её завершила, поэтому воспроизвести её в таком виде нельзя.</translation>
+    </message>
+    <message>
+        <source>No healthy recording of the same camera lies beside it to rebuild it from. Choose one the same camera made.</source>
+        <translation>Рядом нет исправной записи той же камеры, по которой её можно восстановить. Выберите запись, сделанную той же камерой.</translation>
+    </message>
+    <message>
+        <source>It can be rebuilt from %1, a healthy recording of the same camera, into %2. The damaged file stays as it is.</source>
+        <translation>Её можно восстановить по %1, исправной записи той же камеры, в файл %2. Повреждённый файл останется как есть.</translation>
+    </message>
+    <message>
+        <source>Damaged: %1 — a power loss cut this recording off. Double-click to repair it.</source>
+        <translation>Повреждено: %1 — отключение питания прервало эту запись. Дважды щёлкните, чтобы восстановить.</translation>
+    </message>
+    <message>
+        <source>%1 is damaged (%2). Another repair is under way: try again once it has ended.</source>
+        <translation>%1 повреждён (%2). Уже идёт другое восстановление: повторите, когда оно закончится.</translation>
+    </message>
+    <message>
+        <source>Repair recording</source>
+        <translation>Восстановление записи</translation>
+    </message>
+    <message>
+        <source>Repair…</source>
+        <translation>Восстановить…</translation>
+    </message>
+    <message>
+        <source>Choose a recording…</source>
+        <translation>Выбрать запись…</translation>
+    </message>
+    <message>
+        <source>Choose another…</source>
+        <translation>Выбрать другую…</translation>
+    </message>
+    <message>
+        <source>A healthy recording of the same camera</source>
+        <translation>Исправная запись той же камеры</translation>
+    </message>
+    <message>
+        <source>Recordings (*.mov *.MOV *.mp4 *.MP4);;All files (*)</source>
+        <translation>Записи (*.mov *.MOV *.mp4 *.MP4);;Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: a folder for the repaired recording</source>
+        <translation>В %1 нельзя записывать: папка для восстановленной записи</translation>
+    </message>
+    <message>
+        <source>Repairing %1</source>
+        <translation>Восстановление %1</translation>
+    </message>
+    <message>
+        <source>Repairing %1 was cancelled; nothing was written.</source>
+        <translation>Восстановление %1 отменено; ничего не записано.</translation>
+    </message>
+    <message>
+        <source>Repair failed! %1: %2</source>
+        <translation>Не удалось восстановить! %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>CSkinHeaderCtrl</name>
@@ -815,12 +891,6 @@ GPS coordinate: Longitude - %5  Latitude - %6</source>
     <message>
         <source>Cancel</source>
         <translation>Отмена</translation>
-    </message>
-    <message>
-        <source>Saving %1
-%2</source>
-        <translation>Сохранение %1
-%2</translation>
     </message>
     <message>
         <source>working out the time left</source>

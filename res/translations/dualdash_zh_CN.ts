@@ -650,6 +650,82 @@ GPS 坐标：经度 - %5  纬度 - %6</translation>
         <source>Heading %1°</source>
         <translation>航向 %1°</translation>
     </message>
+    <message>
+        <source>Saving %1</source>
+        <translation>正在保存 %1</translation>
+    </message>
+    <message>
+        <source>no index</source>
+        <translation>缺少索引</translation>
+    </message>
+    <message>
+        <source>index cut short</source>
+        <translation>索引被截断</translation>
+    </message>
+    <message>
+        <source>media data past the file&apos;s end</source>
+        <translation>媒体数据超出文件末尾</translation>
+    </message>
+    <message>
+        <source>%1 is damaged: %2. A power loss cut this recording off before the camera finished it, so it cannot be played as it is.</source>
+        <translation>%1 已损坏：%2。摄像头完成录制前断电，录像被截断，因此无法直接播放。</translation>
+    </message>
+    <message>
+        <source>No healthy recording of the same camera lies beside it to rebuild it from. Choose one the same camera made.</source>
+        <translation>旁边没有同一摄像头的完好录像可用于重建。请选择同一摄像头录制的录像。</translation>
+    </message>
+    <message>
+        <source>It can be rebuilt from %1, a healthy recording of the same camera, into %2. The damaged file stays as it is.</source>
+        <translation>可以依据同一摄像头的完好录像 %1 重建为 %2。损坏的文件保持不变。</translation>
+    </message>
+    <message>
+        <source>Damaged: %1 — a power loss cut this recording off. Double-click to repair it.</source>
+        <translation>已损坏：%1 — 断电导致录像中断。双击进行修复。</translation>
+    </message>
+    <message>
+        <source>%1 is damaged (%2). Another repair is under way: try again once it has ended.</source>
+        <translation>%1 已损坏（%2）。另一项修复正在进行，请在其结束后重试。</translation>
+    </message>
+    <message>
+        <source>Repair recording</source>
+        <translation>修复录像</translation>
+    </message>
+    <message>
+        <source>Repair…</source>
+        <translation>修复…</translation>
+    </message>
+    <message>
+        <source>Choose a recording…</source>
+        <translation>选择录像…</translation>
+    </message>
+    <message>
+        <source>Choose another…</source>
+        <translation>选择其他…</translation>
+    </message>
+    <message>
+        <source>A healthy recording of the same camera</source>
+        <translation>同一摄像头的完好录像</translation>
+    </message>
+    <message>
+        <source>Recordings (*.mov *.MOV *.mp4 *.MP4);;All files (*)</source>
+        <translation>录像 (*.mov *.MOV *.mp4 *.MP4);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: a folder for the repaired recording</source>
+        <translation>无法写入 %1：请选择存放修复后录像的文件夹</translation>
+    </message>
+    <message>
+        <source>Repairing %1</source>
+        <translation>正在修复 %1</translation>
+    </message>
+    <message>
+        <source>Repairing %1 was cancelled; nothing was written.</source>
+        <translation>已取消修复 %1，未写入任何内容。</translation>
+    </message>
+    <message>
+        <source>Repair failed! %1: %2</source>
+        <translation>修复失败！%1：%2</translation>
+    </message>
 </context>
 <context>
     <name>CSkinHeaderCtrl</name>
@@ -815,12 +891,6 @@ GPS 坐标：经度 - %5  纬度 - %6</translation>
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
-    </message>
-    <message>
-        <source>Saving %1
-%2</source>
-        <translation>正在保存 %1
-%2</translation>
     </message>
     <message>
         <source>working out the time left</source>

@@ -87,7 +87,7 @@ QStringList WhatDoesNotFit(CPlayerDlg& dlg)
     dlg.ImportProgress()->show();
     dlg.EventScanProgress()->setText(CPlayerDlg::tr("Looking for events: %1 of %2").arg(999).arg(999));
     dlg.EventScanProgress()->show();
-    dlg.ClipProgress()->Start("A60514081500_0001_clip_10m04s.mp4");
+    dlg.ClipProgress()->Start(CPlayerDlg::tr("Saving %1"), "A60514081500_0001_clip_10m04s.mp4");
     dlg.ClipProgress()->ShowProgress(0.5, 60000);
     dlg.ToggleKeyHelp();
     wrong += ClippedLabels(dlg);
