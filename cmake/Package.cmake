@@ -47,5 +47,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # What no library reveals: Qt's platform plugins (loaded by name at start)
 # and the font clips draw their text in.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-dejavu-core")
+# Qt's own dialogs (files, printing) in the user's language; the window's
+# texts are built into the program.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION TRUE)
 include(CPack)
