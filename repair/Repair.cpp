@@ -37,6 +37,14 @@ std::int64_t ModifiedTime(const std::string& path)
     return stat(path.c_str(), &info) == 0 ? static_cast<std::int64_t>(info.st_mtime) : 0;
 }
 
+// The repaired copy carries the recording's time, not the repair's: lists
+// order it, and drives take it in, by that time.
+void KeepModifiedTime(const std::string& from, const std::string& to)
+{
+    std::error_code ignored;
+    fs::last_write_time(to, fs::last_write_time(from, ignored), ignored);
+}
+
 bool IsRepairedName(const fs::path& path)
 {
     return Lower(path.stem().string()).ends_with(".repaired");
@@ -259,5 +267,8 @@ std::string RepairRecording(const RepairRequest& request, RepairReport& report)
         return NotTheSameCamera(report.reference, request.damaged);
     const auto created = static_cast<std::uint32_t>(ModifiedTime(request.damaged) + kSeconds1904To1970 -
                                                     static_cast<std::int64_t>(report.videoSeconds));
-    return WriteRepaired(file, extent, *tmpl, walk, report.output, request.replace, created, request.progress);
+    std::string written = WriteRepaired(file, extent, *tmpl, walk, report.output, request.replace, created, request.progress);
+    if (written.empty())
+        KeepModifiedTime(request.damaged, report.output);
+    return written;
 }

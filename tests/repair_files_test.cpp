@@ -293,7 +293,7 @@ TEST_F(RepairFiles, TakesTheNearestRecordingOfTheSameCamera)
     SetModified(same, 120);
     SetModified(other, 60);
     SetModified(alsoDamaged, 1);
-    SetModified(damaged, 0);
+    SetModified(damaged, 30);
     const std::string before = ReadFile(damaged);
     const CommandResult run = Repair(Quote(damaged));
     ASSERT_EQ(run.status, 0) << run.out;
@@ -302,6 +302,8 @@ TEST_F(RepairFiles, TakesTheNearestRecordingOfTheSameCamera)
     EXPECT_EQ(ReadFile(damaged), before);
     EXPECT_EQ(Names(*dir_ / "auto"), (std::vector<std::string>{"A_0001.mp4", "A_0002.mp4", "A_0003.mp4", "A_0003.repaired.mp4",
                                                                 "A_0004.mp4"}));
+    // It carries the recording's time, so that it sorts and joins its drive as the recording would.
+    EXPECT_EQ(fs::last_write_time(*dir_ / "auto/A_0003.repaired.mp4"), fs::last_write_time(damaged));
     const std::string repaired = ReadFile(*dir_ / "auto/A_0003.repaired.mp4");
     const CommandResult again = Repair(Quote(damaged));
     EXPECT_EQ(again.status, 1);
