@@ -19,6 +19,8 @@ public:
     // this one's descriptor all the same).
     const std::string& Path() const { return partial_; }
     bool Write(const void* bytes, std::size_t count);
+    // `count` bytes of the open file `source` from `from` on, appended.
+    bool CopyFrom(int source, std::uint64_t from, std::uint64_t count);
     // Synced, given the usual permissions, and renamed to the target; over an
     // existing target only when `replace`.
     bool Commit(bool replace = true);
@@ -30,5 +32,6 @@ private:
 
     std::string target_, partial_;
     int fd_ = -1;
+    bool kernelCopies_ = true;  // until the kernel says it cannot copy between these two
     std::string error_;
 };

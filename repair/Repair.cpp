@@ -156,13 +156,11 @@ ByteString MediaHeader(std::uint64_t payload)
 std::string CopyMedia(BinaryFile& file, std::uint64_t from, std::uint64_t to, PartialFile& out,
                       const RepairProgress& progress)
 {
-    std::vector<std::uint8_t> block(kCopyBlock);
+    // A block at a time, for the progress and Cancel.
     for (std::uint64_t at = from; at < to;) {
-        const std::size_t count = static_cast<std::size_t>(std::min<std::uint64_t>(block.size(), to - at));
-        if (!file.Seek(at) || !file.ReadExact(block.data(), count))
-            return "cannot read the damaged recording";
-        if (!out.Write(block.data(), count))
-            return out.Error();
+        const std::uint64_t count = std::min<std::uint64_t>(kCopyBlock, to - at);
+        if (!out.CopyFrom(file.Descriptor(), at, count))
+            return "cannot copy the media data: " + out.Error();
         at += count;
         if (progress && !progress(0.5 + 0.5 * double(at - from) / double(to - from)))
             return "cancelled";

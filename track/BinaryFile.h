@@ -20,6 +20,8 @@ public:
     bool IsOpen() const { return fd_ >= 0; }
     std::uint64_t Size() const { return size_; }
     unsigned Mode() const { return mode_; }  // st_mode of the open file
+    // For copies the kernel makes from it (its position is not moved by them).
+    int Descriptor() const { return fd_; }
     std::uint64_t Tell() const { return pos_; }
     std::uint64_t Remaining() const { return pos_ < size_ ? size_ - pos_ : 0; }
 
