@@ -168,12 +168,14 @@ private:
     void NotePictureOrder(const Found& picture)
     {
         const TemplateTrack& t = tmpl_.tracks[*video_];
-        if (t.kind != SampleKind::Hevc || !t.hasCompositionTimes)
+        if (t.PocLsbBits() == 0 || !t.hasCompositionTimes)
             return;
         std::size_t got = 0;
         const std::uint64_t nal = picture.firstSlice + std::uint64_t(t.nalLengthSize);
         const std::uint8_t* bytes = media_.Upto(nal, static_cast<std::size_t>(std::min<std::uint64_t>(64, picture.end - nal)), got);
-        auto start = bytes ? ReadSliceStart(t.hevc, bytes, got) : std::nullopt;
+        std::optional<SliceStart> start;
+        if (bytes)
+            start = t.kind == SampleKind::Hevc ? ReadSliceStart(t.hevc, bytes, got) : ReadSliceStart(t.h264, bytes, got);
         walk_.pictureStarts.push_back(start.value_or(SliceStart{}));
     }
 

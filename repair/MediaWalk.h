@@ -30,7 +30,7 @@ struct FoundBlock {
 struct MediaWalk {
     std::vector<FoundSample> samples;    // in file order
     std::vector<FoundBlock> freeGpsBlocks;
-    std::vector<SliceStart> pictureStarts;  // HEVC with B-frames: each picture's, in order
+    std::vector<SliceStart> pictureStarts;  // with B-frames: each picture's first slice, in order
     std::uint64_t keptEnd = 0;            // the end of the last sample kept
     std::string stop;                     // why the walk ended before the data did, or empty
     bool cancelled = false;

@@ -1,7 +1,8 @@
 #pragma once
-// The order HEVC pictures are shown in, from the picture order count each
-// slice header carries: a camera that codes B-frames writes its pictures in
-// another order than it shows them, and the index must say how to reorder.
+// The order H.264 and HEVC pictures are shown in, from the picture order
+// count each slice header carries: a camera that codes B-frames writes its
+// pictures in another order than it shows them, and the index must say how
+// to reorder.
 
 #include "BoxBytes.h"
 
@@ -21,13 +22,31 @@ struct HevcParameters {
 
 HevcParameters ReadHevcParameters(const ByteString& hvcC);
 
-// One picture's first slice: its NAL unit from the header on (a few dozen bytes do).
+// The same of H.264, from avcC's first sequence parameter set. Only the
+// first kind of picture order count (its low bits in every slice header)
+// lets pictures be shown out of decoding order.
+struct H264Parameters {
+    bool known = false;
+    unsigned frameNumBits = 0;
+    unsigned pocType = 0;
+    unsigned pocLsbBits = 0;
+    bool frameMbsOnly = true;
+    bool separateColourPlanes = false;
+};
+
+H264Parameters ReadH264Parameters(const ByteString& avcC);
+
+// One picture's first slice, whichever the codec.
 struct SliceStart {
-    unsigned nalType = 0;
-    unsigned temporalId = 0;
+    bool counted = false;        // the count begins again here (an IDR picture)
+    bool openStart = false;      // a random access point that begins the count when first
+    bool anchorsOrder = false;   // later pictures count from this one
     std::optional<unsigned> pocLsb;  // none for an IDR picture
 };
+// From its NAL unit, header on (a few dozen bytes do).
 std::optional<SliceStart> ReadSliceStart(const HevcParameters& p, const std::uint8_t* nal, std::size_t size);
+std::optional<SliceStart> ReadSliceStart(const H264Parameters& p, const std::uint8_t* nal, std::size_t size);
 
-// For pictures in decoding order, the place of each in showing order.
-std::vector<std::uint32_t> ShowingOrder(const HevcParameters& p, const std::vector<SliceStart>& pictures);
+// For pictures in decoding order, the place of each in showing order, with
+// counts of `pocLsbBits` low bits.
+std::vector<std::uint32_t> ShowingOrder(unsigned pocLsbBits, const std::vector<SliceStart>& pictures);

@@ -184,6 +184,7 @@ void ReadSampleEntry(TemplateTrack& t)
     if (t.kind == SampleKind::H264) {
         const ByteString avcC = InnerBox(t.stsd, "avcC");
         t.nalLengthSize = avcC.size() > 4 ? (avcC[4] & 3) + 1 : 4;
+        t.h264 = ReadH264Parameters(avcC);
         t.parameterSets = PictureParameterSets(avcC, VideoCodec::H264);
     } else if (t.kind == SampleKind::Hevc) {
         const ByteString hvcC = InnerBox(t.stsd, "hvcC");

@@ -20,6 +20,12 @@ struct TemplateTrack {
     std::uint32_t sampleDelta = 0;  // the most common duration of a sample
     // Boxes copied whole into the repaired index.
     ByteString tkhd, mdhd, hdlr, mediaHeader, dinf, stsd;
+
+    // The low bits of the picture order count its slice headers carry; 0: none to reorder by.
+    unsigned PocLsbBits() const
+    {
+        return kind == SampleKind::Hevc ? hevc.pocLsbBits : kind == SampleKind::H264 ? h264.pocLsbBits : 0;
+    }
     bool hasSyncTable = false;       // stss: not every sample is a key frame
     bool hasCompositionTimes = false;  // ctts: pictures shown out of decoding order
     // Video.
@@ -27,6 +33,7 @@ struct TemplateTrack {
     std::uint32_t largestSample = 0;
     int slicesPerPicture = 0;        // 0: not the same in every picture
     HevcParameters hevc;             // what HEVC slice headers' lengths depend on
+    H264Parameters h264;             // and H.264's
     std::vector<unsigned> parameterSets;  // the ids of the picture parameter sets in avcC or hvcC
     // Audio.
     ByteString audioConfig;          // AAC's AudioSpecificConfig

@@ -60,8 +60,8 @@ ByteString Track(const TemplateTrack& t, const std::vector<FoundSample>& samples
 {
     std::vector<std::uint32_t> offsets;
     std::uint32_t shift = 0;
-    if (t.kind == SampleKind::Hevc && t.hasCompositionTimes && walk.pictureStarts.size() == samples.size())
-        offsets = CompositionOffsets(ShowingOrder(t.hevc, walk.pictureStarts), t.sampleDelta, shift);
+    if (t.hasCompositionTimes && t.PocLsbBits() > 0 && walk.pictureStarts.size() == samples.size())
+        offsets = CompositionOffsets(ShowingOrder(t.PocLsbBits(), walk.pictureStarts), t.sampleDelta, shift);
     const std::uint64_t mediaDuration = SampleCount(samples) * t.sampleDelta;
     const std::uint64_t duration = t.timescale ? mediaDuration * movieTimescale / t.timescale : 0;
     movieDuration = std::max(movieDuration, duration);

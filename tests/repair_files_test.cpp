@@ -10,6 +10,7 @@
 #include <chrono>
 #include <cmath>
 #include <filesystem>
+#include <numeric>
 #include <random>
 #include <sstream>
 
@@ -63,6 +64,23 @@ int LastShownBefore(const std::vector<Packet>& packets, std::size_t cut)
     return static_cast<int>(std::lround(last * 30));
 }
 
+// For the first `count` pictures in the order written, the place of each in
+// the order the index says to show them.
+std::vector<std::size_t> ShowingPlaces(const std::vector<Packet>& packets, std::size_t count)
+{
+    std::vector<double> times;
+    for (const Packet& p : packets) {
+        if (p.stream == 0 && times.size() < count)
+            times.push_back(p.time);
+    }
+    std::vector<std::size_t> order(times.size()), places(times.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return times[a] < times[b]; });
+    for (std::size_t k = 0; k < order.size(); ++k)
+        places[order[k]] = k;
+    return places;
+}
+
 // The numbers mkrec burnt into the pictures numbered `frames`.
 std::vector<int> FrameNumbers(const std::string& path, const std::vector<int>& frames)
 {
@@ -98,6 +116,7 @@ protected:
         ASSERT_EQ(Mkrec("route " + Quote(*dir_ / "route.csv") + " --seconds 12"), 0);
         ASSERT_EQ(Mkrec("video " + Quote(*dir_ / "h264.mov") + " --seconds 4 --size 320x240 --frame-numbers"), 0);
         ASSERT_EQ(Mkrec("video " + Quote(*dir_ / "hevc.mov") + " --seconds 4 --size 320x240 --frame-numbers --hevc"), 0);
+        ASSERT_EQ(Mkrec("video " + Quote(*dir_ / "h264-b.mov") + " --seconds 4 --size 320x240 --frame-numbers --bframes"), 0);
         ASSERT_EQ(Mkrec("video " + Quote(*dir_ / "pcm.mov") + " --seconds 4 --size 320x240 --frame-numbers --pcm"), 0);
     }
     static void TearDownTestSuite() { delete dir_; }
@@ -194,6 +213,7 @@ const Layout kLayouts[] = {
     {"freegps", "--layout freegps", -1},
     {"nmea-text", "--layout nmea-text", 2},
     {"hevc-gpmf", "--layout gpmf", 2, "hevc.mov"},  // B-frames: shown in another order than written
+    {"h264-bframes-gpmf", "--layout gpmf", 2, "h264-b.mov"},
     {"pcm-gpmf", "--layout gpmf", 2, "pcm.mov", true},
 };
 
@@ -244,6 +264,8 @@ TEST_P(RepairLayouts, KeepsWhatWasWrittenBeforeTheCut)
         const std::size_t pictures = WholeBefore(packets, 0, cut);
         EXPECT_EQ(Field(run.out, "pictures").substr(0, Field(run.out, "pictures").find(' ')), std::to_string(pictures)) << run.out;
         EXPECT_EQ(FrameNumbers(repaired, {0, int(pictures) - 1}), (std::vector<int>{0, LastShownBefore(packets, cut)}));
+        // The index shows the pictures in the camera's order, B-frames included.
+        EXPECT_EQ(ShowingPlaces(Packets(repaired), pictures), ShowingPlaces(packets, pictures));
         // The last AAC frame before a cut inside the next may be lost with it;
         // PCM is kept to the last whole sample.
         const std::size_t packetsBefore = WholeBefore(packets, 1, cut);

@@ -22,7 +22,7 @@ int Usage()
     std::fputs(
         "usage: mkrec route OUT.csv --seconds N [--incidents LIST]\n"
         "           LIST: impact@S, stop@S, start@S (hard stop, hard start), bumpy@S-E, tunnel@S-E, comma-separated\n"
-        "       mkrec video OUT.mov|OUT.avi --seconds N [--size WxH] [--rear] [--hevc] [--pcm] [--frame-numbers]\n"
+        "       mkrec video OUT.mov|OUT.avi --seconds N [--size WxH] [--rear] [--hevc] [--bframes] [--pcm] [--frame-numbers]\n"
         "           [--first-frame N] (numbers burnt from N, for files that follow each other)\n"
         "       mkrec mov OUT --layout LAYOUT --video V --route R [common]   (OUT.mp4 writes an MP4 type)\n"
         "           LAYOUT: plain, generic, a7l, nt96650a, freegps, freegps-compact, gpmf, gpmf9, blackvue, nmea-text\n"
@@ -61,7 +61,7 @@ Options Parse(int argc, char** argv)
     for (int i = 2; i < argc; ++i) {
         std::string a = argv[i];
         if (a == "--rear" || a == "--gga" || a == "--no-dollar" || a == "--hevc" || a == "--pcm" || a == "--frame-numbers" ||
-            a == "--index-last")
+            a == "--index-last" || a == "--bframes")
             o.named[a] = "1";
         else if (a.rfind("--", 0) == 0 && i + 1 < argc)
             o.named[a] = argv[++i];
@@ -389,6 +389,7 @@ int Run(const std::string& command, const Options& o)
         video.rear = o.Has("--rear");
         video.hevc = o.Has("--hevc");
         video.pcm = o.Has("--pcm");
+        video.bFrames = o.Has("--bframes");
         video.frameNumbers = o.Has("--frame-numbers") || o.Has("--first-frame");
         video.firstFrameNumber = static_cast<int>(o.Number("--first-frame", 0));
         error = MakeSyntheticVideo(out, video);

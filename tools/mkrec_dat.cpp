@@ -92,6 +92,8 @@ std::string MakeSyntheticVideo(const std::string& outPath, const SyntheticVideo&
                      : std::vector<std::string>{"-c:v", "libx264", "-preset", "ultrafast", "-g", "30", "-pix_fmt", "yuv420p",
                                                 "-c:a", "aac", "-b:a", "64k"};
     args.insert(args.end(), codecs.begin(), codecs.end());
+    if (video.bFrames && !video.hevc && !avi)
+        args.insert(args.end(), {"-bf", "2"});
     if (video.pcm && !avi)
         args.insert(args.end(), {"-c:a", "pcm_s16le"});
     args.insert(args.end(), {"-shortest", outPath});

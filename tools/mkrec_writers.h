@@ -60,6 +60,7 @@ struct SyntheticVideo {
     bool rear = false;
     bool hevc = false;          // H.265 instead of H.264 (.mov only)
     bool pcm = false;           // 16-bit PCM sound instead of AAC (.mov only)
+    bool bFrames = false;       // H.264 with B-frames: pictures written out of showing order
     // The frame number burnt in: large digits to read by eye, and over the top
     // sixth of the picture 16 cells, white for a set bit (lowest bit left),
     // for a program to read from a screenshot.
