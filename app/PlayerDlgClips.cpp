@@ -5,7 +5,7 @@
 #include "PlayerDlg.h"
 
 #include "ClipDialog.h"
-#include "ClipProgressPanel.h"
+#include "BackgroundRun.h"
 #include "ClipSpan.h"
 #include "library/Drives.h"
 #include "library/RecordingList.h"
@@ -15,7 +15,6 @@
 #include "skin/SkinListCtrl.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QMenu>
 #include <algorithm>
@@ -26,11 +25,7 @@
 
 // The clip being made: the thread making it, what it has done, and whether
 // the user (or closing the window) has asked it to stop.
-struct CPlayerDlg::ClipRun {
-    std::thread thread;
-    std::atomic<double> fraction{0};
-    std::atomic<bool> cancelled{false};
-    QElapsedTimer clock;
+struct CPlayerDlg::ClipRun : BackgroundRun {
     QString output;
     double startMark = 0;  // seconds into the first file, to say how far before it a copy begins
 };
@@ -270,16 +265,12 @@ void CPlayerDlg::StartClip(const ClipRequest& request)
 
 void CPlayerDlg::ShowClipProgress()
 {
-    if (clipRun_ && !clipRun_->cancelled)
-        clipProgress_->ShowProgress(clipRun_->fraction, clipRun_->clock.elapsed());
+    ShowRunProgress(clipRun_.get(), *clipProgress_);
 }
 
 void CPlayerDlg::CancelClip()
 {
-    if (!clipRun_)
-        return;
-    clipRun_->cancelled = true;
-    clipProgress_->ShowCancelling();
+    CancelRun(clipRun_.get(), *clipProgress_);
 }
 
 void CPlayerDlg::FinishClip(const ClipResult& result)
@@ -300,12 +291,7 @@ void CPlayerDlg::FinishClip(const ClipResult& result)
 // Closing the window: the clip stops, and its thread ends before the window does.
 void CPlayerDlg::StopClipAndWait()
 {
-    if (!clipRun_)
-        return;
-    const std::shared_ptr<ClipRun> run = std::move(clipRun_);
-    run->cancelled = true;
-    run->thread.join();
-    clipProgress_->hide();
+    StopRunAndWait(clipRun_, *clipProgress_);
 }
 
 void CPlayerDlg::AddClipMenu(QMenu& menu)

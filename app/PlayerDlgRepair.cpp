@@ -5,25 +5,18 @@
 
 #include "PlayerDlg.h"
 
-#include "ClipProgressPanel.h"
+#include "BackgroundRun.h"
 #include "repair/Repair.h"
 #include "skin/Layout.h"
 
-#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
-#include <atomic>
-#include <thread>
 
 // The repair under way: its thread, how far it has come, and whether the
 // user (or closing the window) has asked it to stop.
-struct CPlayerDlg::RepairRun {
-    std::thread thread;
-    std::atomic<double> fraction{0};
-    std::atomic<bool> cancelled{false};
-    QElapsedTimer clock;
+struct CPlayerDlg::RepairRun : BackgroundRun {
     QString damaged, output;
 };
 
@@ -208,16 +201,12 @@ void CPlayerDlg::StartRepair(const RepairRequest& request)
 
 void CPlayerDlg::ShowRepairProgress()
 {
-    if (repairRun_ && !repairRun_->cancelled)
-        repairProgress_->ShowProgress(repairRun_->fraction, repairRun_->clock.elapsed());
+    ShowRunProgress(repairRun_.get(), *repairProgress_);
 }
 
 void CPlayerDlg::CancelRepair()
 {
-    if (!repairRun_)
-        return;
-    repairRun_->cancelled = true;
-    repairProgress_->ShowCancelling();
+    CancelRun(repairRun_.get(), *repairProgress_);
 }
 
 void CPlayerDlg::FinishRepair(const std::string& error, const RepairReport& report)
@@ -251,10 +240,5 @@ void CPlayerDlg::ListAndPlayRepaired(const QString& damaged, const QString& repa
 // Closing the window: the repair stops, and its thread ends before the window does.
 void CPlayerDlg::StopRepairAndWait()
 {
-    if (!repairRun_)
-        return;
-    const std::shared_ptr<RepairRun> run = std::move(repairRun_);
-    run->cancelled = true;
-    run->thread.join();
-    repairProgress_->hide();
+    StopRunAndWait(repairRun_, *repairProgress_);
 }
