@@ -25,13 +25,15 @@ int Usage()
         "       mkrec video OUT.mov|OUT.avi --seconds N [--size WxH] [--rear] [--hevc] [--bframes] [--pcm] [--frame-numbers]\n"
         "           [--first-frame N] (numbers burnt from N, for files that follow each other)\n"
         "       mkrec mov OUT --layout LAYOUT --video V --route R [common]   (OUT.mp4 writes an MP4 type)\n"
-        "           LAYOUT: plain, generic, a7l, nt96650a, freegps, freegps-compact, gpmf, gpmf9, blackvue, nmea-text\n"
+        "           LAYOUT: plain, generic, a7l, nt96650a, freegps, freegps-compact, gpmf, gpmf9, blackvue, nmea-text,\n"
+        "           70mai\n"
         "           --freegps-place index|free|mdat (freeGPS blocks), --no-dollar (NMEA cues without '$')\n"
         "           --index-last: written as cameras write it, the media first (each second's data after\n"
         "           its pictures and sound) and moov at the end, so that a cut at any byte is a power loss\n"
         "       mkrec avi OUT --video V --route R [--marker TEXT] [common]\n"
         "       mkrec dat OUT --route R [common]\n"
-        "       mkrec side OUT --format nmea|blackvue-gps|blackvue-3gf --route R [common]\n"
+        "       mkrec side OUT --format nmea|blackvue-gps|blackvue-3gf|70mai-log --route R [common]\n"
+        "           [--names NAME] (70mai-log: the video each line names)\n"
         "       mkrec demo FOLDER [--seconds N]   card and import folders of consecutive recordings\n"
         "       mkrec cards FOLDER   memory cards laid out as cameras lay them out, with their event and\n"
         "           parking recordings; prints each recording with what its camera meant (none, event, parking)\n"
@@ -78,7 +80,8 @@ bool ParseLayout(const std::string& name, MovLayout& layout)
         {"a7l", MovLayout::A7L},           {"nt96650a", MovLayout::NT96650A},
         {"freegps", MovLayout::FreeGps},   {"freegps-compact", MovLayout::FreeGpsCompact},
         {"gpmf", MovLayout::Gpmf},         {"gpmf9", MovLayout::Gpmf9},
-        {"blackvue", MovLayout::BlackVue}, {"nmea-text", MovLayout::NmeaText}};
+        {"blackvue", MovLayout::BlackVue}, {"nmea-text", MovLayout::NmeaText},
+        {"70mai", MovLayout::SeventyMai}};
     auto it = names.find(name);
     if (it == names.end())
         return false;
@@ -103,6 +106,7 @@ std::string SpecFromOptions(const Options& o, RecordingSpec& spec)
     spec.gga = o.Has("--gga");
     spec.dollar = !o.Has("--no-dollar");
     spec.indexLast = o.Has("--index-last");
+    spec.recordingName = o.Get("--names");
     static const std::map<std::string, FreeGpsPlace> places = {
         {"index", FreeGpsPlace::Index}, {"free", FreeGpsPlace::FreeBoxes}, {"mdat", FreeGpsPlace::MediaData}};
     auto place = places.find(o.Get("--freegps-place", "index"));

@@ -34,3 +34,8 @@ std::vector<Bytes> NmeaCues(const RecordingSpec& spec, bool dollar);
 
 // Plain RMC and GGA lines, one pair per second.
 std::string NmeaLines(const RecordingSpec& spec);
+
+// 70mai's top-level "GPS " box: a 36-byte record a second, two zero records after.
+Bytes SeventyMaiGpsBox(const RecordingSpec& spec);
+// 70mai's GPSData log: "$V02", then a line a second naming spec.recordingName.
+std::string SeventyMaiLogLines(const RecordingSpec& spec);

@@ -547,6 +547,8 @@ std::string WriteRecorderMov(const std::string& outPath, MovLayout layout, const
     }
     if (layout == MovLayout::BlackVue)
         PutBytes(after, BlackVueFreeBox(spec));
+    if (layout == MovLayout::SeventyMai)
+        PutBytes(after, SeventyMaiGpsBox(spec));
     Bytes file = ftyp;
     if (spec.indexLast) {
         PutBytes(file, Atom("mdat", plan.media));

@@ -18,6 +18,7 @@ enum class MovLayout {
     Gpmf9,           // the same with GPS9
     BlackVue,        // a top-level free box with gps and 3gf
     NmeaText,        // NMEA cues in a text track
+    SeventyMai,      // 70mai's top-level GPS box after mdat
 };
 
 // Where freeGPS blocks go: in mdat with moov's "gps " index, as top-level
@@ -36,6 +37,7 @@ struct RecordingSpec {
     // As cameras write while recording: mdat first, each second's video and
     // audio chunks followed by that second's data samples, moov at the end.
     bool indexLast = false;
+    std::string recordingName;  // 70mai log: the video each line names
 };
 
 // Each returns an empty text on success, else what went wrong.
@@ -47,7 +49,8 @@ std::string WriteSideFile(const std::string& outPath, const RecordingSpec& spec)
 // default) is the seconds of GPMF, the levels of nesting or the entries.
 std::string WriteHostileMov(const std::string& outPath, const std::string& kind, long scale = 0);
 // Side files of today's cameras: "nmea" (plain RMC and GGA lines),
-// "blackvue-gps" (stamped lines), "blackvue-3gf" (accelerometer records).
+// "blackvue-gps" (stamped lines), "blackvue-3gf" (accelerometer records),
+// "70mai-log" (GPSData*.txt lines naming spec.recordingName).
 std::string WriteCameraSideFile(const std::string& outPath, const std::string& format, const RecordingSpec& spec);
 
 // Runs ffmpeg: testsrc2 (or testsrc for a rear camera) with a tone, H.264 and

@@ -9,6 +9,7 @@
 #include "MovieIndex.h"
 #include "NmeaLog.h"
 #include "NmeaTextTrack.h"
+#include "SeventyMaiTrack.h"
 
 #include <filesystem>
 
@@ -24,6 +25,8 @@ struct Recording {
 
 using SampleReader = bool (*)(BinaryFile&, const MovieIndex&, TimedSamples&);
 using SideReader = bool (*)(const std::string&, TimedSamples&);
+// A side file matched to the recording by what its movie header says.
+using MovieSideReader = bool (*)(const std::string&, const MovieIndex&, TimedSamples&);
 
 void AppendSamples(const Recording& r, const TimedSamples& samples, TrackSlots& track)
 {
@@ -47,6 +50,16 @@ bool Side(const Recording& r, TrackSlots& track)
 {
     TimedSamples samples;
     if (!Read(r.path, samples))
+        return false;
+    AppendSamples(r, samples, track);
+    return true;
+}
+
+template <MovieSideReader Read>
+bool MovieSide(const Recording& r, TrackSlots& track)
+{
+    TimedSamples samples;
+    if (!Read(r.path, r.index, samples))
         return false;
     AppendSamples(r, samples, track);
     return true;
@@ -96,10 +109,12 @@ constexpr Detector kDetectors[] = {
     {TrackSource::Gpmf, Embedded<ReadGpmfTrack>},
     {TrackSource::BlackVue, Embedded<ReadBlackVueBoxes>},
     {TrackSource::NmeaTrack, Embedded<ReadNmeaTextTrack>},
+    {TrackSource::SeventyMai, Embedded<ReadSeventyMaiBox>},
     {TrackSource::FreeGps, Embedded<IndexedFreeGps>},
     {TrackSource::MovText, ScrambledMovText},
     {TrackSource::BlackVue, Side<ReadBlackVueSideFiles>},
     {TrackSource::NmeaSide, Side<ReadNmeaSideFile>},
+    {TrackSource::SeventyMai, MovieSide<ReadSeventyMaiLogs>},
     {TrackSource::FreeGps, Embedded<ScannedFreeGps>},  // last: it reads up to 20 MB
 };
 
@@ -117,6 +132,7 @@ const char* TrackSourceName(TrackSource source)
     case TrackSource::BlackVue: return "blackvue";
     case TrackSource::NmeaTrack: return "nmea-track";
     case TrackSource::NmeaSide: return "nmea-side";
+    case TrackSource::SeventyMai: return "70mai";
     case TrackSource::None: break;
     }
     return "none";

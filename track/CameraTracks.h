@@ -17,15 +17,16 @@ enum class TrackSource {
     BlackVue,   // free/gps and 3gf, or their side files
     NmeaTrack,  // NMEA in a text or subtitle track
     NmeaSide,   // <base>.nmea / .gps side file
+    SeventyMai, // 70mai's top-level GPS box, or its GPSData*.txt logs
 };
 
 const char* TrackSourceName(TrackSource source);
 
 // Runs the detectors in order and appends the first one's track: embedded
 // data found through the movie's boxes first (GPMF, BlackVue, a text track,
-// indexed or top-level freeGPS), then the scrambled text track of a
-// recording named .MOV, then side files (BlackVue's, NMEA), and last a scan
-// of mdat for freeGPS blocks. None when no detector finds its data; a reader
+// 70mai's box, indexed or top-level freeGPS), then the scrambled text track
+// of a recording named .MOV, then side files (BlackVue's, NMEA, 70mai's
+// logs), and last a scan of mdat for freeGPS blocks. None when no detector finds its data; a reader
 // that finds its data but no sample leaves the track empty.
 // `startUtc`, when given, receives the UTC of the recording's time 0 by the
 // GPS clock (-1 when the track dates no fix).

@@ -276,31 +276,6 @@ struct PayloadReader {
     }
 };
 
-// Course from the movement, in time order: the bearing from the last
-// position at least 2 m away.
-void AddCourses(std::vector<GpsSample>::iterator begin, std::vector<GpsSample>::iterator end)
-{
-    auto earlier = [](const GpsSample& a, const GpsSample& b) { return a.time < b.time; };
-    if (!std::is_sorted(begin, end, earlier))
-        std::stable_sort(begin, end, earlier);
-    double fromLatitude = 0, fromLongitude = 0, course = 0;
-    bool haveFrom = false;
-    for (auto s = begin; s != end; ++s) {
-        if (!s->fix)
-            continue;
-        if (!haveFrom) {
-            haveFrom = true;
-            fromLatitude = s->latitude;
-            fromLongitude = s->longitude;
-        } else if (DistanceMetres(fromLatitude, fromLongitude, s->latitude, s->longitude) >= 2.0) {
-            course = BearingDegrees(fromLatitude, fromLongitude, s->latitude, s->longitude);
-            fromLatitude = s->latitude;
-            fromLongitude = s->longitude;
-        }
-        s->course = course;
-    }
-}
-
 }  // namespace
 
 bool ReadGpmfPayload(const unsigned char* data, std::size_t size, double time, double duration, TimedSamples& out)
@@ -335,8 +310,31 @@ bool ReadGpmfTrack(BinaryFile& file, const MovieIndex& index, TimedSamples& out)
             out.g.reserve(firstG + std::min(kMaxTimedSamples, (out.g.size() - firstG) * samples.size()));
         }
     }
-    AddCourses(out.gps.begin() + static_cast<long>(firstGps), out.gps.end());
+    AddCoursesFromMovement(out.gps.begin() + static_cast<long>(firstGps), out.gps.end());
     return true;
+}
+
+void AddCoursesFromMovement(std::vector<GpsSample>::iterator begin, std::vector<GpsSample>::iterator end)
+{
+    auto earlier = [](const GpsSample& a, const GpsSample& b) { return a.time < b.time; };
+    if (!std::is_sorted(begin, end, earlier))
+        std::stable_sort(begin, end, earlier);
+    double fromLatitude = 0, fromLongitude = 0, course = 0;
+    bool haveFrom = false;
+    for (auto s = begin; s != end; ++s) {
+        if (!s->fix)
+            continue;
+        if (!haveFrom) {
+            haveFrom = true;
+            fromLatitude = s->latitude;
+            fromLongitude = s->longitude;
+        } else if (DistanceMetres(fromLatitude, fromLongitude, s->latitude, s->longitude) >= 2.0) {
+            course = BearingDegrees(fromLatitude, fromLongitude, s->latitude, s->longitude);
+            fromLatitude = s->latitude;
+            fromLongitude = s->longitude;
+        }
+        s->course = course;
+    }
 }
 
 double BearingDegrees(double lat1, double lon1, double lat2, double lon2)

@@ -19,6 +19,10 @@ bool ReadGpmfPayload(const unsigned char* data, std::size_t size, double time, d
 // last position at least 2 m away.
 bool ReadGpmfTrack(BinaryFile& file, const MovieIndex& index, TimedSamples& out);
 
+// Course from the movement, for sources that give none: each fix's course is
+// the bearing from the last position at least 2 m away (sorted by time first).
+void AddCoursesFromMovement(std::vector<GpsSample>::iterator begin, std::vector<GpsSample>::iterator end);
+
 // Bearing in degrees (0..360) from one position to another.
 double BearingDegrees(double lat1, double lon1, double lat2, double lon2);
 // Over short distances (the course's 2 m), flat-earth.

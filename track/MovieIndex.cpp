@@ -52,6 +52,20 @@ std::string FourCC(const unsigned char* p)
     return std::string(reinterpret_cast<const char*>(p), 4);
 }
 
+constexpr std::uint64_t kSeconds1904To1970 = 2082844800u;
+
+// mvhd's creation time, the first of its times, as seconds since 1970.
+double CreatedSeconds(BinaryFile& file, const BoxSpan& mvhd)
+{
+    const auto b = ReadPayload(file, mvhd, 0, 12);
+    if (b.size() < 8)
+        return -1;
+    const std::uint64_t since1904 = b[0] == 1 ? (b.size() >= 12 ? LoadBE64(&b[4]) : 0) : LoadBE32(&b[4]);
+    if (since1904 <= kSeconds1904To1970 + 365u * 86400u || since1904 > kSeconds1904To1970 + 400ull * 365 * 86400)
+        return -1;
+    return static_cast<double>(since1904 - kSeconds1904To1970);
+}
+
 // mvhd and mdhd share their start: times, then timescale and duration.
 bool ReadTimescale(BinaryFile& file, const BoxSpan& box, std::uint32_t& timescale, std::uint64_t& duration)
 {
@@ -188,6 +202,7 @@ MovieIndex ReadMovieIndex(BinaryFile& file)
         std::uint64_t duration = 0;
         if (ReadTimescale(file, *mvhd, timescale, duration))
             index.durationSeconds = static_cast<double>(duration) / timescale;
+        index.createdSeconds = CreatedSeconds(file, *mvhd);
     }
     for (const BoxSpan& box : index.moovChildren) {
         if (box.Is("trak")) {

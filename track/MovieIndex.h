@@ -50,6 +50,9 @@ struct MovieIndex {
     std::optional<BoxSpan> moov;
     std::vector<BoxSpan> moovChildren;
     double durationSeconds = 0;  // mvhd's, 0 when unknown
+    // mvhd's creation time as seconds since 1970 (cameras write their clock
+    // there, most in UTC); -1 when unknown or before 1971.
+    double createdSeconds = -1;
     std::vector<MediaTrack> tracks;
 
     const MediaTrack* TrackWith(const char* handler, std::initializer_list<const char*> formats) const;

@@ -83,12 +83,17 @@ void NmeaLogReader::Add(const GpsSample& sample, bool isRmc)
 
 void ReadLines(BinaryFile& file, std::uint64_t from, std::uint64_t end, NmeaLogReader& reader)
 {
+    ReadTextLines(file, from, end, [&reader](std::string_view line) { reader.Line(line); });
+}
+
+void ReadTextLines(BinaryFile& file, std::uint64_t from, std::uint64_t end, const std::function<void(std::string_view)>& line)
+{
     end = std::min(end, file.Size());
     std::vector<char> chunk(1 << 16);
     std::string carried;  // the start of a line that runs on into the next chunk
-    auto feed = [&](std::string_view line) {
-        if (!line.empty())
-            reader.Line(line.substr(0, kMaxLine));
+    auto feed = [&](std::string_view text) {
+        if (!text.empty())
+            line(text.substr(0, kMaxLine));
     };
     for (std::uint64_t at = from; at < end && file.Seek(at);) {
         const std::size_t got = file.Read(chunk.data(), static_cast<std::size_t>(std::min<std::uint64_t>(chunk.size(), end - at)));

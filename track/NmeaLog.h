@@ -4,6 +4,7 @@
 
 #include "TimedSamples.h"
 
+#include <functional>
 #include <optional>
 #include <string_view>
 
@@ -32,5 +33,8 @@ private:
     bool lastWasRmc_ = false;
 };
 
-// Feeds `reader` the lines of bytes [from, end) of `file`, each cut at 4 KB.
+// Feeds `line` the lines of bytes [from, end) of `file`, each cut at 4 KB;
+// empty lines are left out.
+void ReadTextLines(BinaryFile& file, std::uint64_t from, std::uint64_t end, const std::function<void(std::string_view)>& line);
+// The same into an NMEA log.
 void ReadLines(BinaryFile& file, std::uint64_t from, std::uint64_t end, NmeaLogReader& reader);
