@@ -1,6 +1,6 @@
 // Today's cameras' MP4/MOV layouts: the box index and every reader the
-// detectors reach (GPMF, BlackVue, NMEA text track, freeGPS by index, free
-// boxes and mdat scan), through the same entry the player uses.
+// detectors reach (GPMF, BlackVue, NMEA text track, 70mai's GPS box, freeGPS
+// by index, free boxes and mdat scan), through the same entry the player uses.
 #include "FuzzFile.h"
 #include "track/BinaryFile.h"
 #include "track/CameraTracks.h"

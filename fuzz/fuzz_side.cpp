@@ -1,7 +1,7 @@
 // Side files as the player finds them: beside a recording that carries no
 // track of its own, the fuzzer's bytes as its NMEA log, BlackVue .gps or .3gf
-// file (or both of those), chosen by the first byte, read through the same
-// entry the player uses.
+// file (or both of those) or 70mai's GPSData log, chosen by the first byte,
+// read through the same entry the player uses.
 #include "track/CameraTracks.h"
 
 #include <filesystem>
@@ -32,9 +32,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     if (size == 0)
         return 0;
-    for (const char* name : {"rec.nmea", "rec.gps", "rec.3gf"})
+    for (const char* name : {"rec.nmea", "rec.gps", "rec.3gf", "GPSData000001.txt"})
         std::filesystem::remove(Folder() / name);
-    const std::uint8_t choice = data[0] % 4;
+    const std::uint8_t choice = data[0] % 5;
     ++data, --size;
     if (choice == 0)
         Write("rec.nmea", data, size);
@@ -42,6 +42,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Write("rec.gps", data, size);
     else if (choice == 2)
         Write("rec.3gf", data, size);
+    else if (choice == 4)
+        Write("GPSData000001.txt", data, size);
     else {
         Write("rec.gps", data, size / 2);
         Write("rec.3gf", data + size / 2, size - size / 2);

@@ -25,6 +25,9 @@ struct Layout {
     const char* source;
     GScale g;
     bool derivedCourse = false;  // GPMF has none: the bearing of the movement
+    // The derived course's error: positions in thousandths of a minute (70mai)
+    // make a bearing between one second's positions a few degrees off.
+    double derivedCourseTolerance = 0.5;
 };
 
 const Layout kLayouts[] = {
@@ -37,6 +40,7 @@ const Layout kLayouts[] = {
     {"blackvue", "--layout blackvue", "blackvue", GScale::Counts128},
     {"nmea-text", "--layout nmea-text", "nmea-track", GScale::None},
     {"nmea-text-no-dollar", "--layout nmea-text --no-dollar", "nmea-track", GScale::None},
+    {"seventymai", "--layout 70mai", "70mai", GScale::None, true, 6.0},
 };
 
 double Stored(double g, GScale scale)
@@ -123,7 +127,7 @@ protected:
                 if (!layout.derivedCourse) {
                     EXPECT_NEAR(slot.course, p.course, 0.01) << layout.name;
                 } else if (k > 0 && s > 0 && Point(s - 1).fix && p.course == next.course) {
-                    EXPECT_NEAR(slot.course, p.course, 0.5) << layout.name << " slot " << 10 * s + k;
+                    EXPECT_NEAR(slot.course, p.course, layout.derivedCourseTolerance) << layout.name << " slot " << 10 * s + k;
                 }
             }
         }
@@ -321,7 +325,7 @@ struct ExifCase {
 TEST_F(CameraSideFiles, ExifToolReadsTheSamePositionsAndSpeeds)
 {
     for (const ExifCase& c : {ExifCase{"freegps", 1.0}, ExifCase{"freegps-compact", 1.0}, ExifCase{"gpmf", 3.6},
-                              ExifCase{"blackvue", 1.0}, ExifCase{"nmea-text", 1.0}}) {
+                              ExifCase{"blackvue", 1.0}, ExifCase{"nmea-text", 1.0}, ExifCase{"70mai", 1.0}}) {
         const std::string path = Write(std::string("exif-") + c.layout + ".mp4", std::string("--layout ") + c.layout);
         const auto slots = Slots(path);
         const auto fixes = ExifToolFixes(path);
@@ -343,6 +347,101 @@ TEST_F(CameraSideFiles, ExifToolReadsTheSamePositionsAndSpeeds)
             EXPECT_NEAR(slot.speed, e.speed * c.speedToKmh, 1.0) << c.layout << " fix " << i;
         }
     }
+}
+
+
+// 70mai's GPSData logs on the card: the lines naming the recording are its
+// track wherever the log lies (beside it, in a GPSData folder, at the card's
+// root above Normal/Front), and the lines of other recordings stay out.
+struct SeventyMaiLogPlace {
+    const char* name;
+    const char* log;  // relative to the card
+};
+
+const SeventyMaiLogPlace kSeventyMaiLogPlaces[] = {
+    {"beside", "Normal/Front/GPSData000001.txt"},
+    {"card-root", "GPSData000001.txt"},
+    {"gpsdata-folder", "GPSData/GPSData000002.TXT"},
+};
+
+class SeventyMaiLogs : public CameraFiles {
+protected:
+    static std::string Log(const std::string& names, long from, std::time_t start)
+    {
+        const std::string path = *dir_ / "70mai-log.txt";
+        const std::string args = "side " + Quote(path) + " --format 70mai-log --route " + Quote(*dir_ / "route.csv") +
+                                 " --from " + std::to_string(from) + " --seconds " + std::to_string(kSeconds) +
+                                 " --start " + std::to_string(start) + " --names " + Quote(names);
+        EXPECT_EQ(Mkrec(args), 0);
+        return ReadFile(path);
+    }
+
+    // A card with the recording in Normal/Front, its mvhd dated `created`.
+    static std::string Recording(const std::string& card, const std::string& name, std::time_t created)
+    {
+        const std::string path = *dir_ / (card + "/Normal/Front/" + name);
+        std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+        EXPECT_EQ(Mkrec("mov " + Quote(path) + " --layout plain --video " + Quote(*dir_ / "v.mov") + Common() +
+                        " --start " + std::to_string(created)),
+                  0);
+        return path;
+    }
+};
+
+constexpr std::time_t kDriveStart = 1778746500;
+
+TEST_F(SeventyMaiLogs, LinesNamingTheRecordingAreItsTrackWhereverTheLogLies)
+{
+    for (const SeventyMaiLogPlace& place : kSeventyMaiLogPlaces) {
+        const std::string card = std::string("card-") + place.name;
+        // The movie's clock is an hour off the log's: the names decide.
+        const std::string media = Recording(card, "NO20260514-081500-000002F.MP4", kDriveStart + 3600);
+        const std::string earlier = Log("Normal/Front/NO20260514-081400-000001F.MP4", 0, kDriveStart - 60);
+        WriteFile(*dir_ / (card + "/" + place.log), earlier + Log("NO20260514-081500-000002F.MP4", kFrom, kDriveStart));
+        EXPECT_EQ(Info(media, "source"), "70mai") << place.name;
+        ExpectRoute(Slots(media), {place.name, "", "70mai", GScale::None});
+    }
+}
+
+TEST_F(SeventyMaiLogs, LinesWithoutNamesMatchTheMovieSpan)
+{
+    const std::string media = Recording("card-unnamed", "NO20260514-081500-000003F.MP4", kDriveStart);
+    const std::string outside = Recording("card-unnamed", "NO20260514-091500-000004F.MP4", kDriveStart + 3600);
+    WriteFile(*dir_ / "card-unnamed/GPSData000001.txt", Log("", kFrom, kDriveStart));
+    EXPECT_EQ(Info(media, "source"), "70mai");
+    ExpectRoute(Slots(media), {"unnamed", "", "70mai", GScale::None});
+    EXPECT_EQ(Info(outside, "source"), "none");
+}
+
+// Garbage, cut and impossible lines among the good ones are left out; the
+// good lines still give the whole route.
+TEST_F(SeventyMaiLogs, BadLinesAreLeftOut)
+{
+    const std::string name = "NO20260514-081500-000005F.MP4";
+    const std::string media = Recording("card-bad", name, kDriveStart);
+    const std::string bad =
+        "garbage without commas\n"
+        ",,,,,,,,,NO20260514-081500-000005F.MP4,,,\n"
+        "99999999999999999999,A,48.1,11.5,0,0,0,0,0," + name + ",0,0,0\n"
+        "100,A,48.1,11.5,0,0,0,0,0," + name + ",0,0,0\n"  // 1970: no camera's clock
+        "1778746502,A,95.0,11.5,0,0,0,0,0," + name + ",0,0,0\n"
+        "1778746502,A,48.1,11.5,0,-5,0,0,0," + name + ",0,0,0\n"
+        "1778746502,A,nan,inf,0,0,0,0,0," + name + ",0,0,0\n"
+        "1778746502,A,48.1,11.5,0,999999999999,0,0,0," + name + ",0,0,0\n"
+        "\x01\xff\xfe\n";
+    const std::string good = Log(name, kFrom, kDriveStart);
+    const std::string cutLast = "1778746509,A,48.1";
+    WriteFile(*dir_ / "card-bad/GPSData000001.txt", bad + good + bad + cutLast);
+    EXPECT_EQ(Info(media, "source"), "70mai");
+    ExpectRoute(Slots(media), {"bad-lines", "", "70mai", GScale::None});
+}
+
+TEST_F(SeventyMaiLogs, ALogOfOtherRecordingsOnlyIsNoTrack)
+{
+    const std::string media = Recording("card-other", "NO20260514-081500-000006F.MP4", kDriveStart);
+    WriteFile(*dir_ / "card-other/GPSData000001.txt", Log("NO20260514-071500-000001F.MP4", kFrom, kDriveStart - 3600));
+    EXPECT_EQ(Info(media, "source"), "none");
+    EXPECT_TRUE(Slots(media).empty());
 }
 
 }  // namespace

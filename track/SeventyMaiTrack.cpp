@@ -219,15 +219,23 @@ void SeventyMaiLogReader::Line(std::string_view line)
     GpsSample s;
     s.time = static_cast<double>(clock);
     s.utc = s.time;
-    int course = 0, centimetresPerSecond = 0;
-    const bool located = ParseNumber(f[2], s.latitude) && ParseNumber(f[3], s.longitude) && std::fabs(s.latitude) <= 90 &&
-                         std::fabs(s.longitude) <= 180 && !(s.latitude == 0 && s.longitude == 0);
-    const bool moving = ParseNumber(f[5], centimetresPerSecond) && centimetresPerSecond >= 0 &&
-                        centimetresPerSecond * 0.036 < kMaxKmh;
-    s.fix = Trim(f[1]) == "A" && located && moving;
-    s.kmh = s.fix ? centimetresPerSecond * 0.036 : 0;
-    if (s.fix && ParseNumber(f[4], course) && course >= 0 && course <= 36000)
-        s.course = course / 100.0;
+    const std::string_view status = Trim(f[1]);
+    if (status == "A") {
+        // A fix whose numbers cannot be is a damaged line, not a lost fix.
+        int course = 0, centimetresPerSecond = 0;
+        const bool located = ParseNumber(f[2], s.latitude) && ParseNumber(f[3], s.longitude) &&
+                             std::fabs(s.latitude) <= 90 && std::fabs(s.longitude) <= 180;
+        const bool moving = ParseNumber(f[5], centimetresPerSecond) && centimetresPerSecond >= 0 &&
+                            centimetresPerSecond * 0.036 < kMaxKmh;
+        if (!located || !moving)
+            return;
+        s.fix = !(s.latitude == 0 && s.longitude == 0);  // the camera's zeros before a fix
+        s.kmh = s.fix ? centimetresPerSecond * 0.036 : 0;
+        if (s.fix && ParseNumber(f[4], course) && course >= 0 && course <= 36000)
+            s.course = course / 100.0;
+    } else if (status != "V") {
+        return;
+    }
     kept.push_back(s);
 }
 

@@ -26,6 +26,8 @@ bool ReadSeventyMaiBox(BinaryFile& file, const MovieIndex& index, TimedSamples& 
 // extension, in any case) belong to it, and its time 0 is the earliest of
 // them, whatever the time zone of the camera's clock; without such lines, the
 // lines within the movie's span from its creation time belong to it.
+// A "V" line is a second without a fix; a line of another status, or an "A"
+// line whose numbers cannot be, is damage and left out.
 class SeventyMaiLogReader {
 public:
     SeventyMaiLogReader(std::string recordingStem, double createdSeconds, double durationSeconds);
