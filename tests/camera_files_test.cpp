@@ -10,7 +10,9 @@
 #include <cmath>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <ctime>
 #include <map>
+#include <sstream>
 
 namespace {
 
@@ -442,6 +444,147 @@ TEST_F(SeventyMaiLogs, ALogOfOtherRecordingsOnlyIsNoTrack)
     WriteFile(*dir_ / "card-other/GPSData000001.txt", Log("NO20260514-071500-000001F.MP4", kFrom, kDriveStart - 3600));
     EXPECT_EQ(Info(media, "source"), "none");
     EXPECT_TRUE(Slots(media).empty());
+}
+
+
+// Garmin's FIT files beside a camera's videos, matched by time: the video's
+// start is its movie header's creation time, each record's time its place.
+struct FitCase {
+    const char* name;
+    const char* format;  // mkrec side --format
+    const char* file;    // relative to the video's folder
+};
+
+const FitCase kFitCases[] = {
+    {"same-name", "fit", "GRMN0001.fit"},
+    {"other-name", "fit", "2026-05-14-08-14-00.FIT"},
+    {"gmetrix-folder", "fit", "GMetrix/2026-05-14-08-14-00.fit"},
+    {"compressed-timestamps", "fit-compressed", "GRMN0001.fit"},
+    {"big-endian", "fit-big-endian", "GRMN0001.fit"},
+};
+
+class GarminFit : public CameraFiles {
+protected:
+    static std::string Fit(const std::string& path, const std::string& format, std::time_t start)
+    {
+        EXPECT_EQ(Mkrec("side " + Quote(path) + " --format " + format + Common() + " --start " + std::to_string(start)), 0);
+        return path;
+    }
+
+    static std::string Video(const std::string& folder, std::time_t created)
+    {
+        const std::string path = *dir_ / (folder + "/GRMN0001.MP4");
+        std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+        EXPECT_EQ(Mkrec("mov " + Quote(path) + " --layout plain --video " + Quote(*dir_ / "v.mov") + Common() +
+                        " --start " + std::to_string(created)),
+                  0);
+        return path;
+    }
+};
+
+constexpr std::time_t kFitStart = 1778746500;
+
+TEST_F(GarminFit, RecordsBesideTheVideoAreItsTrack)
+{
+    for (const FitCase& c : kFitCases) {
+        const std::string folder = std::string("garmin-") + c.name;
+        const std::string video = Video(folder, kFitStart);
+        Fit(*dir_ / (folder + "/" + c.file), c.format, kFitStart);
+        EXPECT_EQ(Info(video, "source"), "fit") << c.name;
+        ExpectRoute(Slots(video), {c.name, "", "fit", GScale::None, true});
+    }
+}
+
+// A file of an earlier drive, and a video started later in the file's drive:
+// only the seconds both cover are placed, each at its own time.
+TEST_F(GarminFit, OnlyTheVideosSpanIsTaken)
+{
+    const std::string other = Video("garmin-other-drive", kFitStart + 3600);
+    Fit(*dir_ / "garmin-other-drive/GRMN0001.fit", "fit", kFitStart);
+    EXPECT_EQ(Info(other, "source"), "none");
+
+    const std::string later = Video("garmin-later", kFitStart + 2);
+    Fit(*dir_ / "garmin-later/GRMN0001.fit", "fit", kFitStart);
+    const auto slots = Slots(later);
+    ASSERT_EQ(slots.size(), std::size_t(kSeconds * 10));
+    for (int s = 0; s + 2 < kSeconds; ++s) {
+        const RoutePoint& p = Point(s + 2);
+        ASSERT_FALSE(slots[std::size_t(10 * s)].latitude.empty()) << s;
+        EXPECT_NEAR(std::stod(slots[std::size_t(10 * s)].latitude), p.latitude, 1e-6) << s;
+    }
+    // Past the file's end its last record holds (two seconds at most): no position is invented.
+    const Slot& lastCovered = slots[std::size_t(10 * (kSeconds - 3))];
+    for (std::size_t n = 10 * (kSeconds - 2); n < slots.size(); ++n)
+        EXPECT_TRUE(slots[n].latitude.empty() || slots[n].latitude == lastCovered.latitude) << n;
+}
+
+// A cut file gives the records before the cut; a whole file changed after it
+// was written (its CRC fails) gives none; a header claiming more data than
+// the file holds reads what is there.
+TEST_F(GarminFit, DamagedFilesGivePartialOrEmptyTracks)
+{
+    const std::string video = Video("garmin-damaged", kFitStart);
+    const std::string fit = *dir_ / "garmin-damaged/GRMN0001.fit";
+    const std::string bytes = ReadFile(Fit(fit, "fit-compressed", kFitStart));
+    const auto whole = Slots(video);
+    std::string claimsMore = bytes.substr(0, bytes.size() - 2);
+    for (int i = 4; i < 8; ++i)
+        claimsMore[std::size_t(i)] = '\xff';
+    WriteFile(fit, claimsMore);
+    EXPECT_EQ(Slots(video).size(), whole.size());
+    EXPECT_EQ(Fixes(Slots(video)), Fixes(whole));
+    for (std::size_t cut = 13; cut < bytes.size(); cut += 7) {
+        WriteFile(fit, bytes.substr(0, cut));
+        const auto slots = Slots(video);
+        for (std::size_t n = 0; n < slots.size(); ++n) {
+            if (!slots[n].latitude.empty())
+                EXPECT_TRUE(ShownWithin(whole, n, slots[n])) << "cut " << cut << " slot " << n;
+        }
+    }
+    for (std::size_t at = 14; at + 4 < bytes.size() - 2; at += 5) {
+        std::string flipped = bytes;
+        for (int i = 0; i < 4; ++i)
+            flipped[at + std::size_t(i)] = '\xff';
+        WriteFile(fit, flipped);
+        EXPECT_EQ(Fixes(Slots(video)), 0u) << "flipped at " << at;
+    }
+}
+
+// GPSBabel's reading of the same file: its position, speed (m/s) and time of
+// each record against our slot at that time.
+TEST_F(GarminFit, GpsBabelReadsTheSamePositionsSpeedsAndTimes)
+{
+    const std::string video = Video("garmin-gpsbabel", kFitStart);
+    const std::string fit = Fit(*dir_ / "garmin-gpsbabel/GRMN0001.fit", "fit", kFitStart);
+    const auto slots = Slots(video);
+    const CommandResult run = Execute("gpsbabel -t -i garmin_fit -f " + Quote(fit) + " -o unicsv,utc=0 -F -");
+    ASSERT_EQ(run.status, 0);
+    std::istringstream lines(run.out);
+    std::string line;
+    std::getline(lines, line);
+    ASSERT_EQ(line.substr(0, line.find('\r')), "No,Latitude,Longitude,Speed,Date,Time");
+    int rows = 0;
+    while (std::getline(lines, line)) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        std::vector<std::string> f;
+        std::istringstream fields(line);
+        for (std::string v; std::getline(fields, v, ',');)
+            f.push_back(v);
+        ASSERT_EQ(f.size(), 6u) << line;
+        std::tm t {};
+        ASSERT_TRUE(strptime((f[4] + " " + f[5]).c_str(), "%Y/%m/%d %H:%M:%S", &t)) << line;
+        const long second = static_cast<long>(timegm(&t) - kFitStart);
+        ASSERT_GE(second, 0);
+        ASSERT_LT(second, kSeconds);
+        const Slot& slot = slots[std::size_t(second * 10)];
+        ASSERT_FALSE(slot.latitude.empty()) << line;
+        EXPECT_NEAR(std::stod(slot.latitude), std::stod(f[1]), 1e-6) << line;
+        EXPECT_NEAR(std::stod(slot.longitude), std::stod(f[2]), 1e-6) << line;
+        EXPECT_NEAR(slot.speed, std::stod(f[3]) * 3.6, 1.0) << line;
+        ++rows;
+    }
+    EXPECT_EQ(rows, kSeconds - 1);  // the first second has no fix
 }
 
 }  // namespace

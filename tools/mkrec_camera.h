@@ -39,3 +39,9 @@ std::string NmeaLines(const RecordingSpec& spec);
 Bytes SeventyMaiGpsBox(const RecordingSpec& spec);
 // 70mai's GPSData log: "$V02", then a line a second naming spec.recordingName.
 std::string SeventyMaiLogLines(const RecordingSpec& spec);
+
+// Garmin's FIT activity: a record message a second (positions in semicircles,
+// speed in mm/s); in the compressed styles half of them under compressed
+// timestamp headers, their definition big-endian in the last.
+enum class FitStyle { Plain, Compressed, CompressedBigEndian };
+Bytes FitActivity(const RecordingSpec& spec, FitStyle style);

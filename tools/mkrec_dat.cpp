@@ -121,6 +121,12 @@ std::string WriteCameraSideFile(const std::string& outPath, const std::string& f
     } else if (format == "blackvue-gps") {
         const std::string text = BlackVueGpsLines(spec);
         bytes.assign(text.begin(), text.end());
+    } else if (format == "fit") {
+        bytes = FitActivity(spec, FitStyle::Plain);
+    } else if (format == "fit-compressed") {
+        bytes = FitActivity(spec, FitStyle::Compressed);
+    } else if (format == "fit-big-endian") {
+        bytes = FitActivity(spec, FitStyle::CompressedBigEndian);
     } else if (format == "70mai-log") {
         const std::string text = SeventyMaiLogLines(spec);
         bytes.assign(text.begin(), text.end());

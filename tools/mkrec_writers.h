@@ -50,7 +50,9 @@ std::string WriteSideFile(const std::string& outPath, const RecordingSpec& spec)
 std::string WriteHostileMov(const std::string& outPath, const std::string& kind, long scale = 0);
 // Side files of today's cameras: "nmea" (plain RMC and GGA lines),
 // "blackvue-gps" (stamped lines), "blackvue-3gf" (accelerometer records),
-// "70mai-log" (GPSData*.txt lines naming spec.recordingName).
+// "70mai-log" (GPSData*.txt lines naming spec.recordingName), "fit" (Garmin's
+// FIT activity, dated from spec.start), "fit-compressed" (half its records
+// under compressed timestamp headers), "fit-big-endian" (those big-endian).
 std::string WriteCameraSideFile(const std::string& outPath, const std::string& format, const RecordingSpec& spec);
 
 // Runs ffmpeg: testsrc2 (or testsrc for a rear camera) with a tone, H.264 and

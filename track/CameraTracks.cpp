@@ -3,6 +3,7 @@
 #include "BinaryFile.h"
 #include "BlackVueTrack.h"
 #include "DatFile.h"
+#include "FitTrack.h"
 #include "FreeGpsTrack.h"
 #include "GpmfTrack.h"
 #include "MovTrack.h"
@@ -115,6 +116,7 @@ constexpr Detector kDetectors[] = {
     {TrackSource::BlackVue, Side<ReadBlackVueSideFiles>},
     {TrackSource::NmeaSide, Side<ReadNmeaSideFile>},
     {TrackSource::SeventyMai, MovieSide<ReadSeventyMaiLogs>},
+    {TrackSource::Fit, MovieSide<ReadFitSideFile>},
     {TrackSource::FreeGps, Embedded<ScannedFreeGps>},  // last: it reads up to 20 MB
 };
 
@@ -133,6 +135,7 @@ const char* TrackSourceName(TrackSource source)
     case TrackSource::NmeaTrack: return "nmea-track";
     case TrackSource::NmeaSide: return "nmea-side";
     case TrackSource::SeventyMai: return "70mai";
+    case TrackSource::Fit: return "fit";
     case TrackSource::None: break;
     }
     return "none";
