@@ -30,6 +30,9 @@ struct Layout {
     // The derived course's error: positions in thousandths of a minute (70mai)
     // make a bearing between one second's positions a few degrees off.
     double derivedCourseTolerance = 0.5;
+    // The speed's, truncated to whole km/h: 1, more where the speed is the
+    // length of a velocity whose parts are each rounded (Karma's GLPI).
+    double speedTolerance = 1.0;
 };
 
 const Layout kLayouts[] = {
@@ -43,6 +46,7 @@ const Layout kLayouts[] = {
     {"nmea-text", "--layout nmea-text", "nmea-track", GScale::None},
     {"nmea-text-no-dollar", "--layout nmea-text --no-dollar", "nmea-track", GScale::None},
     {"seventymai", "--layout 70mai", "70mai", GScale::None, true, 6.0},
+    {"gpmf-karma", "--layout gpmf-karma", "gpmf", GScale::Gpmf, true, 0.5, 1.1},
 };
 
 double Stored(double g, GScale scale)
@@ -125,7 +129,7 @@ protected:
                 const double f = layout.g == GScale::Gpmf && next.fix ? k / 10.0 : 0.0;
                 EXPECT_NEAR(std::stod(slot.latitude), p.latitude + (next.latitude - p.latitude) * f, 1e-5) << layout.name;
                 EXPECT_NEAR(std::stod(slot.longitude), p.longitude + (next.longitude - p.longitude) * f, 1e-5) << layout.name;
-                EXPECT_NEAR(slot.speed, p.knots * 1.852, 1.0) << layout.name << " slot " << 10 * s + k;
+                EXPECT_NEAR(slot.speed, p.knots * 1.852, layout.speedTolerance) << layout.name << " slot " << 10 * s + k;
                 if (!layout.derivedCourse) {
                     EXPECT_NEAR(slot.course, p.course, 0.01) << layout.name;
                 } else if (k > 0 && s > 0 && Point(s - 1).fix && p.course == next.course) {
@@ -352,6 +356,38 @@ TEST_F(CameraSideFiles, ExifToolReadsTheSamePositionsAndSpeeds)
 }
 
 
+// ExifTool's reading of the Karma drone's GLPI rows: each payload's first
+// drone position and its horizontal speed against our slot at that time.
+TEST_F(CameraSideFiles, ExifToolReadsTheSameDronePositions)
+{
+    const std::string path = Write("exif-gpmf-karma.mp4", "--layout gpmf-karma");
+    const auto slots = Slots(path);
+    CommandResult run = Execute("exiftool -ee -n -G3 -a -s -SampleTime -GPSLatitude -GPSLongitude -GPSSpeedX -GPSSpeedY " + Quote(path));
+    std::map<int, std::map<std::string, double>> docs;  // the first nonzero value of each tag
+    std::istringstream lines(run.out);
+    for (std::string line; std::getline(lines, line);) {
+        if (line.rfind("[Doc", 0) != 0)
+            continue;
+        std::istringstream fields(line.substr(line.find(']') + 1));
+        std::string tag, colon;
+        double value = 0;
+        if (fields >> tag >> colon >> value && (value != 0 || tag == "SampleTime"))
+            docs[std::stoi(line.substr(4))].emplace(tag, value);
+    }
+    int compared = 0;
+    for (auto& [doc, tags] : docs) {
+        if (!tags.count("GPSLatitude") || !tags.count("SampleTime"))
+            continue;
+        const Slot& slot = slots[std::size_t(std::lround(tags["SampleTime"] * 10))];
+        ASSERT_FALSE(slot.latitude.empty()) << "doc " << doc;
+        EXPECT_NEAR(std::stod(slot.latitude), tags["GPSLatitude"], 1e-5) << "doc " << doc;
+        EXPECT_NEAR(std::stod(slot.longitude), tags["GPSLongitude"], 1e-5) << "doc " << doc;
+        EXPECT_NEAR(slot.speed, std::hypot(tags["GPSSpeedX"], tags["GPSSpeedY"]) * 3.6, 1.0) << "doc " << doc;
+        ++compared;
+    }
+    EXPECT_EQ(compared, kSeconds - 1);
+}
+
 // 70mai's GPSData logs on the card: the lines naming the recording are its
 // track wherever the log lies (beside it, in a GPSData folder, at the card's
 // root above Normal/Front), and the lines of other recordings stay out.
@@ -537,8 +573,9 @@ TEST_F(GarminFit, DamagedFilesGivePartialOrEmptyTracks)
         WriteFile(fit, bytes.substr(0, cut));
         const auto slots = Slots(video);
         for (std::size_t n = 0; n < slots.size(); ++n) {
-            if (!slots[n].latitude.empty())
+            if (!slots[n].latitude.empty()) {
                 EXPECT_TRUE(ShownWithin(whole, n, slots[n])) << "cut " << cut << " slot " << n;
+            }
         }
     }
     for (std::size_t at = 14; at + 4 < bytes.size() - 2; at += 5) {

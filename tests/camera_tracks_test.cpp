@@ -273,6 +273,58 @@ Bytes GpmfPayload(std::int32_t fix, std::int32_t scale, const std::string& gpsu 
     return Klv("DEVC", 0, 1, devc.size(), devc);
 }
 
+// The Karma drone's own device: GLPI rows of time, position, altitudes,
+// velocity and heading (TYPE LllllsssS), `rows` of them from `latitude`.
+Bytes DroneDevice(const std::vector<double>& latitudes)
+{
+    Bytes rows;
+    for (std::size_t i = 0; i < latitudes.size(); ++i) {
+        PutBytes(rows, Longs({static_cast<std::int32_t>(i * 100), static_cast<std::int32_t>(std::lround(latitudes[i] * 1e7)),
+                              115166666, 52000, 2000}));
+        for (int v : {300, 400, 0, 9000})  // 3 m/s and 4 m/s: 18 km/h over ground
+            PutBE16(rows, static_cast<std::uint32_t>(v));
+    }
+    Bytes strm = Klv("TYPE", 'c', 9, 1, Bytes{'L', 'l', 'l', 'l', 'l', 's', 's', 's', 'S'});
+    PutBytes(strm, Klv("SCAL", 'l', 4, 9, Longs({1000, 10000000, 10000000, 1000, 1000, 100, 100, 100, 100})));
+    PutBytes(strm, Klv("GLPI", '?', 28, latitudes.size(), rows));
+    const Bytes devc = Klv("STRM", 0, 1, strm.size(), strm);
+    return Klv("DEVC", 0, 1, devc.size(), devc);
+}
+
+struct DroneCase {
+    const char* name;
+    std::int32_t cameraFix;             // GPSF of the camera's GPS5
+    std::vector<double> droneLatitudes;
+    std::vector<double> expected;        // latitudes read, in order
+    bool expectFix;
+};
+
+// The drone stands in only where the camera has no fix, and a row lying far
+// from its payload's others (a damaged value) is left out.
+TEST(Gpmf, KarmaDroneFixesStandInForTheCameras)
+{
+    const DroneCase cases[] = {
+        {"camera has a fix", 3, {47.0, 47.0, 47.0}, {48.1173, 48.1174}, true},
+        {"camera has none", 0, {47.0, 47.00001, 47.00002}, {47.0, 47.00001, 47.00002}, true},
+        {"a stray row", 0, {47.0, 47.00001, -0.0052, 47.00003}, {47.0, 47.00001, 47.00003}, true},
+        {"drone has none either", 0, {91, 91, 91}, {48.1173, 48.1174}, false},
+    };
+    for (const DroneCase& c : cases) {
+        Bytes payload = GpmfPayload(c.cameraFix, 10000000);
+        PutBytes(payload, DroneDevice(c.droneLatitudes));
+        TimedSamples s;
+        ASSERT_TRUE(ReadGpmfPayload(payload.data(), payload.size(), 0, 1, s)) << c.name;
+        ASSERT_EQ(s.gps.size(), c.expected.size()) << c.name;
+        for (std::size_t i = 0; i < s.gps.size(); ++i) {
+            EXPECT_NEAR(s.gps[i].latitude, c.expected[i], 1e-7) << c.name;
+            EXPECT_EQ(s.gps[i].fix, c.expectFix) << c.name;
+        }
+        if (c.cameraFix == 0 && c.expectFix) {
+            EXPECT_NEAR(s.gps[0].kmh, 18.0, 1e-6) << c.name;
+        }
+    }
+}
+
 TEST(Gpmf, PayloadsAndTheirFix)
 {
     TimedSamples s;

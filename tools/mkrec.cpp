@@ -26,7 +26,7 @@ int Usage()
         "           [--first-frame N] (numbers burnt from N, for files that follow each other)\n"
         "       mkrec mov OUT --layout LAYOUT --video V --route R [common]   (OUT.mp4 writes an MP4 type)\n"
         "           LAYOUT: plain, generic, a7l, nt96650a, freegps, freegps-compact, gpmf, gpmf9, blackvue, nmea-text,\n"
-        "           70mai\n"
+        "           70mai, gpmf-karma\n"
         "           --freegps-place index|free|mdat (freeGPS blocks), --no-dollar (NMEA cues without '$')\n"
         "           --index-last: written as cameras write it, the media first (each second's data after\n"
         "           its pictures and sound) and moov at the end, so that a cut at any byte is a power loss\n"
@@ -82,7 +82,7 @@ bool ParseLayout(const std::string& name, MovLayout& layout)
         {"freegps", MovLayout::FreeGps},   {"freegps-compact", MovLayout::FreeGpsCompact},
         {"gpmf", MovLayout::Gpmf},         {"gpmf9", MovLayout::Gpmf9},
         {"blackvue", MovLayout::BlackVue}, {"nmea-text", MovLayout::NmeaText},
-        {"70mai", MovLayout::SeventyMai}};
+        {"70mai", MovLayout::SeventyMai},  {"gpmf-karma", MovLayout::GpmfKarma}};
     auto it = names.find(name);
     if (it == names.end())
         return false;

@@ -124,10 +124,12 @@ std::string GpsuText(std::time_t when)
     return text;
 }
 
-Bytes GpsStream(const RecordingSpec& spec, std::size_t s, bool gps9)
+Bytes GpsStream(const RecordingSpec& spec, std::size_t s, bool gps9, bool noFix = false)
 {
-    const RoutePoint& p = spec.route[s];
-    const RoutePoint& next = s + 1 < spec.route.size() ? spec.route[s + 1] : p;
+    RoutePoint p = spec.route[s];
+    if (noFix)
+        p = RoutePoint{false, 0, 0, 0, 0, p.gx, p.gy, p.gz};
+    const RoutePoint& next = noFix ? p : s + 1 < spec.route.size() ? spec.route[s + 1] : p;
     const std::time_t when = spec.start + static_cast<std::time_t>(s);
     const double metresPerSecond = p.knots * 1.852 / 3.6;
     Bytes rows;
@@ -175,6 +177,36 @@ Bytes AccelStream(const RoutePoint& p)
                          Klv("ACCL", 's', 6, kGpmfRate, rows)});
 }
 
+// The Karma drone's own position: GLPI rows of time (ms of its clock),
+// latitude, longitude, altitude, relative altitude, the velocity's three
+// components and the heading, at 10 Hz moving to the next second's position;
+// none where the drone has no fix either.
+Bytes DroneStream(const RecordingSpec& spec, std::size_t s)
+{
+    const RoutePoint& p = spec.route[s];
+    const RoutePoint& next = s + 1 < spec.route.size() && spec.route[s + 1].fix ? spec.route[s + 1] : p;
+    if (!p.fix)
+        return {};
+    const double metresPerSecond = p.knots * 1.852 / 3.6;
+    const double radians = p.course * 3.14159265358979323846 / 180;
+    Bytes rows;
+    for (int k = 0; k < kGpmfRate; ++k) {
+        const double f = static_cast<double>(k) / kGpmfRate;
+        PutBE32(rows, static_cast<std::uint32_t>(s * 1000 + static_cast<std::size_t>(k) * 100));
+        PutBE32(rows, static_cast<std::uint32_t>(std::llround(Lerp(p.latitude, next.latitude, f) * 1e7)));
+        PutBE32(rows, static_cast<std::uint32_t>(std::llround(Lerp(p.longitude, next.longitude, f) * 1e7)));
+        PutBE32(rows, 52000);
+        PutBE32(rows, 2000);
+        PutBE16(rows, static_cast<std::uint32_t>(static_cast<std::int16_t>(std::lround(metresPerSecond * std::cos(radians) * 100))));
+        PutBE16(rows, static_cast<std::uint32_t>(static_cast<std::int16_t>(std::lround(metresPerSecond * std::sin(radians) * 100))));
+        PutBE16(rows, 0);
+        PutBE16(rows, static_cast<std::uint32_t>(std::lround(p.course * 100)));
+    }
+    return Nest("STRM", {KlvText("STNM", "GPS position"), KlvText("TYPE", "LllllsssS"),
+                         KlvLongs("SCAL", 'l', {1000, 10000000, 10000000, 1000, 1000, 100, 100, 100, 100}),
+                         Klv("GLPI", '?', 28, kGpmfRate, rows)});
+}
+
 std::uint64_t StartMillis(const RecordingSpec& spec)
 {
     return static_cast<std::uint64_t>(spec.start) * 1000;
@@ -208,6 +240,20 @@ std::vector<Bytes> GpmfPayloads(const RecordingSpec& spec, bool gps9)
     for (std::size_t s = 0; s < spec.route.size(); ++s) {
         payloads.push_back(Nest("DEVC", {KlvLongs("DVID", 'L', {1}), KlvText("DVNM", "DualDash test camera"),
                                          GpsStream(spec, s, gps9), AccelStream(spec.route[s])}));
+    }
+    return payloads;
+}
+
+std::vector<Bytes> KarmaPayloads(const RecordingSpec& spec)
+{
+    std::vector<Bytes> payloads;
+    for (std::size_t s = 0; s < spec.route.size(); ++s) {
+        Bytes payload = Nest("DEVC", {KlvLongs("DVID", 'L', {1}), KlvText("DVNM", "DualDash test camera"),
+                                      GpsStream(spec, s, false, true), AccelStream(spec.route[s])});
+        const Bytes drone = DroneStream(spec, s);
+        if (!drone.empty())
+            PutBytes(payload, Nest("DEVC", {KlvLongs("DVID", 'L', {2}), KlvText("DVNM", "Karma"), drone}));
+        payloads.push_back(payload);
     }
     return payloads;
 }

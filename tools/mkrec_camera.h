@@ -23,6 +23,11 @@ Bytes Klv(const char* key, char type, std::size_t structSize, std::size_t repeat
 // moving in a straight line to the next second's.
 std::vector<Bytes> GpmfPayloads(const RecordingSpec& spec, bool gps9);
 
+// As a camera on GoPro's Karma drone writes them: the camera's GPS5 without
+// a fix (GPSF 0, zeros), and a second device, the drone, with GLPI rows of
+// its own position at 10 Hz where the route has a fix.
+std::vector<Bytes> KarmaPayloads(const RecordingSpec& spec);
+
 // BlackVue's top-level free box: sttm, "gps " (stamped NMEA lines), "3gf ".
 Bytes BlackVueFreeBox(const RecordingSpec& spec);
 std::string BlackVueGpsLines(const RecordingSpec& spec);

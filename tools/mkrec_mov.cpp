@@ -398,6 +398,10 @@ std::vector<Bytes> CameraSamples(MovLayout layout, const RecordingSpec& spec, Da
         kind = {"meta", "GoPro MET", PlainSampleEntry("gpmd")};
         return GpmfPayloads(spec, layout == MovLayout::Gpmf9);
     }
+    if (layout == MovLayout::GpmfKarma) {
+        kind = {"meta", "GoPro MET", PlainSampleEntry("gpmd")};
+        return KarmaPayloads(spec);
+    }
     if (layout == MovLayout::NmeaText) {
         kind = {"text", "GPS", TimedTextSampleEntry()};
         return NmeaCues(spec, spec.dollar);

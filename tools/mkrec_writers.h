@@ -16,6 +16,7 @@ enum class MovLayout {
     FreeGpsCompact,  // freeGPS blocks, compact layout with the accelerometer
     Gpmf,            // a gpmd track of GPMF payloads with GPS5
     Gpmf9,           // the same with GPS9
+    GpmfKarma,       // GPS5 without a fix, the Karma drone's GLPI beside it
     BlackVue,        // a top-level free box with gps and 3gf
     NmeaText,        // NMEA cues in a text track
     SeventyMai,      // 70mai's top-level GPS box after mdat

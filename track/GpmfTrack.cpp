@@ -202,6 +202,7 @@ double Gps9Seconds(const double* v)
 struct PayloadReader {
     double time, duration;
     TimedSamples& out;
+    std::vector<GpsSample> drone{};  // GLPI: the Karma drone's own fixes
 
     double SampleTime(std::size_t k, std::size_t n) const { return time + duration * static_cast<double>(k) / static_cast<double>(n); }
 
@@ -221,6 +222,30 @@ struct PayloadReader {
             // GPS9 dates every fix; GPSU dates a GPS5 payload's first one.
             g.utc = nine ? Gps9Seconds(v) : s.gpsu >= 0 ? s.gpsu + (g.time - time) : -1;
             out.gps.push_back(g);
+            return true;
+        });
+    }
+
+    // GLPI rows: time (the drone's clock), latitude, longitude, altitude,
+    // relative altitude, velocity x, y, z, heading. The speed over ground is
+    // the horizontal velocity's length, whichever way its axes point; the
+    // heading is where the drone looks, not where it goes, so the course is
+    // left to the movement.
+    void DroneFix(const Item& item, const StreamState& s)
+    {
+        ForEachScaledRow(item, ElementTypes(item, s.complexType), s.scale,
+                         [&](const double* v, std::size_t n, std::size_t k, std::size_t rows) {
+            if (n < 9 || drone.size() >= kMaxTimedSamples)
+                return false;
+            GpsSample g;
+            g.time = SampleTime(k, rows);
+            g.fix = std::isfinite(v[1]) && std::isfinite(v[2]) && std::fabs(v[1]) <= 90 && std::fabs(v[2]) <= 180 &&
+                    !(v[1] == 0 && v[2] == 0);
+            g.latitude = v[1];
+            g.longitude = v[2];
+            const double kmh = std::hypot(v[5], v[6]) * 3.6;
+            g.kmh = std::isfinite(kmh) && kmh < 2000 ? kmh : 0;
+            drone.push_back(g);
             return true;
         });
     }
@@ -263,6 +288,8 @@ struct PayloadReader {
                 Gps(item, state, item.Is("GPS9"));
             else if (item.Is("ACCL"))
                 Accelerometer(item, state);
+            else if (item.Is("GLPI"))
+                DroneFix(item, state);
         }
     }
 
@@ -276,6 +303,32 @@ struct PayloadReader {
     }
 };
 
+// A payload holds a second of the drone's rows, all within a few dozen
+// metres of each other: a row farther than this from their median position
+// is damage, not flight.
+constexpr double kDroneRowSpread = 200;
+
+void DropStrayDroneRows(std::vector<GpsSample>& rows)
+{
+    std::vector<double> latitudes, longitudes;
+    for (const GpsSample& g : rows) {
+        if (g.fix) {
+            latitudes.push_back(g.latitude);
+            longitudes.push_back(g.longitude);
+        }
+    }
+    if (latitudes.size() < 3)
+        return;
+    auto median = [](std::vector<double>& v) {
+        std::nth_element(v.begin(), v.begin() + static_cast<long>(v.size() / 2), v.end());
+        return v[v.size() / 2];
+    };
+    const double latitude = median(latitudes), longitude = median(longitudes);
+    std::erase_if(rows, [&](const GpsSample& g) {
+        return g.fix && DistanceMetres(latitude, longitude, g.latitude, g.longitude) > kDroneRowSpread;
+    });
+}
+
 }  // namespace
 
 bool ReadGpmfPayload(const unsigned char* data, std::size_t size, double time, double duration, TimedSamples& out)
@@ -285,7 +338,22 @@ bool ReadGpmfPayload(const unsigned char* data, std::size_t size, double time, d
     // A GPMF payload is a list of device containers.
     if (!ReadItem(data, size, 0, first, next) || !first.Is("DEVC") || first.type != 0)
         return false;
-    PayloadReader{time, duration, out}.Walk(data, size, 0);
+    const std::size_t firstGps = out.gps.size();
+    PayloadReader reader{time, duration, out};
+    reader.Walk(data, size, 0);
+    // The camera's receiver has no fix in this payload: the drone's fixes
+    // stand in for its samples.
+    const bool cameraFix = std::any_of(out.gps.begin() + static_cast<long>(firstGps), out.gps.end(),
+                                       [](const GpsSample& g) { return g.fix; });
+    DropStrayDroneRows(reader.drone);
+    const bool droneFix = std::any_of(reader.drone.begin(), reader.drone.end(), [](const GpsSample& g) { return g.fix; });
+    if (!cameraFix && droneFix) {
+        out.gps.resize(firstGps);
+        for (const GpsSample& g : reader.drone) {
+            if (out.gps.size() < kMaxTimedSamples)
+                out.gps.push_back(g);
+        }
+    }
     return true;
 }
 

@@ -9,7 +9,10 @@ class BinaryFile;
 struct MovieIndex;
 
 // One payload covering [time, time + duration): its samples are spread evenly
-// over that span. False when the bytes are not GPMF (nothing is added).
+// over that span. In a payload where the camera's GPS5/GPS9 has no fix, the
+// GoPro Karma drone's own positions (GLPI) stand in for them, less any row
+// lying far from the payload's others (damage). False when the bytes are not
+// GPMF (nothing is added).
 bool ReadGpmfPayload(const unsigned char* data, std::size_t size, double time, double duration, TimedSamples& out);
 
 // False when the movie has no gpmd track. Time rule: each payload's time and
