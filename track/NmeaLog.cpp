@@ -2,14 +2,13 @@
 
 #include "BinaryFile.h"
 #include "NmeaFix.h"
+#include "TextLines.h"
 
 #include <algorithm>
 #include <cmath>
 #include <vector>
 
 namespace {
-
-constexpr std::size_t kMaxLine = 4096;
 
 // "[digits]" at the start of the line: the stamp, and the line after it.
 std::optional<double> TakeStamp(std::string_view& line)
@@ -27,16 +26,6 @@ std::optional<double> TakeStamp(std::string_view& line)
     }
     line.remove_prefix(close + 1);
     return stamp;
-}
-
-// The first CR, LF or NUL (a plain loop: find_first_of asks memchr per byte).
-std::size_t LineEnd(std::string_view text)
-{
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\n' || text[i] == '\r' || text[i] == '\0')
-            return i;
-    }
-    return std::string_view::npos;
 }
 
 }  // namespace
@@ -83,36 +72,5 @@ void NmeaLogReader::Add(const GpsSample& sample, bool isRmc)
 
 void ReadLines(BinaryFile& file, std::uint64_t from, std::uint64_t end, NmeaLogReader& reader)
 {
-    ReadTextLines(file, from, end, [&reader](std::string_view line) { reader.Line(line); });
-}
-
-void ReadTextLines(BinaryFile& file, std::uint64_t from, std::uint64_t end, const std::function<void(std::string_view)>& line)
-{
-    end = std::min(end, file.Size());
-    std::vector<char> chunk(1 << 16);
-    std::string carried;  // the start of a line that runs on into the next chunk
-    auto feed = [&](std::string_view text) {
-        if (!text.empty())
-            line(text.substr(0, kMaxLine));
-    };
-    for (std::uint64_t at = from; at < end && file.Seek(at);) {
-        const std::size_t got = file.Read(chunk.data(), static_cast<std::size_t>(std::min<std::uint64_t>(chunk.size(), end - at)));
-        if (got == 0)
-            break;
-        std::string_view rest(chunk.data(), got);
-        for (std::size_t stop; (stop = LineEnd(rest)) != std::string_view::npos;) {
-            if (carried.empty()) {
-                feed(rest.substr(0, stop));
-            } else {
-                carried.append(rest.substr(0, std::min(stop, kMaxLine)));
-                feed(carried);
-                carried.clear();
-            }
-            rest.remove_prefix(stop + 1);
-        }
-        if (carried.size() < kMaxLine)
-            carried.append(rest.substr(0, kMaxLine - carried.size()));
-        at += got;
-    }
-    feed(carried);
+    ForEachLine(file, from, end, [&](std::string_view line) { reader.Line(line); });
 }

@@ -33,8 +33,5 @@ private:
     bool lastWasRmc_ = false;
 };
 
-// Feeds `line` the lines of bytes [from, end) of `file`, each cut at 4 KB;
-// empty lines are left out.
-void ReadTextLines(BinaryFile& file, std::uint64_t from, std::uint64_t end, const std::function<void(std::string_view)>& line);
-// The same into an NMEA log.
+// The lines of bytes [from, end) of `file` into an NMEA log.
 void ReadLines(BinaryFile& file, std::uint64_t from, std::uint64_t end, NmeaLogReader& reader);

@@ -3,7 +3,7 @@
 #include "BinaryFile.h"
 #include "GpmfTrack.h"
 #include "MovieIndex.h"
-#include "NmeaLog.h"
+#include "TextLines.h"
 
 #include <algorithm>
 #include <array>
@@ -263,7 +263,7 @@ bool ReadSeventyMaiLogs(const std::string& mediaPath, const MovieIndex& index, T
     SeventyMaiLogReader reader(fs::path(mediaPath).stem().string(), index.createdSeconds, index.durationSeconds);
     for (const fs::path& log : FindLogs(mediaPath)) {
         BinaryFile file(log.string());
-        ReadTextLines(file, 0, file.Size(), [&reader](std::string_view line) { reader.Line(line); });
+        ForEachLine(file, 0, file.Size(), [&reader](std::string_view line) { reader.Line(line); });
     }
     return reader.Samples(out);
 }
