@@ -262,6 +262,100 @@ TEST_F(CameraSideFiles, EmptyBlackVueGpsIsAnEmptyTrack)
     EXPECT_EQ(Info(parked, "slots"), "0");
 }
 
+// A Novatek camera's daily GPS log: the recording takes the lines of its own
+// span, by the time stamp in its name or else its movie header's, wherever
+// the camera put the log.
+struct DailyLogCase {
+    const char* recording;
+    const char* startArgs;  // mkrec mov's --start: the movie header's clock
+    const char* log;
+    const char* logArgs;    // how the camera's clock writes the lines
+};
+
+TEST_F(CameraSideFiles, DailyGpsLogByTheRecordingsSpan)
+{
+    const DailyLogCase cases[] = {
+        {"a/Movie/2026_0514_081502_F.MP4", "", "a/Movie/gps/20260514.dat", ""},
+        {"b/Movie/20260514_081502_NF.mp4", "", "b/gps/20260514.dat", ""},
+        {"c/2026_0514_081502_R.MP4", "", "c/20260514.DAT", ""},
+        {"d/Movie/MOVI0001.MP4", "--start 1778746502", "d/gps/20260514.dat", ""},
+        {"e/Movie/2026_0514_081502_F.MP4", "", "e/gps/20260514.dat", "--log-year 2099"},
+        {"f/Movie/2026_0514_081502_F.MP4", "", "f/gps/20260514.dat", "--log-year 2000"},
+    };
+    for (const DailyLogCase& c : cases) {
+        const std::string media = Write(std::string("daily/") + c.recording, std::string("--layout plain ") + c.startArgs);
+        // The whole drive is in the day's log from 08:15:00: the recording starts 2 s into it.
+        ASSERT_EQ(Mkrec("side " + Quote(*dir_ / (std::string("daily/") + c.log)) + " --format daily-log --route " +
+                        Quote(*dir_ / "route.csv") + " --start 1778746500 " + c.logArgs),
+                  0);
+        EXPECT_EQ(Info(media, "source"), "daily-log") << c.recording;
+        ExpectRoute(Slots(media), {c.recording, "", "daily-log", GScale::None, true});
+    }
+}
+
+TEST_F(CameraSideFiles, DailyGpsLogsAcrossMidnight)
+{
+    // 23:59:58 to 00:00:03: the first two seconds in one day's log, the rest in the next's.
+    const std::string media = Write("midnight/Movie/2026_0514_235958_F.MP4", "--layout plain");
+    const std::string route = " --format daily-log --route " + Quote(*dir_ / "route.csv");
+    ASSERT_EQ(Mkrec("side " + Quote(*dir_ / "midnight/gps/20260514.dat") + route + " --from 0 --seconds 4 --start 1778803196"), 0);
+    ASSERT_EQ(Mkrec("side " + Quote(*dir_ / "midnight/gps/20260515.dat") + route + " --from 4 --seconds 8 --start 1778803200"), 0);
+    EXPECT_EQ(Info(media, "source"), "daily-log");
+    ExpectRoute(Slots(media), {"midnight", "", "daily-log", GScale::None, true});
+}
+
+// A log of another day, another span or another shape is not the recording's:
+// its track comes from elsewhere or nowhere.
+TEST_F(CameraSideFiles, DailyGpsLogOfAnotherSpanIsNotTheRecordings)
+{
+    const std::string route = " --format daily-log --route " + Quote(*dir_ / "route.csv") + " --start 1778746500";
+    const std::string later = Write("other/Movie/2026_0514_091502_F.MP4", "--layout plain");
+    const std::string dayAfter = Write("other/Movie/2026_0515_081502_F.MP4", "--layout plain");
+    ASSERT_EQ(Mkrec("side " + Quote(*dir_ / "other/gps/20260514.dat") + route), 0);
+    for (const std::string& media : {later, dayAfter}) {
+        EXPECT_EQ(Info(media, "source"), "none") << media;
+        EXPECT_EQ(Fixes(Slots(media)), 0u) << media;
+    }
+    // The day's lines under the recording's own name are no daily log, nor a scrambled side file's track.
+    const std::string named = Write("other/2026_0514_081502_F.MP4", "--layout plain");
+    ASSERT_EQ(Mkrec("side " + Quote(*dir_ / "other/2026_0514_081502_F.DAT") + route), 0);
+    EXPECT_EQ(Fixes(Slots(named)), 0u);
+}
+
+// Damaged logs read as far as they go: lines cut, turned to garbage, swollen
+// or dated off the day give no position that the whole log does not give there.
+TEST_F(CameraSideFiles, DamagedDailyGpsLogsGivePartialTracks)
+{
+    const std::string media = Write("damaged/Movie/2026_0514_081502_F.MP4", "--layout plain");
+    const std::string log = *dir_ / "damaged/gps/20260514.dat";
+    ASSERT_EQ(Mkrec("side " + Quote(log) + " --format daily-log --route " + Quote(*dir_ / "route.csv") + " --start 1778746500"), 0);
+    const auto whole = Slots(media);
+    ASSERT_GT(Fixes(whole), 0u);
+    const std::string bytes = ReadFile(log);
+    std::vector<std::string> copies = {
+        bytes.substr(0, bytes.size() / 2),
+        bytes.substr(0, bytes.size() / 2 + 17),
+        bytes.substr(bytes.size() / 3),
+        std::string(bytes).replace(bytes.size() / 2, 30, std::string(30, '\xff')),
+        std::string(bytes).insert(bytes.size() / 2, std::string(100000, '7')),
+        std::string(bytes).insert(bytes.size() / 2, "20260514081504,4807.038,N,01131.000,E,13.5,520,9\n"),
+        std::string(bytes).insert(0, "20260514081504,9999.99999,N,99999.99999,E,1e308,0\n"),
+        std::string(bytes).insert(0, std::string(5000, '\n')),
+        std::string(bytes).replace(0, 4, "2099"),
+        "",
+    };
+    for (std::size_t i = 0; i < copies.size(); ++i) {
+        WriteFile(log, copies[i]);
+        CommandResult run = Dashtrack("slots " + Quote(media));
+        ASSERT_EQ(run.status, 0) << "copy " << i;
+        const auto slots = ParseSlots(run.out);
+        for (std::size_t n = 0; n < slots.size(); ++n) {
+            if (!slots[n].latitude.empty())
+                EXPECT_TRUE(n < whole.size() && ShownWithin(whole, n, slots[n])) << "copy " << i << " slot " << n;
+        }
+    }
+}
+
 TEST_F(CameraSideFiles, PlainMp4WithoutDataHasNoSource)
 {
     const std::string plain = Write("clip.mp4", "--layout plain");

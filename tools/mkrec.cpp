@@ -33,8 +33,9 @@ int Usage()
         "       mkrec avi OUT --video V --route R [--marker TEXT] [common]\n"
         "       mkrec dat OUT --route R [common]\n"
         "       mkrec side OUT --format nmea|blackvue-gps|blackvue-3gf|70mai-log|fit|fit-compressed|\n"
-        "           fit-big-endian --route R [common]\n"
+        "           fit-big-endian|daily-log --route R [common]\n"
         "           [--names NAME] (70mai-log: the video each line names)\n"
+        "           [--log-year Y] (daily-log: the year the camera's clock writes in each line)\n"
         "       mkrec demo FOLDER [--seconds N]   card and import folders of consecutive recordings\n"
         "       mkrec cards FOLDER   memory cards laid out as cameras lay them out, with their event and\n"
         "           parking recordings; prints each recording with what its camera meant (none, event, parking)\n"
@@ -108,6 +109,7 @@ std::string SpecFromOptions(const Options& o, RecordingSpec& spec)
     spec.dollar = !o.Has("--no-dollar");
     spec.indexLast = o.Has("--index-last");
     spec.recordingName = o.Get("--names");
+    spec.logYear = static_cast<int>(o.Number("--log-year", 0));
     static const std::map<std::string, FreeGpsPlace> places = {
         {"index", FreeGpsPlace::Index}, {"free", FreeGpsPlace::FreeBoxes}, {"mdat", FreeGpsPlace::MediaData}};
     auto place = places.find(o.Get("--freegps-place", "index"));

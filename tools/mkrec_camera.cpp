@@ -325,3 +325,43 @@ std::string NmeaLines(const RecordingSpec& spec)
     }
     return text;
 }
+
+namespace {
+
+// ddmm.mmmmm (latitude, `degreeDigits` 2) or dddmm.mmmmm (longitude, 3).
+std::string DdmmText(double degrees, int degreeDigits)
+{
+    const double a = std::fabs(degrees);
+    const double whole = std::floor(a);
+    char text[32];
+    std::snprintf(text, sizeof text, "%0*.0f%08.5f", degreeDigits, whole, (a - whole) * 60);
+    return text;
+}
+
+// Knots to the thousandth, rounded up: read back and truncated to whole
+// km/h, a speed of exactly N km/h stays N.
+double KnotsRoundedUp(double knots)
+{
+    return std::ceil(knots * 1000) / 1000;
+}
+
+}  // namespace
+
+std::string DailyLogLines(const RecordingSpec& spec)
+{
+    std::string text;
+    for (std::size_t s = 0; s < spec.route.size(); ++s) {
+        const RoutePoint& p = spec.route[s];
+        const std::time_t when = spec.start + static_cast<std::time_t>(s);
+        std::tm t {};
+        gmtime_r(&when, &t);
+        char line[128];
+        std::snprintf(line, sizeof line, "%04d%02d%02d%02d%02d%02d,%s,%c,%s,%c,%.3f,%.1f\r\n",
+                      spec.logYear ? spec.logYear : t.tm_year + 1900, t.tm_mon + 1, t.tm_mday, t.tm_hour, t.tm_min, t.tm_sec,
+                      p.fix ? DdmmText(p.latitude, 2).c_str() : "0000.00000", p.latitude < 0 ? 'S' : 'N',
+                      p.fix ? DdmmText(p.longitude, 3).c_str() : "00000.00000", p.longitude < 0 ? 'W' : 'E',
+                      p.fix ? KnotsRoundedUp(p.knots) : 0.0, p.fix ? 52.0 : 0.0);
+        text += line;
+    }
+    return text;
+}

@@ -50,3 +50,10 @@ std::string SeventyMaiLogLines(const RecordingSpec& spec);
 // timestamp headers, their definition big-endian in the last.
 enum class FitStyle { Plain, Compressed, CompressedBigEndian };
 Bytes FitActivity(const RecordingSpec& spec, FitStyle style);
+
+// A Novatek daily GPS log's lines, one a second from spec.start by the
+// camera's clock: "YYYYMMDDHHMMSS,ddmm.mmmmm,N,dddmm.mmmmm,E,knots,altitude";
+// without a fix the coordinates are zeros. The stamp's year is
+// spec.logYear when that is set (a camera clock gone wrong).
+std::string DailyLogLines(const RecordingSpec& spec);
+

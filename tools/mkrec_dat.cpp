@@ -130,6 +130,9 @@ std::string WriteCameraSideFile(const std::string& outPath, const std::string& f
     } else if (format == "70mai-log") {
         const std::string text = SeventyMaiLogLines(spec);
         bytes.assign(text.begin(), text.end());
+    } else if (format == "daily-log") {
+        const std::string text = DailyLogLines(spec);
+        bytes.assign(text.begin(), text.end());
     } else if (format == "blackvue-3gf") {
         bytes = BlackVueThreeGf(spec);
     } else {

@@ -39,6 +39,7 @@ struct RecordingSpec {
     // audio chunks followed by that second's data samples, moov at the end.
     bool indexLast = false;
     std::string recordingName;  // 70mai log: the video each line names
+    int logYear = 0;  // a daily GPS log's stamps: the year the camera's clock writes (0: the true one)
 };
 
 // Each returns an empty text on success, else what went wrong.
@@ -54,6 +55,7 @@ std::string WriteHostileMov(const std::string& outPath, const std::string& kind,
 // "70mai-log" (GPSData*.txt lines naming spec.recordingName), "fit" (Garmin's
 // FIT activity, dated from spec.start), "fit-compressed" (half its records
 // under compressed timestamp headers), "fit-big-endian" (those big-endian).
+// "daily-log" (a Novatek camera's gps/YYYYMMDD.dat lines).
 std::string WriteCameraSideFile(const std::string& outPath, const std::string& format, const RecordingSpec& spec);
 
 // Runs ffmpeg: testsrc2 (or testsrc for a rear camera) with a tone, H.264 and

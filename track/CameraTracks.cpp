@@ -2,6 +2,7 @@
 
 #include "BinaryFile.h"
 #include "BlackVueTrack.h"
+#include "DailyGpsLog.h"
 #include "DatFile.h"
 #include "FitTrack.h"
 #include "FreeGpsTrack.h"
@@ -28,6 +29,9 @@ using SampleReader = bool (*)(BinaryFile&, const MovieIndex&, TimedSamples&);
 using SideReader = bool (*)(const std::string&, TimedSamples&);
 // A side file matched to the recording by what its movie header says.
 using MovieSideReader = bool (*)(const std::string&, const MovieIndex&, TimedSamples&);
+
+// Side files that take the recording's span from its name and movie header.
+using SpanReader = bool (*)(const std::string&, BinaryFile&, const MovieIndex&, TimedSamples&);
 
 void AppendSamples(const Recording& r, const TimedSamples& samples, TrackSlots& track)
 {
@@ -61,6 +65,16 @@ bool MovieSide(const Recording& r, TrackSlots& track)
 {
     TimedSamples samples;
     if (!Read(r.path, r.index, samples))
+        return false;
+    AppendSamples(r, samples, track);
+    return true;
+}
+
+template <SpanReader Read>
+bool SideOfSpan(const Recording& r, TrackSlots& track)
+{
+    TimedSamples samples;
+    if (!Read(r.path, r.file, r.index, samples))
         return false;
     AppendSamples(r, samples, track);
     return true;
@@ -117,6 +131,7 @@ constexpr Detector kDetectors[] = {
     {TrackSource::NmeaSide, Side<ReadNmeaSideFile>},
     {TrackSource::SeventyMai, MovieSide<ReadSeventyMaiLogs>},
     {TrackSource::Fit, MovieSide<ReadFitSideFile>},
+    {TrackSource::DailyLog, SideOfSpan<ReadDailyGpsLog>},
     {TrackSource::FreeGps, Embedded<ScannedFreeGps>},  // last: it reads up to 20 MB
 };
 
@@ -136,6 +151,7 @@ const char* TrackSourceName(TrackSource source)
     case TrackSource::NmeaSide: return "nmea-side";
     case TrackSource::SeventyMai: return "70mai";
     case TrackSource::Fit: return "fit";
+    case TrackSource::DailyLog: return "daily-log";
     case TrackSource::None: break;
     }
     return "none";

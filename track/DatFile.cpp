@@ -1,5 +1,6 @@
 #include "DatFile.h"
 
+#include "DailyGpsLog.h"
 #include "Nmea.h"
 #include "ScrambleKey.h"
 
@@ -112,7 +113,7 @@ int FindDatFile(const std::string& mediaPath, std::string& datPath)
     if (mediaPath.size() <= 7)
         return 0;
     auto found = FindSideFile(mediaPath, fs::path(mediaPath).stem().string() + ".DAT");
-    if (!found)
+    if (!found || IsDailyGpsLog(*found))
         return -1;
     datPath = *found;
     return 0;

@@ -11,7 +11,9 @@
 // it, the exact spelling first, else in another case.
 std::optional<std::string> FindSideFile(const std::string& mediaPath, const std::string& name);
 
-// 0 with `datPath` set when a side file exists; -1 when none does. Also 0,
+// 0 with `datPath` set when a side file exists; -1 when none does. A
+// recording named with eight digits is not given its day's GPS log
+// (gps/YYYYMMDD.dat, another format) as its side file. Also 0,
 // with `datPath` left alone, for a media path of 7 characters or fewer.
 int FindDatFile(const std::string& mediaPath, std::string& datPath);
 

@@ -1,0 +1,23 @@
+#pragma once
+// When a recording started by its camera's clock: from the time stamp the
+// camera puts in its name, else from the movie header's creation time. The
+// camera's clock keeps no time zone; its readings are counted here as
+// seconds since 1970 as if they were UTC, so that two of them compare.
+
+#include <optional>
+#include <string_view>
+
+class BinaryFile;
+struct MovieIndex;
+
+// The first time stamp in a recording's base name, not preceded by a digit:
+// YYYY_MMDD_HHMMSS (2024_0315_142501_F), YYYYMMDD_HHMMSS or YYYYMMDD-HHMMSS
+// (20240315_142501_NF), or YYYYMMDDHHMMSS; nothing for a date that does not
+// exist or a time past 23:59:59.
+std::optional<double> NameClock(std::string_view baseName);
+
+// mvhd's creation time (seconds since 1904); nothing when it is 0 or absent.
+std::optional<double> HeaderClock(BinaryFile& file, const MovieIndex& index);
+
+// The name's clock, else the header's.
+std::optional<double> RecordingStartClock(std::string_view baseName, BinaryFile& file, const MovieIndex& index);
