@@ -1,8 +1,8 @@
 // Side files as the player finds them: beside a recording that carries no
 // track of its own, the fuzzer's bytes as its NMEA log, BlackVue .gps or .3gf
-// file (or both of those), as the day's GPS log in the gps folder of a
-// recording named by its start, or as 70mai's GPSData log, chosen by the
-// first byte, read through the same entry the player uses.
+// file (or both of those), DJI's subtitles, as the day's GPS log in the gps
+// folder of a recording named by its start, or as 70mai's GPSData log,
+// chosen by the first byte, read through the same entry the player uses.
 #include "track/CameraTracks.h"
 
 #include <filesystem>
@@ -63,9 +63,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     if (size == 0)
         return 0;
-    for (const char* name : {"rec.nmea", "rec.gps", "rec.3gf", "gps/20260514.dat", "GPSData000001.txt"})
+    for (const char* name : {"rec.nmea", "rec.gps", "rec.3gf", "rec.SRT", "gps/20260514.dat", "GPSData000001.txt"})
         std::filesystem::remove(Folder() / name);
-    const std::uint8_t choice = data[0] % 6;
+    const std::uint8_t choice = data[0] % 7;
     ++data, --size;
     if (choice == 0)
         Write("rec.nmea", data, size);
@@ -78,6 +78,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Write("rec.3gf", data + size / 2, size - size / 2);
     } else if (choice == 4) {
         Write("gps/20260514.dat", data, size);
+    } else if (choice == 5) {
+        Write("rec.SRT", data, size);
     } else {
         Write("GPSData000001.txt", data, size);
     }

@@ -33,6 +33,7 @@ struct Layout {
     // The speed's, truncated to whole km/h: 1, more where the speed is the
     // length of a velocity whose parts are each rounded (Karma's GLPI).
     double speedTolerance = 1.0;
+    bool speedless = false;      // the source carries no speed: 0
 };
 
 const Layout kLayouts[] = {
@@ -129,7 +130,10 @@ protected:
                 const double f = layout.g == GScale::Gpmf && next.fix ? k / 10.0 : 0.0;
                 EXPECT_NEAR(std::stod(slot.latitude), p.latitude + (next.latitude - p.latitude) * f, 1e-5) << layout.name;
                 EXPECT_NEAR(std::stod(slot.longitude), p.longitude + (next.longitude - p.longitude) * f, 1e-5) << layout.name;
-                EXPECT_NEAR(slot.speed, p.knots * 1.852, layout.speedTolerance) << layout.name << " slot " << 10 * s + k;
+                if (layout.speedless)
+                    EXPECT_EQ(slot.speed, 0) << layout.name << " slot " << 10 * s + k;
+                else
+                    EXPECT_NEAR(slot.speed, p.knots * 1.852, layout.speedTolerance) << layout.name << " slot " << 10 * s + k;
                 if (!layout.derivedCourse) {
                     EXPECT_NEAR(slot.course, p.course, 0.01) << layout.name;
                 } else if (k > 0 && s > 0 && Point(s - 1).fix && p.course == next.course) {
@@ -346,6 +350,71 @@ TEST_F(CameraSideFiles, DamagedDailyGpsLogsGivePartialTracks)
     };
     for (std::size_t i = 0; i < copies.size(); ++i) {
         WriteFile(log, copies[i]);
+        CommandResult run = Dashtrack("slots " + Quote(media));
+        ASSERT_EQ(run.status, 0) << "copy " << i;
+        const auto slots = ParseSlots(run.out);
+        for (std::size_t n = 0; n < slots.size(); ++n) {
+            if (!slots[n].latitude.empty())
+                EXPECT_TRUE(n < whole.size() && ShownWithin(whole, n, slots[n])) << "copy " << i << " slot " << n;
+        }
+    }
+}
+
+// DJI's subtitles beside the video, in each dialect its aircraft write: a
+// cue per frame or per second, the position by the cue's start.
+struct DjiCase {
+    const char* dialect;
+    bool speedless;  // only the dialect with H.S gives a speed
+};
+
+TEST_F(CameraSideFiles, DjiSubtitlesInEachDialect)
+{
+    for (const DjiCase& c : {DjiCase{"bracket", true}, DjiCase{"longtitude", true}, DjiCase{"gps", true},
+                             DjiCase{"gps-speed", false}}) {
+        const std::string base = std::string("dji/") + c.dialect + "/DJI_0001";
+        const std::string media = Write(base + ".MP4", "--layout plain");
+        ASSERT_EQ(Mkrec("side " + Quote(*dir_ / (base + ".SRT")) + " --format dji-srt-" + c.dialect + Common()), 0);
+        EXPECT_EQ(Info(media, "source"), "dji-srt") << c.dialect;
+        Layout layout{c.dialect, "", "dji-srt", GScale::None, true};
+        layout.speedless = c.speedless;
+        ExpectRoute(Slots(media), layout);
+    }
+}
+
+// Subtitles of another kind beside a video are not a track.
+TEST_F(CameraSideFiles, OtherSubtitlesAreNoTrack)
+{
+    const std::string media = Write("subtitles/film.mp4", "--layout plain");
+    WriteFile(*dir_ / "subtitles/film.srt", "1\r\n00:00:01,000 --> 00:00:02,000\r\nGPS is on the way home (he said)\r\n\r\n");
+    EXPECT_EQ(Info(media, "source"), "none");
+}
+
+// Damaged subtitles read as far as they go: no position that the whole file
+// does not show there.
+TEST_F(CameraSideFiles, DamagedDjiSubtitlesGivePartialTracks)
+{
+    const std::string media = Write("dji-damaged/DJI_0002.MP4", "--layout plain");
+    const std::string srt = *dir_ / "dji-damaged/DJI_0002.SRT";
+    ASSERT_EQ(Mkrec("side " + Quote(srt) + " --format dji-srt-bracket" + Common()), 0);
+    const auto whole = Slots(media);
+    ASSERT_GT(Fixes(whole), 0u);
+    const std::string bytes = ReadFile(srt);
+    const std::string cue = "1\n00:00:00,000 --> 00:00:00,033\n";
+    std::vector<std::string> copies = {
+        bytes.substr(0, bytes.size() / 2),
+        bytes.substr(0, bytes.size() / 2 + 101),
+        bytes.substr(bytes.size() / 3),
+        std::string(bytes).replace(bytes.size() / 2, 300, std::string(300, '\xff')),
+        std::string(bytes).insert(bytes.size() / 2, std::string(100000, '[')),
+        cue + "[latitude: 1e308] [longitude: -1e308]\n" + bytes,
+        cue + "[latitude: 91.0] [longitude: 11.0]\n" + bytes,
+        cue + "GPS(nan,inf,0)\n" + bytes,
+        "99999:59:59,999 --> 99999:59:59,999\n[latitude: 48.1] [longitude: 11.5]\n" + bytes,
+        std::string(100000, '\n') + bytes,
+        "",
+    };
+    for (std::size_t i = 0; i < copies.size(); ++i) {
+        WriteFile(srt, copies[i]);
         CommandResult run = Dashtrack("slots " + Quote(media));
         ASSERT_EQ(run.status, 0) << "copy " << i;
         const auto slots = ParseSlots(run.out);
@@ -716,6 +785,29 @@ TEST_F(GarminFit, GpsBabelReadsTheSamePositionsSpeedsAndTimes)
         ++rows;
     }
     EXPECT_EQ(rows, kSeconds - 1);  // the first second has no fix
+// ExifTool reads DJI's telemetry in a video's text track, not in an .SRT
+// beside it: a DJI video carries both, the same cues. ExifTool's reading of
+// the track and ours of the subtitles agree on every second with a fix.
+TEST_F(CameraSideFiles, ExifToolReadsDjiTelemetryAsOurSubtitles)
+{
+    const std::string media = Write("dji-exif/DJI_0003.MP4", "--layout dji-text");
+    ASSERT_EQ(Mkrec("side " + Quote(*dir_ / "dji-exif/DJI_0003.SRT") + " --format dji-srt-gps-speed" + Common()), 0);
+    EXPECT_EQ(Info(media, "source"), "dji-srt");
+    const auto slots = Slots(media);
+    std::size_t compared = 0;
+    for (const ExifFix& e : ExifToolFixes(media)) {
+        ASSERT_GE(e.time, 0);
+        const Slot& slot = slots.at(std::size_t(std::lround(e.time * 10)));
+        if (e.latitude == 0 && e.longitude == 0) {  // DJI's zeros: no fix
+            EXPECT_TRUE(slot.latitude.empty());
+            continue;
+        }
+        ++compared;
+        EXPECT_NEAR(std::stod(slot.latitude), e.latitude, 1e-6) << "at " << e.time;
+        EXPECT_NEAR(std::stod(slot.longitude), e.longitude, 1e-6) << "at " << e.time;
+        EXPECT_NEAR(slot.speed, e.speed, 1.0) << "at " << e.time;
+    }
+    EXPECT_EQ(compared, std::size_t(kSeconds - 1));
 }
 
 }  // namespace

@@ -26,14 +26,16 @@ int Usage()
         "           [--first-frame N] (numbers burnt from N, for files that follow each other)\n"
         "       mkrec mov OUT --layout LAYOUT --video V --route R [common]   (OUT.mp4 writes an MP4 type)\n"
         "           LAYOUT: plain, generic, a7l, nt96650a, freegps, freegps-compact, gpmf, gpmf9, blackvue, nmea-text,\n"
-        "           70mai, gpmf-karma\n"
+        "           70mai, gpmf-karma,\n"
+        "           dji-text (DJI's cues of the gps-speed dialect in a text track)\n"
         "           --freegps-place index|free|mdat (freeGPS blocks), --no-dollar (NMEA cues without '$')\n"
         "           --index-last: written as cameras write it, the media first (each second's data after\n"
         "           its pictures and sound) and moov at the end, so that a cut at any byte is a power loss\n"
         "       mkrec avi OUT --video V --route R [--marker TEXT] [common]\n"
         "       mkrec dat OUT --route R [common]\n"
         "       mkrec side OUT --format nmea|blackvue-gps|blackvue-3gf|70mai-log|fit|fit-compressed|\n"
-        "           fit-big-endian|daily-log --route R [common]\n"
+        "           fit-big-endian|daily-log|dji-srt-bracket|dji-srt-longtitude|dji-srt-gps|\n"
+        "           dji-srt-gps-speed --route R [common]\n"
         "           [--names NAME] (70mai-log: the video each line names)\n"
         "           [--log-year Y] (daily-log: the year the camera's clock writes in each line)\n"
         "       mkrec demo FOLDER [--seconds N]   card and import folders of consecutive recordings\n"
@@ -83,7 +85,8 @@ bool ParseLayout(const std::string& name, MovLayout& layout)
         {"freegps", MovLayout::FreeGps},   {"freegps-compact", MovLayout::FreeGpsCompact},
         {"gpmf", MovLayout::Gpmf},         {"gpmf9", MovLayout::Gpmf9},
         {"blackvue", MovLayout::BlackVue}, {"nmea-text", MovLayout::NmeaText},
-        {"70mai", MovLayout::SeventyMai},  {"gpmf-karma", MovLayout::GpmfKarma}};
+        {"70mai", MovLayout::SeventyMai},  {"gpmf-karma", MovLayout::GpmfKarma},
+        {"dji-text", MovLayout::DjiText}};
     auto it = names.find(name);
     if (it == names.end())
         return false;

@@ -365,3 +365,86 @@ std::string DailyLogLines(const RecordingSpec& spec)
     }
     return text;
 }
+
+namespace {
+
+std::string SrtTime(double seconds)
+{
+    const long ms = std::lround(seconds * 1000);
+    char text[32];
+    std::snprintf(text, sizeof text, "%02ld:%02ld:%02ld,%03ld", ms / 3600000, ms / 60000 % 60, ms / 1000 % 60, ms % 1000);
+    return text;
+}
+
+// The cue's text for `p` at `when` (UTC) in `dialect`, frame `frame` of the recording.
+std::string DjiCueText(const RoutePoint& p, std::time_t when, const std::string& dialect, std::size_t frame)
+{
+    const double latitude = p.fix ? p.latitude : 0, longitude = p.fix ? p.longitude : 0;
+    std::tm t {};
+    gmtime_r(&when, &t);
+    char text[512];
+    if (dialect == "bracket") {
+        std::snprintf(text, sizeof text,
+                      "<font size=\"28\">FrameCnt: %zu, DiffTime: 33ms\n%04d-%02d-%02d %02d:%02d:%02d.%03zu\n"
+                      "[iso: 100] [shutter: 1/500.0] [fnum: 2.8] [ev: 0] [ct: 5500] [color_md: default] [focal_len: 24.00] "
+                      "[latitude: %.6f] [longitude: %.6f] [rel_alt: 1.300 abs_alt: 520.400] </font>",
+                      frame + 1, t.tm_year + 1900, t.tm_mon + 1, t.tm_mday, t.tm_hour, t.tm_min, t.tm_sec, frame % 30 * 33,
+                      latitude, longitude);
+    } else if (dialect == "longtitude") {
+        std::snprintf(text, sizeof text,
+                      "<font size=\"36\">SrtCnt : %zu, DiffTime : 33ms\n%04d-%02d-%02d %02d:%02d:%02d,%03zu,000\n"
+                      "[iso : 100] [shutter : 1/640.0] [fnum : 280] [ev : 0] [ct : 5500] [color_md : default] [focal_len : 280] "
+                      "[latitude : %.6f] [longtitude : %.6f] [altitude: 520.400000] </font>",
+                      frame + 1, t.tm_year + 1900, t.tm_mon + 1, t.tm_mday, t.tm_hour, t.tm_min, t.tm_sec, frame % 30 * 33,
+                      latitude, longitude);
+    } else if (dialect == "gps") {
+        std::snprintf(text, sizeof text,
+                      "HOME(%.6f,%.6f) %04d.%02d.%02d %02d:%02d:%02d\nGPS(%.6f,%.6f,16) BAROMETER:1.9\nISO:100 Shutter:60 EV: Fnum:2.2",
+                      longitude + 0.01, latitude + 0.01, t.tm_year + 1900, t.tm_mon + 1, t.tm_mday, t.tm_hour, t.tm_min,
+                      t.tm_sec, longitude, latitude);
+    } else {
+        // H.S to the hundredth of a m/s, rounded up: read back and truncated
+        // to whole km/h, a speed of exactly N km/h stays N.
+        std::snprintf(text, sizeof text,
+                      "F/5.6, SS 400, ISO 100, EV 0, GPS (%.6f, %.6f, 15), HOME (%.6f, %.6f, -57.98m), D 698.70m, "
+                      "H 85.80m, H.S %.2fm/s, V.S 0.00m/s, F.PRY (2.7\u00b0, -7.0\u00b0, 110.1\u00b0)",
+                      longitude, latitude, longitude + 0.01, latitude + 0.01, p.fix ? std::ceil(p.knots * 1.852 / 3.6 * 100) / 100 : 0.0);
+    }
+    return text;
+}
+
+}  // namespace
+
+std::string DjiSrtText(const RecordingSpec& spec, const std::string& dialect)
+{
+    if (dialect != "bracket" && dialect != "longtitude" && dialect != "gps" && dialect != "gps-speed")
+        return {};
+    const bool perFrame = dialect == "bracket" || dialect == "longtitude";
+    const std::size_t cuesPerSecond = perFrame ? 30 : 1;
+    std::string text;
+    for (std::size_t s = 0; s < spec.route.size(); ++s) {
+        for (std::size_t k = 0; k < cuesPerSecond; ++k) {
+            const std::size_t cue = s * cuesPerSecond + k;
+            const double from = s + static_cast<double>(k) / cuesPerSecond;
+            text += std::to_string(cue + 1) + "\r\n" + SrtTime(from) + " --> " + SrtTime(from + 1.0 / cuesPerSecond) + "\r\n";
+            std::string body = DjiCueText(spec.route[s], spec.start + static_cast<std::time_t>(s), dialect, cue);
+            for (std::size_t at = 0; (at = body.find('\n', at)) != std::string::npos; at += 2)
+                body.replace(at, 1, "\r\n");
+            text += body + "\r\n\r\n";
+        }
+    }
+    return text;
+}
+
+std::vector<Bytes> DjiCues(const RecordingSpec& spec)
+{
+    std::vector<Bytes> cues;
+    for (std::size_t s = 0; s < spec.route.size(); ++s) {
+        const std::string text = DjiCueText(spec.route[s], spec.start + static_cast<std::time_t>(s), "gps-speed", s);
+        Bytes cue;
+        PutBE16(cue, static_cast<std::uint32_t>(text.size()));
+        PutText(cue, text);
+        cues.push_back(cue);
+    }
+    return cues;
+}

@@ -57,3 +57,13 @@ Bytes FitActivity(const RecordingSpec& spec, FitStyle style);
 // spec.logYear when that is set (a camera clock gone wrong).
 std::string DailyLogLines(const RecordingSpec& spec);
 
+// DJI's subtitles for a recording, in one of the dialects its aircraft write:
+// "bracket" ([latitude: x] [longitude: y], a cue per frame at 30 fps),
+// "longtitude" ([latitude : x] [longtitude : y] (sic), per frame), "gps"
+// (GPS(lon,lat,alt) with the home point, a cue a second) or "gps-speed"
+// (GPS (lon, lat, alt), HOME (...), H.S m/s, a cue a second). Without a fix
+// the coordinates are zeros. Empty text for an unknown dialect.
+std::string DjiSrtText(const RecordingSpec& spec, const std::string& dialect);
+// The "gps-speed" dialect's cues for a text track, one a second, a 16-bit
+// length before each.
+std::vector<Bytes> DjiCues(const RecordingSpec& spec);

@@ -133,6 +133,9 @@ std::string WriteCameraSideFile(const std::string& outPath, const std::string& f
     } else if (format == "daily-log") {
         const std::string text = DailyLogLines(spec);
         bytes.assign(text.begin(), text.end());
+    } else if (format.rfind("dji-srt-", 0) == 0 && !DjiSrtText(spec, format.substr(8)).empty()) {
+        const std::string text = DjiSrtText(spec, format.substr(8));
+        bytes.assign(text.begin(), text.end());
     } else if (format == "blackvue-3gf") {
         bytes = BlackVueThreeGf(spec);
     } else {

@@ -406,6 +406,10 @@ std::vector<Bytes> CameraSamples(MovLayout layout, const RecordingSpec& spec, Da
         kind = {"text", "GPS", TimedTextSampleEntry()};
         return NmeaCues(spec, spec.dollar);
     }
+    if (layout == MovLayout::DjiText) {
+        kind = {"text", "DJI", TimedTextSampleEntry()};
+        return DjiCues(spec);
+    }
     return {};
 }
 

@@ -20,6 +20,7 @@ enum class MovLayout {
     BlackVue,        // a top-level free box with gps and 3gf
     NmeaText,        // NMEA cues in a text track
     SeventyMai,      // 70mai's top-level GPS box after mdat
+    DjiText,         // DJI's telemetry cues in a text track, as beside it in .SRT
 };
 
 // Where freeGPS blocks go: in mdat with moov's "gps " index, as top-level
@@ -54,8 +55,9 @@ std::string WriteHostileMov(const std::string& outPath, const std::string& kind,
 // "blackvue-gps" (stamped lines), "blackvue-3gf" (accelerometer records),
 // "70mai-log" (GPSData*.txt lines naming spec.recordingName), "fit" (Garmin's
 // FIT activity, dated from spec.start), "fit-compressed" (half its records
-// under compressed timestamp headers), "fit-big-endian" (those big-endian).
-// "daily-log" (a Novatek camera's gps/YYYYMMDD.dat lines).
+// under compressed timestamp headers), "fit-big-endian" (those big-endian),
+// "daily-log" (a Novatek camera's gps/YYYYMMDD.dat lines), "dji-srt-DIALECT"
+// (DJI's subtitles: bracket, longtitude, gps or gps-speed; see mkrec_camera.h).
 std::string WriteCameraSideFile(const std::string& outPath, const std::string& format, const RecordingSpec& spec);
 
 // Runs ffmpeg: testsrc2 (or testsrc for a rear camera) with a tone, H.264 and

@@ -3,6 +3,7 @@
 #include "BinaryFile.h"
 #include "BlackVueTrack.h"
 #include "DailyGpsLog.h"
+#include "DjiSrt.h"
 #include "DatFile.h"
 #include "FitTrack.h"
 #include "FreeGpsTrack.h"
@@ -131,6 +132,7 @@ constexpr Detector kDetectors[] = {
     {TrackSource::NmeaSide, Side<ReadNmeaSideFile>},
     {TrackSource::SeventyMai, MovieSide<ReadSeventyMaiLogs>},
     {TrackSource::Fit, MovieSide<ReadFitSideFile>},
+    {TrackSource::DjiSrt, Side<ReadDjiSrtSideFile>},
     {TrackSource::DailyLog, SideOfSpan<ReadDailyGpsLog>},
     {TrackSource::FreeGps, Embedded<ScannedFreeGps>},  // last: it reads up to 20 MB
 };
@@ -152,6 +154,7 @@ const char* TrackSourceName(TrackSource source)
     case TrackSource::SeventyMai: return "70mai";
     case TrackSource::Fit: return "fit";
     case TrackSource::DailyLog: return "daily-log";
+    case TrackSource::DjiSrt: return "dji-srt";
     case TrackSource::None: break;
     }
     return "none";

@@ -20,6 +20,7 @@ enum class TrackSource {
     SeventyMai, // 70mai's top-level GPS box, or its GPSData*.txt logs
     Fit,        // a Garmin FIT file beside the video, matched by time
     DailyLog,   // Novatek's gps/YYYYMMDD.dat, a day's lines
+    DjiSrt,     // DJI's <base>.SRT subtitles
 };
 
 const char* TrackSourceName(TrackSource source);
@@ -28,8 +29,8 @@ const char* TrackSourceName(TrackSource source);
 // data found through the movie's boxes first (GPMF, BlackVue, a text track,
 // 70mai's box, indexed or top-level freeGPS), then the scrambled text track
 // of a recording named .MOV, then side files (BlackVue's, NMEA, 70mai's
-// logs, Garmin's FIT, the day's GPS log), and last a scan of mdat for freeGPS
-// blocks. None when no detector finds its data; a reader
+// logs, Garmin's FIT, DJI's subtitles, the day's GPS log), and last a scan of
+// mdat for freeGPS blocks. None when no detector finds its data; a reader
 // that finds its data but no sample leaves the track empty.
 // `startUtc`, when given, receives the UTC of the recording's time 0 by the
 // GPS clock (-1 when the track dates no fix).
