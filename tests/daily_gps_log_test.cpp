@@ -40,8 +40,9 @@ TEST(RecordingClock, TimeStampsInTheCamerasNames)
     for (const NameCase& c : cases) {
         const auto clock = NameClock(c.name);
         EXPECT_EQ(clock.has_value(), c.clock >= 0) << c.name;
-        if (clock && c.clock >= 0)
+        if (clock && c.clock >= 0) {
             EXPECT_DOUBLE_EQ(*clock, c.clock) << c.name;
+        }
     }
 }
 
@@ -61,8 +62,9 @@ TEST(DailyGpsLog, NamesOfTheDay)
     for (const LogNameCase& c : cases) {
         const auto day = DailyLogDay(c.name);
         EXPECT_EQ(day.has_value(), c.day >= 0) << c.name;
-        if (day && c.day >= 0)
+        if (day && c.day >= 0) {
             EXPECT_DOUBLE_EQ(*day, c.day) << c.name;
+        }
     }
 }
 

@@ -33,8 +33,9 @@ TEST(DjiSrt, CueStarts)
     for (const CueCase& c : cases) {
         const auto start = SrtCueStart(c.line);
         EXPECT_EQ(start.has_value(), c.start >= 0) << c.line;
-        if (start && c.start >= 0)
+        if (start && c.start >= 0) {
             EXPECT_NEAR(*start, c.start, 1e-9) << c.line;
+        }
     }
 }
 
@@ -77,8 +78,9 @@ TEST(DjiSrt, PositionsInEachDialect)
         for (auto [read, want] : {std::pair{text.latitude, c.latitude}, std::pair{text.longitude, c.longitude},
                                   std::pair{text.metresPerSecond, c.metresPerSecond}}) {
             EXPECT_EQ(read.has_value(), !std::isnan(want)) << c.line;
-            if (read && !std::isnan(want))
+            if (read && !std::isnan(want)) {
                 EXPECT_DOUBLE_EQ(*read, want) << c.line;
+            }
         }
     }
 }
