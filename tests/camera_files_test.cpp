@@ -41,6 +41,9 @@ const Layout kLayouts[] = {
     {"freegps-compact", "--layout freegps-compact", "freegps", GScale::Counts256},
     {"freegps-free-boxes", "--layout freegps --freegps-place free", "freegps", GScale::None},
     {"freegps-in-mdat", "--layout freegps --freegps-place mdat", "freegps", GScale::None},
+    {"freegps-text", "--layout freegps-text", "freegps", GScale::None},  // G only beside a fix
+    {"freegps-rmc", "--layout freegps-rmc", "freegps", GScale::None},
+    {"freegps-rmc-in-mdat", "--layout freegps-rmc --freegps-place mdat", "freegps", GScale::None},
     {"gpmf", "--layout gpmf", "gpmf", GScale::Gpmf, true},
     {"gpmf9", "--layout gpmf9", "gpmf", GScale::Gpmf, true},
     {"blackvue", "--layout blackvue", "blackvue", GScale::Counts128},
@@ -130,10 +133,11 @@ protected:
                 const double f = layout.g == GScale::Gpmf && next.fix ? k / 10.0 : 0.0;
                 EXPECT_NEAR(std::stod(slot.latitude), p.latitude + (next.latitude - p.latitude) * f, 1e-5) << layout.name;
                 EXPECT_NEAR(std::stod(slot.longitude), p.longitude + (next.longitude - p.longitude) * f, 1e-5) << layout.name;
-                if (layout.speedless)
+                if (layout.speedless) {
                     EXPECT_EQ(slot.speed, 0) << layout.name << " slot " << 10 * s + k;
-                else
+                } else {
                     EXPECT_NEAR(slot.speed, p.knots * 1.852, layout.speedTolerance) << layout.name << " slot " << 10 * s + k;
+                }
                 if (!layout.derivedCourse) {
                     EXPECT_NEAR(slot.course, p.course, 0.01) << layout.name;
                 } else if (k > 0 && s > 0 && Point(s - 1).fix && p.course == next.course) {
@@ -354,8 +358,9 @@ TEST_F(CameraSideFiles, DamagedDailyGpsLogsGivePartialTracks)
         ASSERT_EQ(run.status, 0) << "copy " << i;
         const auto slots = ParseSlots(run.out);
         for (std::size_t n = 0; n < slots.size(); ++n) {
-            if (!slots[n].latitude.empty())
+            if (!slots[n].latitude.empty()) {
                 EXPECT_TRUE(n < whole.size() && ShownWithin(whole, n, slots[n])) << "copy " << i << " slot " << n;
+            }
         }
     }
 }
@@ -419,8 +424,9 @@ TEST_F(CameraSideFiles, DamagedDjiSubtitlesGivePartialTracks)
         ASSERT_EQ(run.status, 0) << "copy " << i;
         const auto slots = ParseSlots(run.out);
         for (std::size_t n = 0; n < slots.size(); ++n) {
-            if (!slots[n].latitude.empty())
+            if (!slots[n].latitude.empty()) {
                 EXPECT_TRUE(n < whole.size() && ShownWithin(whole, n, slots[n])) << "copy " << i << " slot " << n;
+            }
         }
     }
 }
@@ -493,7 +499,8 @@ struct ExifCase {
 
 TEST_F(CameraSideFiles, ExifToolReadsTheSamePositionsAndSpeeds)
 {
-    for (const ExifCase& c : {ExifCase{"freegps", 1.0}, ExifCase{"freegps-compact", 1.0}, ExifCase{"gpmf", 3.6},
+    for (const ExifCase& c : {ExifCase{"freegps", 1.0}, ExifCase{"freegps-compact", 1.0},
+                              ExifCase{"freegps-text", 1.0}, ExifCase{"gpmf", 3.6},
                               ExifCase{"blackvue", 1.0}, ExifCase{"nmea-text", 1.0}, ExifCase{"70mai", 1.0}}) {
         const std::string path = Write(std::string("exif-") + c.layout + ".mp4", std::string("--layout ") + c.layout);
         const auto slots = Slots(path);
@@ -808,6 +815,34 @@ TEST_F(CameraSideFiles, ExifToolReadsDjiTelemetryAsOurSubtitles)
         EXPECT_NEAR(slot.speed, e.speed, 1.0) << "at " << e.time;
     }
     EXPECT_EQ(compared, std::size_t(kSeconds - 1));
+}
+
+// ExifTool reads freeGPS text blocks only by the camera's date digits: the
+// same blocks without them it does not read. Ours of those agree with its
+// reading of the dated ones, second by second.
+TEST_F(CameraSideFiles, ExifToolReadsDatedTextBlocksAsWeReadUndatedOnes)
+{
+    const std::string dated = Write("exif-text/dated.mp4", "--layout freegps-text");
+    const std::string undated = Write("exif-text/undated.mp4", "--layout freegps-rmc");
+    const auto slots = Slots(undated);
+    ASSERT_EQ(slots.size(), std::size_t(kSeconds * 10));
+    std::vector<const Slot*> ours;
+    for (std::size_t n = 0; n < slots.size(); n += 10) {
+        if (!slots[n].latitude.empty())
+            ours.push_back(&slots[n]);
+    }
+    ASSERT_EQ(ours.size(), std::size_t(kSeconds - 1));
+    std::vector<ExifFix> fixes;
+    for (const ExifFix& e : ExifToolFixes(dated)) {
+        if (e.latitude != 0 || e.longitude != 0)  // its reading of a block without a fix
+            fixes.push_back(e);
+    }
+    ASSERT_EQ(fixes.size(), ours.size());
+    for (std::size_t i = 0; i < ours.size(); ++i) {
+        EXPECT_NEAR(std::stod(ours[i]->latitude), fixes[i].latitude, 1e-5) << "fix " << i;
+        EXPECT_NEAR(std::stod(ours[i]->longitude), fixes[i].longitude, 1e-5) << "fix " << i;
+        EXPECT_NEAR(ours[i]->speed, fixes[i].speed, 1.0) << "fix " << i;
+    }
 }
 
 }  // namespace

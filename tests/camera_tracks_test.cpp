@@ -53,6 +53,15 @@ TEST(NmeaFix, SentencesAsCamerasWriteThem)
             EXPECT_DOUBLE_EQ(fix->knots, c.knots) << c.text;
         }
     }
+    // Where nothing else says the bytes are NMEA: an RMC with '$' and a right checksum only.
+    for (const char* unproven : {"$GPRMC,081503.00,A,4807.0380,N,01131.0000,E,10.0,45.50,140526,,,A",
+                                 "GPRMC,081503.00,A,4807.0380,N,01131.0000,E,10.0,45.50,140526,,,A*62",
+                                 "$GPRMC,081503.00,A,4807.0380,N,01131.0000,E,10.0,45.50,140526,,,A*26",
+                                 "$GPGGA,081503.00,4807.0380,N,01131.0000,E,1,08,0.9,520.4,M,47.0,M,,*60"})
+        EXPECT_FALSE(ReadCheckedRmc(unproven)) << unproven;
+    const auto proven = ReadCheckedRmc("x$GPGGA,1*00$GPRMC,081503.00,A,4807.0380,N,01131.0000,E,10.0,45.50,140526,,,A*62");
+    ASSERT_TRUE(proven && proven->fix && proven->isRmc);
+    EXPECT_NEAR(proven->latitude, 48.1173, 1e-9);
     const auto timed = ReadNmeaFix("$GPRMC,235959.50,A,4807.0380,N,01131.0000,E,13.0,20.00,311299,,,A");
     ASSERT_TRUE(timed);
     EXPECT_DOUBLE_EQ(timed->UnixTime(), 946684799.5);
@@ -177,6 +186,70 @@ TEST(FreeGps, LayoutsByTheirBytes)
     badClock[0x30] = 77;  // hour 77
     EXPECT_FALSE(DecodeFreeGpsBlock(badClock.data(), badClock.size()));
     EXPECT_FALSE(DecodeFreeGpsBlock(plain.data(), 91));  // shorter than any record
+}
+
+// A text block: the camera's date digits at 0x34 (or zeros), a count of
+// 128 / 256 g on each axis at 0x44, then `sentences` at 0x50.
+Bytes TextBlock(bool dated, const std::string& sentences)
+{
+    Bytes b;
+    PutBE32(b, 256);
+    PutText(b, "freeGPS ");
+    b.resize(0x34, 0);
+    if (dated)
+        PutText(b, "20260514081503");
+    b.resize(0x44, 0);
+    for (int i = 0; i < 3; ++i)
+        PutLE32(b, 128);
+    b.resize(0x50, 0);
+    PutText(b, sentences);
+    b.resize(256, 0);
+    return b;
+}
+
+struct TextBlockCase {
+    bool dated;
+    const char* sentences;
+    bool read;
+    bool fix;
+    bool hasG;
+    double kmh = 18.52;  // a GGA has none
+};
+
+// Without the camera's date digits, only an RMC sentence that proves itself
+// by its checksum makes the bytes a text block.
+TEST(FreeGps, TextBlocksWithAndWithoutTheCamerasDate)
+{
+    const char* rmc = "$GPRMC,081503.00,A,4807.0380,N,01131.0000,E,10.0,45.50,140526,,,A*62\r\n";
+    const TextBlockCase cases[] = {
+        {true, rmc, true, true, true},
+        {false, rmc, true, true, false},
+        {true, "$GPRMC,081503.00,A,4807.0380,N,01131.0000,E,10.0,45.50,140526,,,A\r\n", true, true, true},
+        {false, "$GPRMC,081503.00,A,4807.0380,N,01131.0000,E,10.0,45.50,140526,,,A\r\n", false, false, false},
+        {false, "$GPRMC,081503.00,A,4807.0380,N,01131.0000,E,10.0,45.50,140526,,,A*61\r\n", false, false, false},
+        {false, "GPRMC,081503.00,A,4807.0380,N,01131.0000,E,10.0,45.50,140526,,,A*62\r\n", false, false, false},
+        {false, "$GPGGA,081503.00,4807.0380,N,01131.0000,E,1,08,0.9,520.4,M,47.0,M,,*60\r\n", false, false, false},
+        {true, "$GPGGA,081503.00,4807.0380,N,01131.0000,E,1,08,0.9,520.4,M,47.0,M,,\r\n", true, true, true, 0},
+        {false, "$GPRMC,081503.00,V,,,,,,,140526,,,N*76\r\n", true, false, false},
+        // A broken sentence first, a proven one after it: the proven one.
+        {false, "$GPRMC,081503.00,A,4807.0380,N,01131.0000,E,10.0,45.50,140526,,,A*00\r\n"
+                "$GPRMC,081503.00,A,4807.0380,N,01131.0000,E,10.0,45.50,140526,,,A*62\r\n", true, true, false},
+        {false, "", false, false, false},
+    };
+    for (const TextBlockCase& c : cases) {
+        const Bytes block = TextBlock(c.dated, c.sentences);
+        const auto r = DecodeFreeGpsBlock(block.data(), block.size());
+        ASSERT_EQ(r.has_value(), c.read) << c.dated << " " << c.sentences;
+        if (!r)
+            continue;
+        EXPECT_EQ(r->fix, c.fix) << c.dated << " " << c.sentences;
+        EXPECT_EQ(r->hasG, c.hasG) << c.dated << " " << c.sentences;
+        if (c.fix) {
+            EXPECT_NEAR(r->latitude, 48.1173, 1e-9);
+            EXPECT_NEAR(r->longitude, 11.516666667, 1e-9);
+            EXPECT_NEAR(r->kmh, c.kmh, 1e-9);
+        }
+    }
 }
 
 // A movie of just ftyp, moov (mvhd and an optional extra box) and `tail`.

@@ -25,7 +25,8 @@ int Usage()
         "       mkrec video OUT.mov|OUT.avi --seconds N [--size WxH] [--rear] [--hevc] [--bframes] [--pcm] [--frame-numbers]\n"
         "           [--first-frame N] (numbers burnt from N, for files that follow each other)\n"
         "       mkrec mov OUT --layout LAYOUT --video V --route R [common]   (OUT.mp4 writes an MP4 type)\n"
-        "           LAYOUT: plain, generic, a7l, nt96650a, freegps, freegps-compact, gpmf, gpmf9, blackvue, nmea-text,\n"
+        "           LAYOUT: plain, generic, a7l, nt96650a, freegps, freegps-compact, freegps-text, freegps-rmc (text\n"
+        "           blocks without the camera's date digits), gpmf, gpmf9, blackvue, nmea-text,\n"
         "           70mai, gpmf-karma,\n"
         "           dji-text (DJI's cues of the gps-speed dialect in a text track)\n"
         "           --freegps-place index|free|mdat (freeGPS blocks), --no-dollar (NMEA cues without '$')\n"
@@ -83,6 +84,7 @@ bool ParseLayout(const std::string& name, MovLayout& layout)
         {"plain", MovLayout::Plain},       {"generic", MovLayout::Generic},
         {"a7l", MovLayout::A7L},           {"nt96650a", MovLayout::NT96650A},
         {"freegps", MovLayout::FreeGps},   {"freegps-compact", MovLayout::FreeGpsCompact},
+        {"freegps-text", MovLayout::FreeGpsText}, {"freegps-rmc", MovLayout::FreeGpsRmc},
         {"gpmf", MovLayout::Gpmf},         {"gpmf9", MovLayout::Gpmf9},
         {"blackvue", MovLayout::BlackVue}, {"nmea-text", MovLayout::NmeaText},
         {"70mai", MovLayout::SeventyMai},  {"gpmf-karma", MovLayout::GpmfKarma},

@@ -49,8 +49,35 @@ void PutFix(Bytes& b, const RoutePoint& p)
     PutFloatLE(b, p.fix ? static_cast<float>(p.course) : 0.0f);
 }
 
+// The text layout: the camera's clock as 14 digits (or zeros), the
+// accelerometer in counts of 1/256 g, then the sentences.
+Bytes FreeGpsTextBlock(const RoutePoint& p, std::time_t when, bool dated)
+{
+    Bytes b;
+    PutBE32(b, kFreeGpsBlockSize);
+    PutText(b, "freeGPS ");
+    PutLE32(b, 0x140);
+    PutZeros(b, 0x34 - b.size());
+    std::tm t {};
+    gmtime_r(&when, &t);
+    char digits[32];
+    std::snprintf(digits, sizeof digits, "%04d%02d%02d%02d%02d%02d", t.tm_year + 1900, t.tm_mon + 1, t.tm_mday, t.tm_hour,
+                  t.tm_min, t.tm_sec);
+    if (dated)
+        PutText(b, digits);
+    PutZeros(b, 0x44 - b.size());
+    for (double g : {p.gx, p.gy, p.gz})
+        PutLE32(b, static_cast<std::uint32_t>(static_cast<std::int32_t>(std::lround(g * 256))));
+    PutZeros(b, 0x50 - b.size());
+    PutText(b, RmcSentence(p, when) + "\r\n" + GgaSentence(p, when) + "\r\n");
+    b.resize(kFreeGpsBlockSize, 0);
+    return b;
+}
+
 Bytes FreeGpsBlock(const RoutePoint& p, std::time_t when, FreeGpsLayout layout)
 {
+    if (layout == FreeGpsLayout::Text || layout == FreeGpsLayout::TextUndated)
+        return FreeGpsTextBlock(p, when, layout == FreeGpsLayout::Text);
     Bytes b;
     PutBE32(b, kFreeGpsBlockSize);
     PutText(b, "freeGPS ");

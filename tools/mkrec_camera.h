@@ -8,7 +8,10 @@
 
 #include <vector>
 
-enum class FreeGpsLayout { Plain, Compact };
+// Plain and Compact: binary records. Text: the camera's date and time as 14
+// digits at 0x34, the accelerometer at 0x44, RMC and GGA sentences from 0x50.
+// TextUndated: the same with zeros for the date digits.
+enum class FreeGpsLayout { Plain, Compact, Text, TextUndated };
 
 // One block per second: size, "free", "GPS ", then the record.
 std::vector<Bytes> FreeGpsBlocks(const RecordingSpec& spec, FreeGpsLayout layout);

@@ -388,7 +388,18 @@ bool IsCameraLayout(MovLayout layout)
 
 bool IsFreeGps(MovLayout layout)
 {
-    return layout == MovLayout::FreeGps || layout == MovLayout::FreeGpsCompact;
+    return layout == MovLayout::FreeGps || layout == MovLayout::FreeGpsCompact || layout == MovLayout::FreeGpsText ||
+           layout == MovLayout::FreeGpsRmc;
+}
+
+FreeGpsLayout BlockLayout(MovLayout layout)
+{
+    switch (layout) {
+    case MovLayout::FreeGpsCompact: return FreeGpsLayout::Compact;
+    case MovLayout::FreeGpsText: return FreeGpsLayout::Text;
+    case MovLayout::FreeGpsRmc: return FreeGpsLayout::TextUndated;
+    default: return FreeGpsLayout::Plain;
+    }
 }
 
 // The samples of today's cameras' data tracks, and what the track says it holds.
@@ -489,7 +500,7 @@ std::string WriteRecorderMov(const std::string& outPath, MovLayout layout, const
     const bool cameraTrack = !kind.sampleEntry.empty();
     std::vector<Bytes> blocks;  // freeGPS blocks, in mdat after the media or at the end
     if (IsFreeGps(layout))
-        blocks = FreeGpsBlocks(spec, layout == MovLayout::FreeGps ? FreeGpsLayout::Plain : FreeGpsLayout::Compact);
+        blocks = FreeGpsBlocks(spec, BlockLayout(layout));
     const bool blocksInMdat = !blocks.empty() && spec.freeGpsPlace != FreeGpsPlace::FreeBoxes;
     const auto created = static_cast<std::uint32_t>(spec.start + kSeconds1904To1970);
 

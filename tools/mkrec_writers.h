@@ -14,6 +14,8 @@ enum class MovLayout {
     NT96650A,  // 204-byte blocks in the second track, udta names the NT96650A
     FreeGps,         // Novatek freeGPS blocks, plain record layout
     FreeGpsCompact,  // freeGPS blocks, compact layout with the accelerometer
+    FreeGpsText,     // freeGPS blocks of text: the camera's date digits and NMEA sentences
+    FreeGpsRmc,      // the same without the date digits
     Gpmf,            // a gpmd track of GPMF payloads with GPS5
     Gpmf9,           // the same with GPS9
     GpmfKarma,       // GPS5 without a fix, the Karma drone's GLPI beside it

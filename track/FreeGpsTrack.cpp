@@ -151,22 +151,32 @@ std::optional<FreeGpsRecord> DecodeIqs(const unsigned char* b)
     return r;
 }
 
-// The text layout (NextBase and others): the camera's date and time as 14
-// digits at 0x34 and an RMC or GGA sentence further on; the accelerometer as
-// three counts of 1/256 g at 0x44.
-std::optional<FreeGpsRecord> DecodeText(const unsigned char* b, std::size_t size)
+bool HasCameraDate(const unsigned char* b)
 {
     for (std::size_t i = 0x34; i < 0x34 + 14; ++i) {
         if (b[i] < '0' || b[i] > '9')
-            return std::nullopt;
+            return false;
     }
-    const auto fix = ReadNmeaFix(std::string_view(reinterpret_cast<const char*>(b), size));
+    return true;
+}
+
+// The text layout (NextBase and others): the camera's date and time as 14
+// digits at 0x34 and an RMC or GGA sentence further on; the accelerometer as
+// three counts of 1/256 g at 0x44. Some cameras leave the date digits out:
+// then the bytes are taken for text only by an RMC sentence with its '$' and
+// a right checksum, and the accelerometer's place is not known.
+std::optional<FreeGpsRecord> DecodeText(const unsigned char* b, std::size_t size)
+{
+    const std::string_view text(reinterpret_cast<const char*>(b), size);
+    const bool dated = HasCameraDate(b);
+    const auto fix = dated ? ReadNmeaFix(text) : ReadCheckedRmc(text);
     if (!fix)
         return std::nullopt;
     FreeGpsRecord r;
     if (!fix->fix)
         return r;
-    ReadCounts256(b + 0x44, r);
+    if (dated)
+        ReadCounts256(b + 0x44, r);
     r.fix = true;
     r.latitude = fix->latitude;
     r.longitude = fix->longitude;

@@ -21,7 +21,9 @@ struct FreeGpsRecord {
 };
 
 // Nothing when the block is of no layout known here (encrypted ones among
-// them): such a block is left out rather than read wrongly.
+// them): such a block is left out rather than read wrongly. A block of none
+// of the binary layouts is read as text when it carries the camera's date
+// digits, or, without them, an RMC sentence whose checksum is right.
 std::optional<FreeGpsRecord> DecodeFreeGpsBlock(const unsigned char* block, std::size_t size);
 
 enum class FreeGpsSearch {

@@ -78,9 +78,10 @@ int HexDigit(char c)
 }
 
 // The sentence from its talker to before its checksum; nothing when a
-// checksum is present and does not match.
-std::optional<std::string_view> SentenceBody(std::string_view text, std::size_t talker)
+// checksum is present and does not match. `checked` tells whether one was.
+std::optional<std::string_view> SentenceBody(std::string_view text, std::size_t talker, bool& checked)
 {
+    checked = false;
     std::size_t end = talker;
     while (end < text.size() && text[end] != '*' && text[end] != '\r' && text[end] != '\n' && text[end] != ';' &&
            text[end] != '\0')
@@ -92,6 +93,7 @@ std::optional<std::string_view> SentenceBody(std::string_view text, std::size_t 
             sum ^= static_cast<unsigned char>(c);
         if (sum != static_cast<unsigned>(HexDigit(text[end + 1]) * 16 + HexDigit(text[end + 2])))
             return std::nullopt;
+        checked = true;
     }
     return body;
 }
@@ -137,6 +139,31 @@ NmeaFix ReadGga(const Fields& f)
     return fix;
 }
 
+struct SentenceRule {
+    bool rmcOnly;
+    bool checked;  // '$' and a right checksum required
+};
+
+// The earliest "RMC," (or "GGA,") that follows a two-letter talker and
+// obeys `rule`: each comma is a candidate end of the sentence's name.
+std::optional<NmeaFix> FirstSentence(std::string_view text, SentenceRule rule)
+{
+    for (std::size_t comma = text.find(',', 5); comma != std::string_view::npos; comma = text.find(',', comma + 1)) {
+        const std::string_view type = text.substr(comma - 3, 3);
+        if ((type != "RMC" && (rule.rmcOnly || type != "GGA")) || !IsTalker(text, comma - 5))
+            continue;
+        if (rule.checked && (comma < 6 || text[comma - 6] != '$'))
+            continue;
+        bool checked = false;
+        const auto body = SentenceBody(text, comma - 5, checked);
+        if (!body || (rule.checked && !checked))
+            continue;
+        const Fields f = Split(*body);
+        return type == "RMC" ? ReadRmc(f) : ReadGga(f);
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 double NmeaFix::UnixTime() const
@@ -148,17 +175,10 @@ double NmeaFix::UnixTime() const
 
 std::optional<NmeaFix> ReadNmeaFix(std::string_view text)
 {
-    // The earliest "RMC," or "GGA," that follows a two-letter talker: each
-    // comma is a candidate end of the sentence's name.
-    for (std::size_t comma = text.find(',', 5); comma != std::string_view::npos; comma = text.find(',', comma + 1)) {
-        const std::string_view type = text.substr(comma - 3, 3);
-        if ((type != "RMC" && type != "GGA") || !IsTalker(text, comma - 5))
-            continue;
-        const auto body = SentenceBody(text, comma - 5);
-        if (!body)
-            continue;
-        const Fields f = Split(*body);
-        return type == "RMC" ? ReadRmc(f) : ReadGga(f);
-    }
-    return std::nullopt;
+    return FirstSentence(text, {false, false});
+}
+
+std::optional<NmeaFix> ReadCheckedRmc(std::string_view text)
+{
+    return FirstSentence(text, {true, true});
 }

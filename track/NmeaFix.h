@@ -27,3 +27,7 @@ struct NmeaFix {
 
 // The first RMC or GGA sentence in `text`, or nothing.
 std::optional<NmeaFix> ReadNmeaFix(std::string_view text);
+
+// The first RMC sentence in `text` that begins with '$' and ends with its
+// checksum, the checksum right: where nothing else says the bytes are NMEA.
+std::optional<NmeaFix> ReadCheckedRmc(std::string_view text);
