@@ -2,12 +2,16 @@
 // carry, and which of them a recording takes, on small hand-made fixtures.
 
 #include "TestFiles.h"
+#include "mkrec_bytes.h"
+#include "track/BinaryFile.h"
 #include "track/DailyGpsLog.h"
 #include "track/DatFile.h"
+#include "track/MovieIndex.h"
 #include "track/RecordingClock.h"
 #include "track/TimedSamples.h"
 
 #include <cmath>
+#include <cstdio>
 #include <gtest/gtest.h>
 #include <optional>
 
@@ -139,6 +143,64 @@ TEST(DailyGpsLog, NeverTakenForTheScrambledSideFile)
     // Log lines under another name are no daily log.
     WriteFile(dir / "2024_0315_142501_F.DAT", log);
     EXPECT_FALSE(IsDailyGpsLog(dir / "2024_0315_142501_F.DAT"));
+}
+
+// A movie header alone, `seconds` long.
+void WriteMovieHeader(const std::string& path, std::uint32_t seconds)
+{
+    Bytes mvhd;
+    PutBE32(mvhd, 0);
+    PutZeros(mvhd, 8);
+    PutBE32(mvhd, 1000);
+    PutBE32(mvhd, seconds * 1000);
+    PutZeros(mvhd, 80);
+    const Bytes moov = Atom("moov", Atom("mvhd", mvhd));
+    WriteFile(path, std::string(moov.begin(), moov.end()));
+}
+
+// A whole day's log: second s of the day at latitude 48 + s / 1e5 minutes.
+std::string DayLog()
+{
+    std::string log;
+    log.reserve(86400 * 52);
+    char line[96];
+    for (int s = 0; s < 86400; ++s) {
+        std::snprintf(line, sizeof line, "20240315%02d%02d%02d,48%08.5f,N,01131.00000,E,10.000,520.0\r\n", s / 3600,
+                      s / 60 % 60, s % 60, s / 1e5);
+        log += line;
+    }
+    return log;
+}
+
+// A minute's recording takes its minute of a day's log, reading a little of
+// it, wherever in the day the minute lies.
+TEST(DailyGpsLog, AMinuteOfADayReadsLittleOfIt)
+{
+    TempDir dir;
+    WriteFile(dir / "gps/20240315.dat", DayLog());
+    const std::uint64_t logSize = std::filesystem::file_size(dir / "gps/20240315.dat");
+    for (int startSecond : {0, 43200, 86340}) {
+        char name[64];
+        std::snprintf(name, sizeof name, "2024_0315_%02d%02d%02d_F.MP4", startSecond / 3600, startSecond / 60 % 60,
+                      startSecond % 60);
+        const std::string media = dir / name;
+        WriteMovieHeader(media, 60);
+        BinaryFile file(media);
+        const MovieIndex index = ReadMovieIndex(file);
+        TimedSamples samples;
+        const std::uint64_t before = BinaryFile::BytesReadByAll();
+        ASSERT_TRUE(ReadDailyGpsLog(media, file, index, samples)) << name;
+        const std::uint64_t read = BinaryFile::BytesReadByAll() - before;
+        EXPECT_LT(read, logSize / 16) << name;
+        const std::size_t lines = startSecond + 60 < 86400 ? 61u : 60u;  // [start, start + 60], within the day
+        ASSERT_EQ(samples.gps.size(), lines) << name;
+        for (std::size_t i = 0; i < lines; ++i) {
+            const GpsSample& g = samples.gps[i];
+            EXPECT_DOUBLE_EQ(g.time, double(i)) << name;
+            ASSERT_TRUE(g.fix) << name;
+            EXPECT_NEAR(g.latitude, 48 + (startSecond + double(i)) / 1e5 / 60, 1e-9) << name;
+        }
+    }
 }
 
 }  // namespace

@@ -20,6 +20,10 @@ constexpr double kDay = 86400;
 constexpr std::size_t kFields = 7;
 // Lines read to tell a daily log from another file of its name.
 constexpr int kLinesToRecognise = 8;
+// How far a line's clock may stand behind the one before it (a clock set
+// from the receiver), and how small a stretch the search narrows to.
+constexpr double kOutOfOrder = 120;
+constexpr std::uint64_t kBisectedTo = 64u << 10;
 
 bool IsDigits(std::string_view text)
 {
@@ -110,17 +114,70 @@ std::optional<std::string> FindDailyLog(const std::string& mediaPath, double day
     return found && IsDailyGpsLog(*found) ? found : std::nullopt;
 }
 
+struct LogPlace {
+    double clock;
+    std::uint64_t start;  // of the line
+};
+
+// The first log line that begins after `offset` (at 0, the first line) and
+// ends within a few lines' length.
+std::optional<LogPlace> LineAfter(BinaryFile& file, std::uint64_t offset, double logDay)
+{
+    std::array<char, 2 * kMaxTextLine> buffer;
+    if (!file.Seek(offset))
+        return std::nullopt;
+    const std::string_view text(buffer.data(), file.Read(buffer.data(), buffer.size()));
+    std::size_t at = 0;
+    if (offset > 0) {  // the line `offset` falls in is cut
+        at = text.find('\n');
+        if (at == std::string_view::npos)
+            return std::nullopt;
+        ++at;
+    }
+    for (std::size_t end; at < text.size() && (end = text.find('\n', at)) != std::string_view::npos; at = end + 1) {
+        std::string_view line = text.substr(at, end - at);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        if (const auto read = ReadDailyLogLine(line, logDay))
+            return LogPlace{read->clock, offset + at};
+    }
+    return std::nullopt;
+}
+
+// Where to start reading for lines from `start` on: a line start well before
+// them. A log is in time order, one line a second, so a day's log is halved
+// down to a stretch of kBisectedTo bytes instead of read whole for each
+// recording; a log out of order may lose lines, never gain wrong ones.
+std::uint64_t SpanOffset(BinaryFile& file, double logDay, double start)
+{
+    std::uint64_t low = 0, high = file.Size();
+    while (high - low > kBisectedTo) {
+        const std::uint64_t middle = low + (high - low) / 2;
+        const auto place = LineAfter(file, middle, logDay);
+        if (place && place->clock < start - kOutOfOrder)
+            low = place->start;
+        else
+            high = middle;
+    }
+    return low;
+}
+
 // The log's lines inside [start, end] as samples at their time from `start`.
 bool ReadSpan(const std::string& logPath, double logDay, double start, double end, TimedSamples& out)
 {
     BinaryFile file(logPath);
     bool found = false;
-    ForEachLine(file, 0, file.Size(), [&](std::string_view text) {
+    ForEachLineUntil(file, SpanOffset(file, logDay, start), file.Size(), [&](std::string_view text) {
         const auto line = ReadDailyLogLine(text, logDay);
-        if (!line || line->clock < start || line->clock > end || out.gps.size() >= kMaxTimedSamples)
-            return;
+        if (!line)
+            return true;
+        if (line->clock > end + kOutOfOrder || out.gps.size() >= kMaxTimedSamples)
+            return false;
+        if (line->clock < start || line->clock > end)
+            return true;
         found = true;
         out.gps.push_back({line->clock - start, line->fix, line->latitude, line->longitude, line->knots * kKnotsToKmh, 0, -1});
+        return true;
     });
     return found;
 }

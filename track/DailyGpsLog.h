@@ -41,7 +41,8 @@ bool IsDailyGpsLog(const std::string& path);
 
 // The lines of the recording's own span: from its start by the camera's clock
 // (its name, else its movie header) for the movie's length, from its day's log
-// and, for a recording running past midnight, the next day's. The lines
-// carry no course: it is the bearing of the movement. False when no log
-// holds a line of that span.
+// and, for a recording running past midnight, the next day's. A log is in
+// time order: the span is found by halving, not by reading the day. The
+// lines carry no course: it is the bearing of the movement. False when no
+// log holds a line of that span.
 bool ReadDailyGpsLog(const std::string& mediaPath, BinaryFile& file, const MovieIndex& index, TimedSamples& out);

@@ -22,19 +22,29 @@ std::size_t LineEnd(std::string_view text)
 
 void ForEachLine(BinaryFile& file, std::uint64_t from, std::uint64_t end, const std::function<void(std::string_view)>& line)
 {
+    ForEachLineUntil(file, from, end, [&](std::string_view text) {
+        line(text);
+        return true;
+    });
+}
+
+void ForEachLineUntil(BinaryFile& file, std::uint64_t from, std::uint64_t end,
+                      const std::function<bool(std::string_view)>& line)
+{
     end = std::min(end, file.Size());
     std::vector<char> chunk(1 << 16);
     std::string carried;  // the start of a line that runs on into the next chunk
+    bool going = true;
     auto feed = [&](std::string_view text) {
-        if (!text.empty())
-            line(text.substr(0, kMaxTextLine));
+        if (going && !text.empty())
+            going = line(text.substr(0, kMaxTextLine));
     };
-    for (std::uint64_t at = from; at < end && file.Seek(at);) {
+    for (std::uint64_t at = from; going && at < end && file.Seek(at);) {
         const std::size_t got = file.Read(chunk.data(), static_cast<std::size_t>(std::min<std::uint64_t>(chunk.size(), end - at)));
         if (got == 0)
             break;
         std::string_view rest(chunk.data(), got);
-        for (std::size_t stop; (stop = LineEnd(rest)) != std::string_view::npos;) {
+        for (std::size_t stop; going && (stop = LineEnd(rest)) != std::string_view::npos;) {
             if (carried.empty()) {
                 feed(rest.substr(0, stop));
             } else {

@@ -15,3 +15,6 @@ inline constexpr std::size_t kMaxTextLine = 4096;
 // Calls `line` with each non-empty line of bytes [from, end) of `file`; a
 // line ends at CR, LF or NUL.
 void ForEachLine(BinaryFile& file, std::uint64_t from, std::uint64_t end, const std::function<void(std::string_view)>& line);
+// The same until `line` returns false.
+void ForEachLineUntil(BinaryFile& file, std::uint64_t from, std::uint64_t end,
+                      const std::function<bool(std::string_view)>& line);
