@@ -54,10 +54,10 @@ std::string SeventyMaiLogLines(const RecordingSpec& spec);
 enum class FitStyle { Plain, Compressed, CompressedBigEndian };
 Bytes FitActivity(const RecordingSpec& spec, FitStyle style);
 
-// A Novatek daily GPS log's lines, one a second from spec.start by the
-// camera's clock: "YYYYMMDDHHMMSS,ddmm.mmmmm,N,dddmm.mmmmm,E,knots,altitude";
-// without a fix the coordinates are zeros. The stamp's year is
-// spec.logYear when that is set (a camera clock gone wrong).
+// A Novatek daily GPS log's lines, one a second from the recording's start
+// by the camera's clock: "YYYYMMDDHHMMSS,ddmm.mmmmm,N,dddmm.mmmmm,E,knots,altitude";
+// without a fix the coordinates are zeros. The stamps carry the year the
+// camera's clock writes (logYear) when one is given: a clock gone wrong.
 std::string DailyLogLines(const RecordingSpec& spec);
 
 // DJI's subtitles for a recording, in one of the dialects its aircraft write:
