@@ -792,6 +792,8 @@ TEST_F(GarminFit, GpsBabelReadsTheSamePositionsSpeedsAndTimes)
         ++rows;
     }
     EXPECT_EQ(rows, kSeconds - 1);  // the first second has no fix
+}
+
 // ExifTool reads DJI's telemetry in a video's text track, not in an .SRT
 // beside it: a DJI video carries both, the same cues. ExifTool's reading of
 // the track and ours of the subtitles agree on every second with a fix.

@@ -189,7 +189,7 @@ TEST(DailyGpsLog, AMinuteOfADayReadsLittleOfIt)
         const MovieIndex index = ReadMovieIndex(file);
         TimedSamples samples;
         const std::uint64_t before = BinaryFile::BytesReadByAll();
-        ASSERT_TRUE(ReadDailyGpsLog(media, file, index, samples)) << name;
+        ASSERT_TRUE(ReadDailyGpsLog(media, index, samples)) << name;
         const std::uint64_t read = BinaryFile::BytesReadByAll() - before;
         EXPECT_LT(read, logSize / 16) << name;
         const std::size_t lines = startSecond + 60 < 86400 ? 61u : 60u;  // [start, start + 60], within the day

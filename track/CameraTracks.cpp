@@ -28,11 +28,8 @@ struct Recording {
 
 using SampleReader = bool (*)(BinaryFile&, const MovieIndex&, TimedSamples&);
 using SideReader = bool (*)(const std::string&, TimedSamples&);
-// A side file matched to the recording by what its movie header says.
+// A side file matched to the recording by what its movie header (or name) says.
 using MovieSideReader = bool (*)(const std::string&, const MovieIndex&, TimedSamples&);
-
-// Side files that take the recording's span from its name and movie header.
-using SpanReader = bool (*)(const std::string&, BinaryFile&, const MovieIndex&, TimedSamples&);
 
 void AppendSamples(const Recording& r, const TimedSamples& samples, TrackSlots& track)
 {
@@ -66,16 +63,6 @@ bool MovieSide(const Recording& r, TrackSlots& track)
 {
     TimedSamples samples;
     if (!Read(r.path, r.index, samples))
-        return false;
-    AppendSamples(r, samples, track);
-    return true;
-}
-
-template <SpanReader Read>
-bool SideOfSpan(const Recording& r, TrackSlots& track)
-{
-    TimedSamples samples;
-    if (!Read(r.path, r.file, r.index, samples))
         return false;
     AppendSamples(r, samples, track);
     return true;
@@ -133,7 +120,7 @@ constexpr Detector kDetectors[] = {
     {TrackSource::SeventyMai, MovieSide<ReadSeventyMaiLogs>},
     {TrackSource::Fit, MovieSide<ReadFitSideFile>},
     {TrackSource::DjiSrt, Side<ReadDjiSrtSideFile>},
-    {TrackSource::DailyLog, SideOfSpan<ReadDailyGpsLog>},
+    {TrackSource::DailyLog, MovieSide<ReadDailyGpsLog>},
     {TrackSource::FreeGps, Embedded<ScannedFreeGps>},  // last: it reads up to 20 MB
 };
 

@@ -231,10 +231,10 @@ bool IsDailyGpsLog(const std::string& path)
     return recognised;
 }
 
-bool ReadDailyGpsLog(const std::string& mediaPath, BinaryFile& file, const MovieIndex& index, TimedSamples& out)
+bool ReadDailyGpsLog(const std::string& mediaPath, const MovieIndex& index, TimedSamples& out)
 {
     const double length = std::min(index.durationSeconds, kDay);
-    const auto start = RecordingStartClock(std::filesystem::path(mediaPath).stem().string(), file, index);
+    const auto start = RecordingStartClock(std::filesystem::path(mediaPath).stem().string(), index);
     if (!(length > 0) || !start)
         return false;
     const double end = *start + length;

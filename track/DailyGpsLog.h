@@ -45,4 +45,4 @@ bool IsDailyGpsLog(const std::string& path);
 // time order: the span is found by halving, not by reading the day. The
 // lines carry no course: it is the bearing of the movement. False when no
 // log holds a line of that span.
-bool ReadDailyGpsLog(const std::string& mediaPath, BinaryFile& file, const MovieIndex& index, TimedSamples& out);
+bool ReadDailyGpsLog(const std::string& mediaPath, const MovieIndex& index, TimedSamples& out);

@@ -1,14 +1,11 @@
 #include "RecordingClock.h"
 
-#include "BinaryFile.h"
 #include "MovieIndex.h"
 #include "TimedSamples.h"
 
 #include <array>
 
 namespace {
-
-constexpr double kSeconds1904To1970 = 2082844800.0;
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -72,22 +69,11 @@ std::optional<double> NameClock(std::string_view baseName)
     return std::nullopt;
 }
 
-std::optional<double> HeaderClock(BinaryFile& file, const MovieIndex& index)
-{
-    const auto mvhd = FindBox(index.moovChildren, "mvhd");
-    unsigned char head[12] = {};
-    if (!mvhd || mvhd->PayloadSize() < sizeof head || !file.Seek(mvhd->PayloadStart()) || !file.ReadExact(head, sizeof head))
-        return std::nullopt;
-    const double created = head[0] == 1 ? static_cast<double>(LoadBE32(head + 4)) * 4294967296.0 + LoadBE32(head + 8)
-                                        : static_cast<double>(LoadBE32(head + 4));
-    if (created <= kSeconds1904To1970 || created > kSeconds1904To1970 + 1e10)
-        return std::nullopt;
-    return created - kSeconds1904To1970;
-}
-
-std::optional<double> RecordingStartClock(std::string_view baseName, BinaryFile& file, const MovieIndex& index)
+std::optional<double> RecordingStartClock(std::string_view baseName, const MovieIndex& index)
 {
     if (auto clock = NameClock(baseName))
         return clock;
-    return HeaderClock(file, index);
+    if (index.createdSeconds > 0)
+        return index.createdSeconds;
+    return std::nullopt;
 }

@@ -7,7 +7,6 @@
 #include <optional>
 #include <string_view>
 
-class BinaryFile;
 struct MovieIndex;
 
 // The first time stamp in a recording's base name, not preceded by a digit:
@@ -16,8 +15,5 @@ struct MovieIndex;
 // exist or a time past 23:59:59.
 std::optional<double> NameClock(std::string_view baseName);
 
-// mvhd's creation time (seconds since 1904); nothing when it is 0 or absent.
-std::optional<double> HeaderClock(BinaryFile& file, const MovieIndex& index);
-
-// The name's clock, else the header's.
-std::optional<double> RecordingStartClock(std::string_view baseName, BinaryFile& file, const MovieIndex& index);
+// The name's clock, else the movie header's creation time.
+std::optional<double> RecordingStartClock(std::string_view baseName, const MovieIndex& index);
