@@ -87,6 +87,7 @@ protected:
     static std::string Write(const std::string& name, const std::string& args)
     {
         const std::string path = *dir_ / name;
+        std::filesystem::create_directories(std::filesystem::path(path).parent_path());
         EXPECT_EQ(Mkrec("mov " + Quote(path) + " " + args + " --video " + Quote(*dir_ / "v.mov") + Common()), 0) << args;
         return path;
     }
@@ -587,12 +588,7 @@ protected:
     // A card with the recording in Normal/Front, its mvhd dated `created`.
     static std::string Recording(const std::string& card, const std::string& name, std::time_t created)
     {
-        const std::string path = *dir_ / (card + "/Normal/Front/" + name);
-        std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-        EXPECT_EQ(Mkrec("mov " + Quote(path) + " --layout plain --video " + Quote(*dir_ / "v.mov") + Common() +
-                        " --start " + std::to_string(created)),
-                  0);
-        return path;
+        return Write(card + "/Normal/Front/" + name, "--layout plain --start " + std::to_string(created));
     }
 };
 
@@ -679,12 +675,7 @@ protected:
 
     static std::string Video(const std::string& folder, std::time_t created)
     {
-        const std::string path = *dir_ / (folder + "/GRMN0001.MP4");
-        std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-        EXPECT_EQ(Mkrec("mov " + Quote(path) + " --layout plain --video " + Quote(*dir_ / "v.mov") + Common() +
-                        " --start " + std::to_string(created)),
-                  0);
-        return path;
+        return Write(folder + "/GRMN0001.MP4", "--layout plain --start " + std::to_string(created));
     }
 };
 

@@ -1,5 +1,7 @@
 #include "DatFile.h"
 
+#include "FolderEntries.h"
+
 #include "DailyGpsLog.h"
 #include "Nmea.h"
 #include "ScrambleKey.h"
@@ -19,72 +21,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string Lower(std::string text)
-{
-    for (char& c : text)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return text;
-}
-
-// The names of a folder by their lower-case form.
-using NameIndex = std::unordered_multimap<std::string, std::string>;
-
-struct FolderListing {
-    std::string folder;
-    timespec modified {};
-    NameIndex names;
-};
-
-bool SameTime(const timespec& a, const timespec& b)
-{
-    return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
-}
-
-// The names in `folder`. An import asks once per recording, so the last few
-// listings are kept while the folder's modification time says they still hold.
-const NameIndex& NamesIn(const fs::path& folder)
-{
-    static const NameIndex none;
-    thread_local std::vector<FolderListing> cache;
-    struct stat info {};
-    if (stat(folder.c_str(), &info) != 0)
-        return none;
-    for (const FolderListing& listing : cache) {
-        if (listing.folder == folder.native() && SameTime(listing.modified, info.st_mtim))
-            return listing.names;
-    }
-    if (cache.size() >= 4)
-        cache.erase(cache.begin());
-    FolderListing listing{folder.native(), info.st_mtim, {}};
-    std::error_code ec;
-    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
-        listing.names.emplace(Lower(it->path().filename().string()), it->path().filename().string());
-    cache.push_back(std::move(listing));
-    return cache.back().names;
-}
-
-// The entry of `folder` called `name`: the exact name first, else one that
-// differs only in case (folders copied from a card may have been renamed by hand).
-// Names come from the folder's cached listing, so a miss costs no look-up.
-std::optional<fs::path> FindEntry(const fs::path& folder, const std::string& name, bool wantFolder)
-{
-    std::error_code ec;
-    auto fits = [&](const fs::path& p) {
-        return wantFolder ? fs::is_directory(p, ec) : fs::is_regular_file(p, ec);
-    };
-    auto [first, last] = NamesIn(folder).equal_range(Lower(name));
-    std::vector<std::string> candidates;
-    for (auto it = first; it != last; ++it)
-        candidates.push_back(it->second);
-    // The exact spelling wins over other cases.
-    std::stable_partition(candidates.begin(), candidates.end(), [&](const std::string& c) { return c == name; });
-    for (const std::string& candidate : candidates) {
-        if (fits(folder / candidate))
-            return folder / candidate;
-    }
-    return std::nullopt;
-}
-
 struct FileCloser {
     void operator()(std::FILE* f) const { std::fclose(f); }
 };
@@ -97,10 +33,10 @@ std::optional<std::string> FindSideFile(const std::string& mediaPath, const std:
     fs::path folder = media.parent_path();
     if (folder.empty())
         folder = ".";
-    auto found = FindEntry(folder, name, false);
+    auto found = FindFolderEntry(folder, name, false);
     if (!found) {
-        if (auto gps = FindEntry(folder, "gps", true))
-            found = FindEntry(*gps, name, false);
+        if (auto gps = FindFolderEntry(folder, "gps", true))
+            found = FindFolderEntry(*gps, name, false);
     }
     if (!found)
         return std::nullopt;

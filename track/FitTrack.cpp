@@ -1,6 +1,7 @@
 #include "FitTrack.h"
 
 #include "BinaryFile.h"
+#include "FolderEntries.h"
 #include "GpmfTrack.h"
 #include "MovieIndex.h"
 
@@ -235,13 +236,6 @@ bool CrcHolds(BinaryFile& file, std::uint64_t end)
     return file.Seek(end) && file.ReadExact(stored, 2) && LoadLE16(stored) == crc;
 }
 
-std::string Lower(std::string text)
-{
-    for (char& c : text)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return text;
-}
-
 void AddFitFilesIn(const fs::path& folder, std::vector<fs::path>& files)
 {
     constexpr std::size_t kMaxFiles = 64;
@@ -249,7 +243,7 @@ void AddFitFilesIn(const fs::path& folder, std::vector<fs::path>& files)
     std::vector<fs::path> found;
     std::size_t seen = 0;
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end && seen < 4096; it.increment(ec), ++seen) {
-        if (Lower(it->path().extension().string()) == ".fit" && it->is_regular_file(ec))
+        if (LowerCase(it->path().extension().string()) == ".fit" && it->is_regular_file(ec))
             found.push_back(it->path());
     }
     std::sort(found.begin(), found.end());
@@ -257,17 +251,6 @@ void AddFitFilesIn(const fs::path& folder, std::vector<fs::path>& files)
         if (files.size() < kMaxFiles && std::find(files.begin(), files.end(), f) == files.end())
             files.push_back(f);
     }
-}
-
-std::optional<fs::path> ChildFolder(const fs::path& folder, const std::string& lowerName)
-{
-    std::error_code ec;
-    std::size_t seen = 0;
-    for (fs::directory_iterator it(folder, ec), end; !ec && it != end && seen < 4096; it.increment(ec), ++seen) {
-        if (Lower(it->path().filename().string()) == lowerName && it->is_directory(ec))
-            return it->path();
-    }
-    return std::nullopt;
 }
 
 // The video's own name with .fit first, then the others by name.
@@ -278,11 +261,11 @@ std::vector<fs::path> CandidateFiles(const std::string& mediaPath)
     std::vector<fs::path> all;
     AddFitFilesIn(folder, all);
     for (const fs::path& place : {folder, folder.parent_path()}) {
-        if (auto metrics = ChildFolder(place.empty() ? fs::path(".") : place, "gmetrix"))
+        if (auto metrics = FindFolderEntry(place.empty() ? fs::path(".") : place, "GMetrix", true))
             AddFitFilesIn(*metrics, all);
     }
-    const std::string stem = Lower(media.stem().string());
-    std::stable_partition(all.begin(), all.end(), [&](const fs::path& f) { return Lower(f.stem().string()) == stem; });
+    const std::string stem = LowerCase(media.stem().string());
+    std::stable_partition(all.begin(), all.end(), [&](const fs::path& f) { return LowerCase(f.stem().string()) == stem; });
     return all;
 }
 

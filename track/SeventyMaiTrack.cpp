@@ -1,6 +1,7 @@
 #include "SeventyMaiTrack.h"
 
 #include "BinaryFile.h"
+#include "FolderEntries.h"
 #include "GpmfTrack.h"
 #include "MovieIndex.h"
 #include "TextLines.h"
@@ -22,14 +23,6 @@ constexpr std::size_t kRecordSize = 36;
 constexpr std::size_t kRecordsPerRead = 1024;
 // Faster than anything on a road: a record claiming more is not read as a fix.
 constexpr double kMaxKmh = 2000;
-
-std::string Lower(std::string_view text)
-{
-    std::string lower(text);
-    for (char& c : lower)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return lower;
-}
 
 // DDMM.mmm in thousandths, with its hemisphere letter; false for minutes of
 // 60 and over or degrees past `limit`.
@@ -107,7 +100,7 @@ std::string NamedStem(std::string_view video)
         video.remove_prefix(slash + 1);
     if (const std::size_t dot = video.rfind('.'); dot != std::string_view::npos && dot > 0)
         video = video.substr(0, dot);
-    return Lower(video);
+    return LowerCase(video);
 }
 
 // UNIX times a camera can have written: 2001 to 2100.
@@ -118,7 +111,7 @@ bool PlausibleClock(long long seconds)
 
 bool IsLogName(const std::string& name)
 {
-    const std::string lower = Lower(name);
+    const std::string lower = LowerCase(name);
     return lower.size() > 11 && lower.rfind("gpsdata", 0) == 0 && lower.compare(lower.size() - 4, 4, ".txt") == 0;
 }
 
@@ -142,18 +135,6 @@ void AddLogsIn(const fs::path& folder, std::vector<fs::path>& logs, std::size_t 
     }
 }
 
-// A child folder of `folder` named `name` in any case.
-std::optional<fs::path> ChildFolder(const fs::path& folder, const std::string& name)
-{
-    std::error_code ec;
-    std::size_t seen = 0;
-    for (fs::directory_iterator it(folder, ec), end; !ec && it != end && seen < 4096; it.increment(ec), ++seen) {
-        if (Lower(it->path().filename().string()) == name && it->is_directory(ec))
-            return it->path();
-    }
-    return std::nullopt;
-}
-
 std::vector<fs::path> FindLogs(const std::string& mediaPath)
 {
     constexpr std::size_t kMaxLogs = 64;
@@ -164,7 +145,7 @@ std::vector<fs::path> FindLogs(const std::string& mediaPath)
     // Beside the recording, then up to the card's root (Normal/Front/ holds them there).
     for (int level = 0; level < 3 && logs.size() < kMaxLogs; ++level) {
         AddLogsIn(folder, logs, kMaxLogs);
-        if (auto gpsData = ChildFolder(folder, "gpsdata"))
+        if (auto gpsData = FindFolderEntry(folder, "GPSData", true))
             AddLogsIn(*gpsData, logs, kMaxLogs);
         if (!folder.has_parent_path() || folder.parent_path() == folder)
             break;
@@ -201,7 +182,7 @@ bool ReadSeventyMaiBox(BinaryFile& file, const MovieIndex& index, TimedSamples& 
 }
 
 SeventyMaiLogReader::SeventyMaiLogReader(std::string recordingStem, double createdSeconds, double durationSeconds)
-    : stem_(Lower(recordingStem)), created_(createdSeconds), duration_(durationSeconds)
+    : stem_(LowerCase(recordingStem)), created_(createdSeconds), duration_(durationSeconds)
 {
 }
 
