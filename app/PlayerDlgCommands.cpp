@@ -91,8 +91,10 @@ CMediaPlayer& CPlayerDlg::LargePlayer()
 // Only a pair can swap: without a rear camera open the button does nothing.
 void CPlayerDlg::OnBnClickedSwap()
 {
-    if (!IsOpen(mainPlayer_.GetState()) || !IsOpen(secondPlayer_.GetState()))
+    if (!IsOpen(mainPlayer_.GetState()) || !IsOpen(secondPlayer_.GetState())) {
+        ShowToggleStates();  // a click on nothing to swap leaves the button as it was
         return;
+    }
     CMediaPlayer* large = secondView_->Player();
     CMediaPlayer* small = mainView_->Player();
     small->AttachVideoWindow(secondView_);

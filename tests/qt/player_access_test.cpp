@@ -121,6 +121,8 @@ private slots:
         QTest::mouseClick(cycle, Qt::LeftButton);
         QCOMPARE(cycleToggled.count(), 1);
         QCOMPARE(bool(QAccessible::queryAccessibleInterface(cycle)->state().checked), !cycling);
+        QTest::mouseClick(swap, Qt::LeftButton);  // nothing open to swap: not on
+        QVERIFY(!QAccessible::queryAccessibleInterface(swap)->state().checked);
 
         dlg.ImportFolder(dir_.filePath("pair"));
         emit dlg.ListView()->rowDoubleClicked(0);
