@@ -78,19 +78,12 @@ void CPngButton::paintEvent(QPaintEvent*)
         painter.drawImage(rect(), *background_, PicturePart(*background_, QRect(mapToParent(QPoint(0, 0)), size())));
     if (image_.isNull())
         return;
-    auto draw = [&](int n) {
-        DrawState(painter, n);
-        if (drawsLabel_)
-            DrawLabel(painter, n);
-    };
-    if (!isEnabled()) {
-        draw(3);
-    } else if (currentState_ == 1) {
-        draw(2);  // pressed lies over the focus picture
-        draw(1);
-    } else {
-        draw(currentState_);
-    }
+    const int shown = !isEnabled() ? 3 : currentState_;
+    if (shown == 1)
+        DrawState(painter, 2);  // pressed lies over the focus picture
+    DrawState(painter, shown);
+    if (drawsLabel_)
+        DrawLabel(painter, shown);  // once, in the colour of the state on top
 }
 
 // A button wider than its picture keeps the picture's ends and stretches its middle.
