@@ -239,7 +239,26 @@ INSTANTIATE_TEST_SUITE_P(Layouts, CameraFiles, testing::ValuesIn(kLayouts),
                              return name;
                          });
 
-class CameraSideFiles : public CameraFiles {};
+class CameraSideFiles : public CameraFiles {
+protected:
+    // Each of `copies` in turn as the side file beside `media`: no position
+    // that the whole file does not show there.
+    static void ExpectOnlyTheWholesPositions(const std::string& media, const std::string& side,
+                                             const std::vector<std::string>& copies, const std::vector<Slot>& whole)
+    {
+        for (std::size_t i = 0; i < copies.size(); ++i) {
+            WriteFile(side, copies[i]);
+            CommandResult run = Dashtrack("slots " + Quote(media));
+            ASSERT_EQ(run.status, 0) << "copy " << i;
+            const auto slots = ParseSlots(run.out);
+            for (std::size_t n = 0; n < slots.size(); ++n) {
+                if (!slots[n].latitude.empty()) {
+                    EXPECT_TRUE(n < whole.size() && ShownWithin(whole, n, slots[n])) << "copy " << i << " slot " << n;
+                }
+            }
+        }
+    }
+};
 
 TEST_F(CameraSideFiles, NmeaSideFileBesideOrInGpsFolder)
 {
@@ -353,17 +372,7 @@ TEST_F(CameraSideFiles, DamagedDailyGpsLogsGivePartialTracks)
         std::string(bytes).replace(0, 4, "2099"),
         "",
     };
-    for (std::size_t i = 0; i < copies.size(); ++i) {
-        WriteFile(log, copies[i]);
-        CommandResult run = Dashtrack("slots " + Quote(media));
-        ASSERT_EQ(run.status, 0) << "copy " << i;
-        const auto slots = ParseSlots(run.out);
-        for (std::size_t n = 0; n < slots.size(); ++n) {
-            if (!slots[n].latitude.empty()) {
-                EXPECT_TRUE(n < whole.size() && ShownWithin(whole, n, slots[n])) << "copy " << i << " slot " << n;
-            }
-        }
-    }
+    ExpectOnlyTheWholesPositions(media, log, copies, whole);
 }
 
 // DJI's subtitles beside the video, in each dialect its aircraft write: a
@@ -419,17 +428,7 @@ TEST_F(CameraSideFiles, DamagedDjiSubtitlesGivePartialTracks)
         std::string(100000, '\n') + bytes,
         "",
     };
-    for (std::size_t i = 0; i < copies.size(); ++i) {
-        WriteFile(srt, copies[i]);
-        CommandResult run = Dashtrack("slots " + Quote(media));
-        ASSERT_EQ(run.status, 0) << "copy " << i;
-        const auto slots = ParseSlots(run.out);
-        for (std::size_t n = 0; n < slots.size(); ++n) {
-            if (!slots[n].latitude.empty()) {
-                EXPECT_TRUE(n < whole.size() && ShownWithin(whole, n, slots[n])) << "copy " << i << " slot " << n;
-            }
-        }
-    }
+    ExpectOnlyTheWholesPositions(media, srt, copies, whole);
 }
 
 TEST_F(CameraSideFiles, PlainMp4WithoutDataHasNoSource)
