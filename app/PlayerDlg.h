@@ -400,6 +400,7 @@ private:
     QLabel* volumeText_ = nullptr;
     std::array<QLabel*, 10> volumeBars_{};
     QWidget* compass_ = nullptr;  // drawn by the window; says the heading
+    int describedHeading_ = -1;
     std::array<int, 10> volumeBarLit_{};
     std::vector<CPngButton*> buttons_;
 

@@ -116,10 +116,16 @@ void CPlayerDlg::ShowToggleStates()
     Button(1039)->setChecked(Swapped());
 }
 
+// Called with the clock: the descriptions change only when what they say does.
 void CPlayerDlg::DescribeInstruments()
 {
     if (!compass_)
         return;  // the needles are drawn before the controls are described
-    speedText_->setAccessibleDescription(speedText_->text());
-    compass_->setAccessibleDescription(tr("Heading %1°").arg(static_cast<int>(std::lround(lastCourse_)) % 360));
+    if (speedText_->accessibleDescription() != speedText_->text())
+        speedText_->setAccessibleDescription(speedText_->text());
+    const int heading = static_cast<int>(std::lround(lastCourse_)) % 360;
+    if (heading != describedHeading_) {
+        describedHeading_ = heading;
+        compass_->setAccessibleDescription(tr("Heading %1°").arg(heading));
+    }
 }
